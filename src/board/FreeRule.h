@@ -1,0 +1,23 @@
+// Which tiles are free, and how many free tiles and moves the board offers.
+#pragma once
+
+#include "board/GameState.h"
+
+namespace quorin {
+
+// Horizontal rule: nothing on top, and the left or the right side open.
+bool Dispo(const GameState& state, int tile);
+// Vertical variation: nothing on top, and the upper or the lower side open.
+bool Dispo_Vertical(const GameState& state, int tile);
+// The rule the options choose.
+bool IsTileFree(const GameState& state, int tile);
+
+// The horizontal rule applied to a cell while dealing, where any non-zero cell (a tile or
+// an undealt position) counts as occupied.
+bool IsFreeForDeal(const BoardTables& board, int x, int y, int layer);
+
+// Rebuilds FreeList (free tiles in ascending id order), FreeCount and MovesLeft in the
+// solitaire modes. MovesLeft counts, per group, the free tiles minus one.
+void IsItFree(GameState& state);
+
+}  // namespace quorin

@@ -1,0 +1,97 @@
+// Everything the rules read and write: the board tables, the current layout, the
+// counters of the game in progress and the options that steer the rules.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "board/BoardTables.h"
+#include "board/LayoutGrid.h"
+
+namespace quorin {
+
+enum GameModes : uint8_t {
+    ModeNone = 0,        // after leaving the layout editor, until the next game
+    ModeSolitaire = 1,
+    ModeTwoPlayers = 2,
+    ModeRivers = 3,
+    ModeMemory = 4,
+    ModeClicks = 5,
+    ModeEditor = 6,
+    ModeGameOver = 7,    // welcome panel shown
+    ModeIdle = 8,        // welcome panel and background shown
+    ModePaused = 9,
+};
+
+constexpr bool IsGameInProgress(uint8_t mode) { return mode >= ModeSolitaire && mode <= ModeClicks; }
+
+// The options the rules read at the moment of use. The window keeps them in step with the
+// check marks of their menu entries.
+struct Options {
+    bool Vertical = false;      // "Vertical Variation"
+    bool Winnable = false;      // "Winnable Layouts (in at least one way)"
+    bool Shuffable = true;      // "Winnable Shuffles (in at least one way)"
+    bool Animate = false;       // "Animate Board while building the tiles"
+    bool RandomSeed1 = false;   // a specific game is being played
+    bool ShowGirls = true;      // "Show Manga Girls": the side panel follows the removals
+};
+
+struct GameState {
+    BoardTables board;
+    LayoutGrid layout;
+    Options options;
+
+    uint8_t GameMode = ModeNone;
+    uint8_t SavedMode = ModeIdle;
+
+    int32_t TotalTiles = kTileCount;
+    int32_t TilesLeft = kTileCount;
+    int32_t FreeCount = 0;
+    int32_t MovesLeft = 0;
+
+    uint8_t Selected1 = 0;
+    uint8_t Selected2 = 0;
+    int32_t PrevSelected2 = 0;
+    int32_t RedrawTileA = 0;
+    int32_t RedrawTileB = 0;
+    uint8_t HoverTile = 0;
+
+    int32_t HintIndex = 0;
+    int32_t HintTile1 = 0;
+    int32_t HintTile2 = 0;
+
+    int32_t PenaltySeconds = 0;
+    int32_t ElapsedSeconds = 0;
+    uint32_t StartTick = 0;
+    int32_t PausedElapsed = 0;
+    int32_t PausedTurn1 = 0;
+    int32_t PausedTurn2 = 0;
+
+    bool GameFinished = false;
+    bool GameOverShown = false;
+    bool ClickHandled = false;
+    bool HallPanelDirty = false;
+
+    bool PlayerTwoTurn = false;
+    int32_t Player1Millis = 0;
+    int32_t Player2Millis = 0;
+    uint32_t Player1Tick = 0;
+    uint32_t Player2Tick = 0;
+
+    int32_t MemoryCountdown = 0;
+    int32_t SeedNumber = 0;
+
+    int32_t EditorTilesLeft = 0;
+    int32_t EditX = 0, EditY = 0, EditLayer = 0;
+
+    // Pixel origin of the board inside the board image.
+    int32_t BoardOriginX = 36;
+    int32_t BoardOriginY = 25;
+
+    int32_t CurrentLayout = 0;
+    int32_t LayoutCount = 0;
+    std::string LayoutPath;
+    std::string LayoutName = "External Layout";
+};
+
+}  // namespace quorin
