@@ -1,0 +1,23 @@
+// A sheet of every tile of every tileset, composed the way the game composes them, for
+// checking the pictures by eye.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace tilesets {
+
+struct NamedTileset {
+    QString title;
+    QImage picture;  // a tileset picture as read from its file
+};
+
+// One block per tileset: the plain tiles laid out as on a board, then the same faces
+// selected and hinted, on the game's default teal, enlarged twice.
+QImage RenderContactSheet(const std::vector<NamedTileset>& tilesets);
+
+// The tile of face 1..42 as the game composes it: blank tile AND face mask OR face cell.
+QImage ComposeSprite(const QImage& picture, int face);
+
+}  // namespace tilesets

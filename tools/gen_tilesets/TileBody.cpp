@@ -1,0 +1,133 @@
+#include "TileBody.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "TilesetLayout.h"
+
+namespace tilesets {
+
+namespace {
+
+const BorderStyle kStyles[] = {
+    {"pai.bmp", "Orange borders", QColor(244, 154, 44), QColor(176, 86, 14), false},
+    {"darkpai.bmp", "Dark borders", QColor(104, 84, 70), QColor(46, 36, 30), false},
+    {"bluepai.bmp", "Blue borders", QColor(76, 128, 214), QColor(24, 54, 132), false},
+    // The low-colour set keeps the orange look; only its palette is reduced.
+    {"pai256.bmp", "Few Colors", QColor(244, 154, 44), QColor(176, 86, 14), true},
+};
+
+int Clamp(double v) {
+    return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
+}
+
+// c scaled by k (darker below 1), or mixed towards white by k - 1 above 1.
+QColor Shade(const QColor& c, double k) {
+    if (k <= 1.0)
+        return QColor(Clamp(c.red() * k), Clamp(c.green() * k), Clamp(c.blue() * k));
+    const double w = k - 1.0;
+    return QColor(Clamp(c.red() + (255 - c.red()) * w), Clamp(c.green() + (255 - c.green()) * w),
+                  Clamp(c.blue() + (255 - c.blue()) * w));
+}
+
+QColor Mix(const QColor& a, const QColor& b, double t) {
+    return QColor(Clamp(a.red() + (b.red() - a.red()) * t),
+                  Clamp(a.green() + (b.green() - a.green()) * t),
+                  Clamp(a.blue() + (b.blue() - a.blue()) * t));
+}
+
+// Colour of an edge pixel at depth 1..6 (distance from the face towards the back of the tile)
+// on the left side, on the bottom side, or on the seam where the two meet.
+QColor EdgeColour(const BorderStyle& style, int depth, int side, double along) {
+    // The first two pixels show the ivory slab of the face, the rest the coloured back.
+    QColor c;
+    if (depth <= 2) {
+        c = Shade(FaceIvory(), depth == 1 ? 0.90 : 0.84);
+    } else {
+        const double t = (depth - 3) / 3.0;  // 0 next to the slab, 1 at the outer rim
+        c = Mix(style.backLight, style.backDark, 0.15 + 0.55 * t);
+        if (depth == kEdge)
+            c = Shade(style.backDark, 0.85);
+    }
+    // Light comes from the upper left: the left side is brighter than the bottom one, and
+    // each side fades a little away from the light.
+    double k = side < 0 ? 1.0 - 0.06 * along : 0.80 - 0.06 * along;
+    if (side == 0)
+        k = 0.72;
+    return Shade(c, k);
+}
+
+}  // namespace
+
+const BorderStyle* BorderStyles(int* count) {
+    *count = static_cast<int>(std::size(kStyles));
+    return kStyles;
+}
+
+QColor FaceIvory() {
+    return QColor(250, 243, 222);
+}
+QColor SelectTint() {
+    return QColor(255, 206, 120);
+}
+QColor HintTint() {
+    return QColor(176, 230, 180);
+}
+
+QImage PaintFaceBackground(const QColor& base) {
+    QImage face(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kFaceHeight; ++y) {
+        for (int x = 0; x < kFaceWidth; ++x) {
+            // Gentle diagonal light: brighter at the top left, warmer and darker at the
+            // bottom right.
+            const double d = (double(x) / (kFaceWidth - 1) + double(y) / (kFaceHeight - 1)) / 2;
+            QColor c = Shade(base, d < 0.4 ? 1.0 + 0.30 * (0.4 - d) : 1.0 - 0.10 * (d - 0.4));
+            const bool rim = x == 0 || y == 0 || x == kFaceWidth - 1 || y == kFaceHeight - 1;
+            if (rim) {
+                c = Mix(base, QColor(104, 82, 56), 0.45);
+            } else if (x == 1 || y == 1) {
+                c = Shade(c, 1.35);
+            } else if (x == kFaceWidth - 2 || y == kFaceHeight - 2) {
+                c = Shade(c, 0.93);
+            }
+            face.setPixel(x, y, c.rgb());
+        }
+    }
+    return face;
+}
+
+QImage PaintBlankTile(const BorderStyle& style) {
+    QImage tile(kTileWidth, kTileHeight, QImage::Format_RGB32);
+    tile.fill(Qt::black);
+    const QImage face = PaintFaceBackground(FaceIvory());
+    for (int y = 0; y < kTileHeight; ++y) {
+        for (int x = 0; x < kTileWidth; ++x) {
+            if (!InTileShape(x, y))
+                continue;
+            const int leftDepth = kEdge - x;                // how far left of the face
+            const int bottomDepth = y - (kFaceHeight - 1);  // how far below it
+            const int depth = std::max({leftDepth, bottomDepth, 0});
+            if (depth == 0) {
+                tile.setPixel(x, y, face.pixel(x - kEdge, y));
+                continue;
+            }
+            // side: -1 left, +1 bottom, 0 the seam at the bottom-left corner.
+            const int side = leftDepth > bottomDepth ? -1 : (bottomDepth > leftDepth ? 1 : 0);
+            const double along = side < 0 ? double(y) / kTileHeight : double(x) / kTileWidth;
+            tile.setPixel(x, y, EdgeColour(style, depth, side, along).rgb());
+        }
+    }
+    return tile;
+}
+
+QImage PaintTileMask() {
+    QImage mask(kTileWidth, kTileHeight, QImage::Format_RGB32);
+    for (int y = 0; y < kTileHeight; ++y) {
+        for (int x = 0; x < kTileWidth; ++x) {
+            mask.setPixel(x, y, InTileShape(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    }
+    return mask;
+}
+
+}  // namespace tilesets

@@ -1,0 +1,36 @@
+// The tile itself: ivory face, the raised edge in the tileset's colour, the tints.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace tilesets {
+
+struct BorderStyle {
+    QString file;      // file name in the Tilesets folder
+    QString title;     // menu caption of the tileset
+    QColor backLight;  // coloured back of the tile, lit side
+    QColor backDark;   // and the side turned away from the light
+    bool fewColors;    // written as an 8-bit palette picture
+};
+
+// The four tilesets that come with the game, in menu order.
+const BorderStyle* BorderStyles(int* count);
+
+// Ivory of the face, and the two tints laid under the symbols of selected / hinted tiles.
+QColor FaceIvory();
+QColor SelectTint();
+QColor HintTint();
+
+// A 40 x 50 face background of the given colour, softly lit from the top left, with a fine
+// rim so that neighbouring faces stay apart on the board.
+QImage PaintFaceBackground(const QColor& base);
+
+// The whole 46 x 56 tile with an empty ivory face; pure black outside the tile shape.
+QImage PaintBlankTile(const BorderStyle& style);
+
+// Black on the tile shape, white elsewhere.
+QImage PaintTileMask();
+
+}  // namespace tilesets

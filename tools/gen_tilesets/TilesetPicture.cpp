@@ -1,0 +1,65 @@
+#include "TilesetPicture.h"
+
+#include <QPainter>
+
+#include "Faces.h"
+#include "TilesetLayout.h"
+
+namespace tilesets {
+
+namespace {
+
+// Coverage from which a pixel counts as symbol. Lower keeps more of the anti-aliasing on the
+// ivory face, higher leaves less of a light halo when the face lies on a tint.
+const int kCoverageThreshold = 80;
+
+}  // namespace
+
+FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground) {
+    FaceLayers layers{QImage(kFaceWidth, kFaceHeight, QImage::Format_RGB32),
+                      QImage(kFaceWidth, kFaceHeight, QImage::Format_RGB32)};
+    const QImage src = symbols.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < kFaceHeight; ++y) {
+        for (int x = 0; x < kFaceWidth; ++x) {
+            const QRgb s = src.pixel(x, y);
+            const int a = qAlpha(s);
+            if (a < kCoverageThreshold) {
+                layers.cell.setPixel(x, y, qRgb(0, 0, 0));
+                layers.mask.setPixel(x, y, qRgb(255, 255, 255));
+                continue;
+            }
+            const QRgb b = faceBackground.pixel(x, y);
+            auto over = [a](int sc, int bc) { return sc + (bc * (255 - a) + 127) / 255; };
+            layers.cell.setPixel(
+                x, y,
+                qRgb(over(qRed(s), qRed(b)), over(qGreen(s), qGreen(b)), over(qBlue(s), qBlue(b))));
+            layers.mask.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    return layers;
+}
+
+std::vector<FaceLayers> MakeFaces() {
+    const QImage face = PaintFaceBackground(FaceIvory());
+    std::vector<FaceLayers> faces;
+    for (int f = 1; f <= kFaceCount; ++f)
+        faces.push_back(SplitFace(PaintFaceSymbols(f), face));
+    return faces;
+}
+
+QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces) {
+    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    picture.fill(kNeutral);
+    QPainter p(&picture);
+    for (int f = 1; f <= kFaceCount; ++f) {
+        p.drawImage(FaceCellPos(f), faces[f - 1].cell);
+        p.drawImage(FaceMaskPos(f), faces[f - 1].mask);
+    }
+    p.drawImage(kBlankTilePos, PaintBlankTile(style));
+    p.drawImage(kSelectTintPos, PaintFaceBackground(SelectTint()));
+    p.drawImage(kHintTintPos, PaintFaceBackground(HintTint()));
+    p.drawImage(kTileMaskPos, PaintTileMask());
+    return picture;
+}
+
+}  // namespace tilesets

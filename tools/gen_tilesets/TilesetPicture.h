@@ -1,0 +1,28 @@
+// Assembling a whole tileset picture from the tile body and the faces.
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+#include "TileBody.h"
+
+namespace tilesets {
+
+// A face as the game uses it: the colour picture on pure black, and its mask.
+struct FaceLayers {
+    QImage cell;  // RGB32 40 x 50; black wherever the mask is white
+    QImage mask;  // RGB32 40 x 50; black on the symbols, white elsewhere
+};
+
+// Splits drawn symbols into cell and mask. A pixel belongs to the symbol when its coverage
+// reaches the threshold; its colour is then the symbol laid over the ivory face, so the
+// anti-aliased edge blends into the face instead of leaving a dark fringe.
+FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground);
+
+// Faces 1..42 at index face - 1.
+std::vector<FaceLayers> MakeFaces();
+
+// The full 384 x 576 picture in RGB32; the low-colour style still comes back in RGB32.
+QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces);
+
+}  // namespace tilesets
