@@ -1,0 +1,42 @@
+// Every question, message and file or colour choice of the main window goes through here,
+// so that tests can answer them and the program shows the real dialogs.
+#pragma once
+
+#include <optional>
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+namespace quorin {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // True for OK.
+    virtual bool AskOkCancel(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    // The chosen file, or empty when cancelled.
+    virtual QString OpenPicture(QWidget* parent, const QString& title, const QString& filter,
+                                const QString& folder) = 0;
+    // The chosen colour, or nothing when cancelled.
+    virtual std::optional<QColor> ChooseColor(QWidget* parent, QColor initial) = 0;
+    // The "Board finished !" window, shown modally.
+    virtual void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
+                              const QImage& girl) = 0;
+};
+
+class QtDialogs : public Dialogs {
+public:
+    bool AskOkCancel(QWidget* parent, const QString& caption, const QString& text) override;
+    void ShowError(QWidget* parent, const QString& text) override;
+    QString OpenPicture(QWidget* parent, const QString& title, const QString& filter,
+                        const QString& folder) override;
+    std::optional<QColor> ChooseColor(QWidget* parent, QColor initial) override;
+    void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
+                      const QImage& girl) override;
+};
+
+}  // namespace quorin

@@ -1,0 +1,470 @@
+#include "mainwindow/TQuorin.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "board/FreeRule.h"
+#include "layouts/LayoutFile.h"
+#include "mainwindow/BoardSurface.h"
+#include "mainwindow/ImageBox.h"
+#include "mainwindow/Settings.h"
+#include "mainwindow/StatusLine.h"
+#include "mainwindow/WelcomePanel.h"
+#include "platform/DisplayMode.h"
+#include "platform/IniFile.h"
+
+namespace quorin {
+
+namespace {
+
+constexpr const char* kTitleLine = "Quorin 6.28 - Mah-Jongg tile-matching solitaire";
+
+// File names sorted without regard to case, with the extension cut off.
+std::vector<std::string> ListFiles(const QString& folder, const QString& pattern, bool sort,
+                                   bool keepExtension) {
+    QDir dir(folder);
+    QDir::SortFlags order = sort ? (QDir::Name | QDir::IgnoreCase) : QDir::Unsorted;
+    const QFileInfoList files = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden, order);
+    std::vector<std::string> names;
+    for (const QFileInfo& f : files) {
+        if (!f.fileName().contains('.')) continue;
+        names.push_back((keepExtension ? f.fileName() : f.completeBaseName()).toStdString());
+    }
+    return names;
+}
+
+bool FileExists(const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); }
+
+}  // namespace
+
+TQuorin::TQuorin(const QString& programDir, Services services, QWidget* parent)
+    : QMainWindow(parent),
+      programDir_(QDir(programDir).absolutePath() + "/"),
+      programDirStd_(programDir_.toStdString()),
+      ticks_(services.ticks),
+      dialogs_(services.dialogs),
+      screenWidth_(services.screenWidth),
+      game_(*this, services.ticks, services.timeOfDay),
+      renderer_(tileset_) {
+    Init();
+}
+
+TQuorin::~TQuorin() = default;
+
+QAction* TQuorin::Action(const char* name) const { return findChild<QAction*>(name); }
+
+void TQuorin::Init() {
+    GameState& s = State();
+    s.GameMode = ModeNone;
+    s.SavedMode = ModeIdle;
+    setWindowTitle("Quorin 6.28 ");
+    setObjectName("TQuorin");
+    setStyleSheet("QMainWindow { background: black; }");
+    QDir::setCurrent(programDir_);
+
+    // The components, top to bottom.
+    auto* central = new QWidget(this);
+    central->setObjectName("client");
+    central->setStyleSheet("#client { background: black; }");
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    BuildToolbar();
+    column->addWidget(tools_);
+    editorPanel_ = new QWidget(central);
+    editorPanel_->setObjectName("EditorPanel");
+    editorPanel_->setFixedHeight(33);
+    editorPanel_->hide();
+    column->addWidget(editorPanel_);
+    auto* boardRow = new QHBoxLayout;
+    boardRow->setSpacing(0);
+    surface_ = new BoardSurface(central);
+    surface_->setObjectName("Game");
+    surface_->SetBuffer(&renderer_.BoardBuffer());
+    surface_->onPress = [this](Qt::MouseButton b, QPoint p) { ButtonDown(b, p); };
+    surface_->onMove = [this](QPoint p) { FormMouseMove(p); };
+    boardRow->addWidget(surface_);
+    hofBox_ = new ImageBox(central);
+    hofBox_->setObjectName("HofBox");
+    hofBox_->setFixedSize(92, 468);
+    hofBox_->SetImage(&saveHof_);
+    boardRow->addWidget(hofBox_);
+    column->addLayout(boardRow);
+    statusLine_ = new StatusLine(central);
+    statusLine_->onMovesPanelClicked = [this] { Action("Moves")->trigger(); };
+    statusLine_->onTimePanelClicked = [this] { Action("ShowTime")->trigger(); };
+    column->addWidget(statusLine_);
+    setCentralWidget(central);
+    welcome_ = new WelcomePanel(surface_);
+    welcome_->hide();
+    connect(welcome_->Classic, &QPushButton::clicked, this, &TQuorin::RandomSolitaireGame1Click);
+    connect(welcome_->Exit, &QPushButton::clicked, this, &TQuorin::Exit1Click);
+    for (QPushButton* later : {welcome_->TwoPlayers, welcome_->RiversEasy, welcome_->RiversHard,
+                               welcome_->MemoryEasy, welcome_->MemoryHard, welcome_->ClicksEasy,
+                               welcome_->ClicksHard, welcome_->Help, welcome_->Hall,
+                               welcome_->About})
+        later->setEnabled(false);  // games and windows of later versions
+    BuildMenus();
+
+    ShowStatus(" ");
+
+    // Settings: into the check marks and a few fields.
+    settingsFile_ = std::make_unique<IniFile>((programDir_ + "Quorin.ini").toStdString());
+    const Settings settings = Settings::Read(*settingsFile_, screenWidth_);
+    ApplySettings(settings);
+    if (!settingsFile_->LoadError().empty())
+        startupWarnings_ << QString::fromStdString(settingsFile_->LoadError());
+
+    // We never change the screen mode; the stand-in reports that the mode test failed.
+    if (settings.Res800) displayModeChanged_ = TestDisplayMode800x600();
+
+    LoadResourcePictures();
+
+    // Board origin: a narrow screen shows the board from its very edge.
+    if (screenWidth_ > 799) {
+        s.BoardOriginX = 36;
+        s.BoardOriginY = 25;
+    } else {
+        s.BoardOriginX = -5;
+        s.BoardOriginY = 0;
+    }
+
+    PlaceWindow(settings);
+
+    if (!LoadFiles()) return;
+    LoadFavourites();
+    ShowLayoutMenuEntries();
+
+    technoCursor_ = QCursor(QPixmap(":/cursors/techno.png"), 1, 1);
+    CoolMenu1Click();
+    CoolMouseClick();
+    CoolToolbarClick();
+    FlatButtonsClick();
+
+    s.GameFinished = s.GameOverShown = s.ClickHandled = false;
+    s.ElapsedSeconds = 0;
+    newHallRank_ = 0;
+    s.TilesLeft = s.TotalTiles = kTileCount;
+    s.PausedElapsed = s.PausedTurn1 = s.PausedTurn2 = 0;
+    hoverCandidate_ = prevHoverCandidate_ = 0;
+    s.LayoutName = "External Layout";
+
+    // The current layout, without starting a game.
+    startingUp_ = true;
+    if (!RunLayout(s.LayoutPath)) {
+        // A damaged current layout: fall back to the first one that loads.
+        bool loaded = false;
+        for (size_t i = 0; i < layoutEntries_.size() && !loaded; ++i) {
+            QAction* entry = layoutEntries_[i];
+            const std::string caption = entry->text().toStdString();
+            const std::string path = programDirStd_ + "Layouts/" + caption +
+                                     (caption.ends_with(".shp") ? "" : ".lay");
+            if (path == s.LayoutPath || !RunLayout(path)) continue;
+            s.LayoutPath = path;
+            s.CurrentLayout = static_cast<int>(i) + 1;
+            for (QAction* e : layoutEntries_) e->setChecked(e == entry);
+            entry->setVisible(true);
+            loaded = true;
+        }
+        if (!loaded) {
+            startupError_ = "Quorin cannot start: no layout in " + programDir_ +
+                            "Layouts could be read.\n\n" + startupWarnings_.join("\n");
+            startingUp_ = false;
+            return;
+        }
+    }
+    startingUp_ = false;
+
+    ActiveTilesetBackground();
+    ColorHighlight();
+    if (Action("ShowHallFame")->isChecked()) {
+        s.HallPanelDirty = true;
+        ShowPanelHOF();
+    }
+
+    connect(&timer_, &QTimer::timeout, this, &TQuorin::Temps);
+    timer_.start(50);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    FormActivate();
+                else if (state == Qt::ApplicationInactive)
+                    FormDeactivate();
+            });
+}
+
+void TQuorin::PlaceWindow(const Settings& settings) {
+    if (screenWidth_ == settings.PreviousRes) {
+        move(settings.XPos, settings.YPos);
+    } else if (screenWidth_ == 640) {
+        Action("ShowHallFame")->setChecked(false);
+        Action("Toolbar1")->setChecked(false);
+        move(0, 0);
+    } else {
+        moveToCenterLater_ = true;
+    }
+    tools_->setVisible(Action("Toolbar1")->isChecked());
+    statusLine_->setVisible(Action("ShowTitle")->isChecked());
+    hofBox_->setVisible(Action("ShowHallFame")->isChecked());
+    FitWindow();
+}
+
+bool TQuorin::LoadFiles() {
+    GameState& s = State();
+    musicNames_ = ListFiles(programDir_ + "Musics", "*.mid", true, false);
+    if (musicNames_.empty()) {
+        startupError_ = "Quorin cannot start: there is no music file (*.mid) in " +
+                        programDir_ + "Musics.";
+        return false;
+    }
+    for (const std::string& name : musicNames_) {
+        QAction* entry = musicMenu_->addAction(QString::fromStdString(name));
+        entry->setData(-2);
+        entry->setCheckable(true);
+        entry->setEnabled(false);  // music playback is not in this version yet
+    }
+    if (musicIndex_ == -1) {
+        const auto night = std::find(musicNames_.begin(), musicNames_.end(), "Night");
+        if (night != musicNames_.end()) musicIndex_ = static_cast<int>(night - musicNames_.begin()) + 1;
+    }
+    musicIndex_ = std::clamp(musicIndex_, 1, static_cast<int>(musicNames_.size()));
+
+    const std::vector<std::string> lay = ListFiles(programDir_ + "Layouts", "*.lay", true, false);
+    const std::vector<std::string> shp = ListFiles(programDir_ + "Layouts", "*.shp", false, true);
+    auto isGameNumber = [](int n) {
+        return n == 100 || n == 101 || n == 110 || n == 111 || n == 120 || n == 121;
+    };
+    // Room for 99 layouts: the numbers from 100 on name the other games.
+    const size_t room = 99;
+    const int count = static_cast<int>(std::min(lay.size() + shp.size(), room));
+    if (s.CurrentLayout < 1 || (s.CurrentLayout > count && !isGameNumber(s.CurrentLayout))) {
+        const auto traditional = std::find(lay.begin(), lay.end(), "Traditional");
+        if (traditional != lay.end()) s.CurrentLayout = static_cast<int>(traditional - lay.begin()) + 1;
+    }
+    s.LayoutCount = 0;
+    layoutNames_.assign(1, "");
+    auto addEntry = [&](const std::string& caption, bool isShp) {
+        QAction* entry = layoutMenu_->addAction(QString::fromStdString(caption));
+        entry->setData(-2);
+        entry->setCheckable(true);
+        connect(entry, &QAction::triggered, this, [this, entry, isShp] {
+            isShp ? LoadShplayoutClick(entry) : LoadlayoutClick(entry);
+        });
+        layoutEntries_.push_back(entry);
+        layoutNames_.push_back(caption);
+        ++s.LayoutCount;
+    };
+    for (const std::string& name : lay)
+        if (s.LayoutCount < static_cast<int>(room)) addEntry(name, false);
+    const std::string storedPath = s.LayoutPath;
+    for (const std::string& name : shp) {
+        if (s.LayoutCount >= static_cast<int>(room)) break;
+        addEntry(name, true);
+        if (storedPath == programDirStd_ + "Layouts/" + name) s.CurrentLayout = s.LayoutCount;
+    }
+    if (lay.size() + shp.size() > room)
+        startupWarnings_ << QString("Only the first %1 layouts are listed.").arg(room);
+    if (s.LayoutCount == 0) {
+        startupError_ = "Quorin cannot start: there is no layout file (*.lay, *.shp) in " +
+                        programDir_ + "Layouts.";
+        return false;
+    }
+
+    int position = 1;
+    bool found = false;
+    if (s.CurrentLayout >= 1 && s.CurrentLayout <= s.LayoutCount) {
+        std::string path = programDirStd_ + "Layouts/" + layoutNames_[s.CurrentLayout];
+        if (FileExists(path + ".lay"))
+            path += ".lay";
+        else if (!FileExists(path))
+            path.clear();
+        if (!path.empty()) {
+            s.LayoutPath = path;
+            position = s.CurrentLayout;
+            found = true;
+        }
+    }
+    if (!found) {
+        s.LayoutPath = programDirStd_ + "Layouts/" + layoutNames_[1] +
+                       (layoutNames_[1].ends_with(".shp") ? "" : ".lay");
+        position = 1;
+    }
+    for (size_t i = 0; i < layoutEntries_.size(); ++i)
+        layoutEntries_[i]->setChecked(static_cast<int>(i) + 1 == position);
+
+    if (!lastTilesetFile_.isEmpty() && !QFileInfo(lastTilesetFile_).isFile()) lastTilesetFile_.clear();
+    if (!lastBackgroundFile_.isEmpty() && !QFileInfo(lastBackgroundFile_).isFile())
+        lastBackgroundFile_.clear();
+    return true;
+}
+
+void TQuorin::LoadFavourites() {
+    const std::string path = programDirStd_ + "Favelay.ini";
+    std::ifstream in(path);
+    favourites_.clear();
+    if (in) {
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            if (!line.empty()) favourites_.push_back(line);
+        }
+        return;
+    }
+    favourites_.push_back("Traditional");
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << "Traditional\r\n";
+        if (!out) return;
+    }
+    std::rename(temp.c_str(), path.c_str());
+}
+
+void TQuorin::ShowLayoutMenuEntries() {
+    // The menu lists the favourites and the current layout.
+    const GameState& s = State();
+    for (size_t i = 0; i < layoutEntries_.size(); ++i) {
+        QAction* entry = layoutEntries_[i];
+        const bool current = static_cast<int>(i) + 1 == s.CurrentLayout;
+        entry->setChecked(current);
+        const std::string caption = entry->text().toStdString();
+        const bool favourite =
+            std::find(favourites_.begin(), favourites_.end(), caption) != favourites_.end();
+        entry->setVisible(current || favourite);
+    }
+}
+
+int TQuorin::CheckedLayoutEntry() const {
+    for (size_t i = 0; i < layoutEntries_.size(); ++i)
+        if (layoutEntries_[i]->isChecked()) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+void TQuorin::LoadlayoutClick(QAction* entry) {
+    const auto it = std::find(layoutEntries_.begin(), layoutEntries_.end(), entry);
+    const int index = static_cast<int>(it - layoutEntries_.begin()) + 1;
+    const std::string path = programDirStd_ + "Layouts/" + entry->text().toStdString() + ".lay";
+    if (!RunLayout(path)) {
+        // The file was refused: the previous layout stays current.
+        ShowLayoutMenuEntries();
+        return;
+    }
+    for (QAction* e : layoutEntries_) e->setChecked(e == entry);
+    State().LayoutPath = path;
+    State().CurrentLayout = index;
+    BeginGameAfterLoad();
+}
+
+void TQuorin::LoadShplayoutClick(QAction* entry) {
+    // .shp captions carry their extension already.
+    const auto it = std::find(layoutEntries_.begin(), layoutEntries_.end(), entry);
+    const int index = static_cast<int>(it - layoutEntries_.begin()) + 1;
+    const std::string path = programDirStd_ + "Layouts/" + entry->text().toStdString();
+    if (!RunLayout(path)) {
+        ShowLayoutMenuEntries();
+        return;
+    }
+    for (QAction* e : layoutEntries_) e->setChecked(e == entry);
+    State().LayoutPath = path;
+    State().CurrentLayout = index;
+    BeginGameAfterLoad();
+}
+
+bool TQuorin::RunLayout(const std::string& path) {
+    const LayoutLoad load = ReadLayoutFile(path);
+    if (!load.ok) {
+        const QString message = "The layout cannot be used: " + QString::fromStdString(load.Message());
+        if (startingUp_)
+            startupWarnings_ << message;
+        else
+            dialogs_.ShowError(this, message);
+        return false;
+    }
+    GameState& s = State();
+    s.layout = load.grid;
+    // A .shp file carries no name: it goes by its file name.
+    s.LayoutName = path.ends_with(".shp") || path.ends_with(".SHP")
+                       ? QFileInfo(QString::fromStdString(path)).fileName().toStdString()
+                       : load.name;
+    newHallRank_ = 0;
+    if (startingUp_) ShowStatus(kTitleLine);
+    return true;
+}
+
+void TQuorin::BeginGameAfterLoad() {
+    ShowStatus("Layout " + QString::fromStdString(State().LayoutName).toUpper().toStdString() +
+               " selected.");
+    BeginGame();
+}
+
+void TQuorin::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TQuorin::FormShow() {
+    emit firstShown();
+    if (moveToCenterLater_) {
+        moveToCenterLater_ = false;
+        if (const QScreen* screen = this->screen()) {
+            const QRect a = screen->availableGeometry();
+            move(a.x() + (a.width() - frameGeometry().width()) / 2,
+                 a.y() + (a.height() - frameGeometry().height()) / 2);
+        }
+    }
+    if (State().GameMode != ModeNone) return;
+    CenterWelcome();
+    IM(ModeIdle);
+    if (Action("StartupGame")->isChecked()) NewGame();
+    if (!startupWarnings_.isEmpty()) {
+        const QString text = startupWarnings_.join("\n");
+        startupWarnings_.clear();
+        QTimer::singleShot(0, this, [this, text] { dialogs_.ShowError(this, text); });
+    }
+}
+
+void TQuorin::CenterWelcome() {
+    welcome_->move((surface_->width() - welcome_->width()) / 2,
+                   (surface_->height() - welcome_->height()) / 2);
+}
+
+bool TQuorin::SaveSettings() {
+    CollectSettings().Write(*settingsFile_);
+    const std::string error = settingsFile_->Save();
+    if (error.empty()) return true;
+    dialogs_.ShowError(this, QString::fromStdString(error));
+    return false;
+}
+
+void TQuorin::closeEvent(QCloseEvent* event) {
+    if (closing_ || StartupFailed()) {
+        event->accept();
+        return;
+    }
+    closing_ = true;
+    // A settings file that cannot be written is reported; the program closes all the same.
+    SaveSettings();
+    timer_.stop();
+    if (displayModeChanged_) RestoreDisplayMode();
+    disconnect(qApp, &QGuiApplication::applicationStateChanged, this, nullptr);
+    event->accept();
+}
+
+void TQuorin::Exit1Click() { close(); }
+
+}  // namespace quorin

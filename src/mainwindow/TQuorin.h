@@ -1,0 +1,254 @@
+// The main window: it owns the game, the pictures and every component of the window, and
+// turns menu commands, mouse events and clock ticks into calls of the rules.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QAction>
+#include <QImage>
+#include <QMainWindow>
+#include <QTimer>
+
+#include "board/BoardView.h"
+#include "board/Clock.h"
+#include "board/Game.h"
+#include "halloffame/HallTable.h"
+#include "mainwindow/Dialogs.h"
+#include "mainwindow/StatusTicker.h"
+#include "render/BoardRenderer.h"
+#include "render/Tileset.h"
+
+class QLabel;
+class QMenu;
+class QToolButton;
+class QVBoxLayout;
+
+namespace quorin {
+
+class BoardSurface;
+class ImageBox;
+class IniFile;
+class StatusLine;
+class WelcomePanel;
+struct Settings;
+
+class TQuorin : public QMainWindow, public BoardView {
+    Q_OBJECT
+public:
+    struct Services {
+        TickSource& ticks;
+        TimeOfDaySource& timeOfDay;
+        Dialogs& dialogs;
+        int screenWidth = 1280;  // the width start-up places the window for
+    };
+
+    // `programDir` holds Quorin.ini, Layouts/, Tilesets/, Backgrounds/ and Musics/.
+    TQuorin(const QString& programDir, Services services, QWidget* parent = nullptr);
+    ~TQuorin() override;
+
+    // Start-up stops when there is no layout or no music: the window must not be shown.
+    bool StartupFailed() const { return !startupError_.isEmpty(); }
+    const QString& StartupError() const { return startupError_; }
+
+    // --- Game modes and game start ---
+    void IM(uint8_t mode);
+    void NewGame();
+    void RandomSolitaireGame1Click();
+    void NewSpecificGame1Click();
+    void BeginGame();
+    void Stop();
+    void VerticalClick();
+    void GameOver();
+
+    // --- Clock, pause and status line ---
+    void Temps();
+    void ShowStatus(std::string_view message) override;
+    void PauseClick();
+    void FormActivate();
+    void FormDeactivate();
+    void CheckPause();
+    void UnCheckPause();
+    void WriteScore();
+
+    // --- Drawing ---
+    void FullRedraw() override;
+    void RedrawTile(int tile) override;
+    void HLRedrawTile(int tile);
+    void Redraw();
+    void ShowFond();
+    void ShowPanelHOF();
+    void RedrawHOF();
+
+    // --- Tilesets and backgrounds ---
+    bool LoadTileset(const QString& path);
+    bool NouveauFond(const QString& path);
+    void Load1Click();
+    void LoadBackgroundClick();
+    void None1Click();
+    void ActiveTilesetBackground();
+
+    // --- Pointer ---
+    void ButtonDown(Qt::MouseButton button, QPoint at);
+    void FormMouseMove(QPoint at);
+    void ColorHighlight();
+
+    // --- Access for tests ---
+    Game& Rules() { return game_; }
+    GameState& State() { return game_.State(); }
+    const GameState& State() const { return game_.State(); }
+    BoardSurface* GameImage() const { return surface_; }
+    const BoardRenderer& Renderer() const { return renderer_; }
+    const QImage& SidePanelImage() const { return saveHof_; }
+    WelcomePanel* Welcome() const { return welcome_; }
+    StatusLine* LigneStatus() const { return statusLine_; }
+    QAction* Action(const char* name) const;
+    const std::vector<std::string>& LayoutNames() const { return layoutNames_; }
+    const QString& ProgramDir() const { return programDir_; }
+
+signals:
+    // The window was shown for the first time (the splash goes away).
+    void firstShown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // BoardView
+    void RepaintSidePanel() override { ShowPanelHOF(); }
+    void RestoreSidePanel() override { RedrawHOF(); }
+    void PlaySound(Sound sound) override;
+    void RepaintNow() override;
+
+    // Start-up and close.
+    void Init();
+    bool LoadFiles();
+    void LoadFavourites();
+    void ShowLayoutMenuEntries();
+    void ApplySettings(const Settings& settings);
+    Settings CollectSettings() const;
+    bool SaveSettings();
+    void LoadResourcePictures();
+    void PlaceWindow(const Settings& settings);
+    void FormShow();
+
+    // Layouts.
+    void LoadlayoutClick(QAction* entry);
+    void LoadShplayoutClick(QAction* entry);
+    bool RunLayout(const std::string& path);
+    void BeginGameAfterLoad();
+    int CheckedLayoutEntry() const;
+
+    // Menus, toolbar, view switches.
+    void BuildMenus();
+    void BuildToolbar();
+    QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
+                       const QKeySequence& shortcut, int tag, bool checkable,
+                       void (TQuorin::*handler)());
+    QToolButton* AddToolButton(const char* name, const QString& caption, const QString& hint,
+                               const QString& glyph, bool gameCommand,
+                               void (TQuorin::*handler)());
+    void SyncOptions();
+    void SetPauseButtons();
+    void SetPauseCaptions(bool paused);
+    void FitWindow();
+    // The switches: each runs after its check mark was inverted and applies it.
+    void Toolbar1Click();
+    void ShowTitleClick();
+    void CoolMenu1Click();
+    void CoolMouseClick();
+    void CoolToolbarClick();
+    void FlatButtonsClick();
+    void ShowHallPanel();
+    void ShadowsClick();
+    void NStatus();
+    void ShowTimeClick();
+    void Exit1Click();
+    void Highlight1Click();
+    void Highlight2Click(QAction* sender);
+    void Highlight3Click();
+    void CheckOnly(const std::vector<QAction*>& group, QAction* checked);
+    void SelectTileset(QAction* item, const char* file);
+    void SelectBackground(QAction* item, const char* file);
+    bool LoadTilesetFile(const QString& path);
+    bool LoadBackgroundFile(const QString& path);
+
+    // Drawing helpers.
+    DrawOptions CurrentDrawOptions() const;
+    void RedrawRect(TileRect dirty);
+    void ShowTilePreview(int tile);
+    void ClearTilePreview();
+    void CenterWelcome();
+
+    // Services.
+    QString programDir_;
+    std::string programDirStd_;
+    TickSource& ticks_;
+    Dialogs& dialogs_;
+    int screenWidth_;
+
+    Game game_;
+    Tileset tileset_;
+    BoardRenderer renderer_;
+    HallTable hall_;
+    StatusTicker status_;
+    QTimer timer_;
+    std::unique_ptr<IniFile> settingsFile_;
+
+    // Components.
+    QWidget* tools_ = nullptr;
+    QWidget* editorPanel_ = nullptr;
+    BoardSurface* surface_ = nullptr;
+    ImageBox* hofBox_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    WelcomePanel* welcome_ = nullptr;
+    QLabel* titleStrip_ = nullptr;
+    std::vector<QToolButton*> toolButtons_;
+    QToolButton* pauseButton_ = nullptr;
+    QToolButton* layoutButton_ = nullptr;
+    QMenu* layoutMenu_ = nullptr;
+    QMenu* musicMenu_ = nullptr;
+    std::vector<QAction*> layoutEntries_;  // [0] is the first layout
+    std::vector<QAction*> tilesetItems_;
+    std::vector<QAction*> backgroundItems_;
+    std::vector<QAction*> highlightItems_;
+    QAction* currentTileset_ = nullptr;     // the item whose picture is in use
+    QAction* currentBackground_ = nullptr;
+    TileRect dirtyRect_ = FullRect;
+
+    // Pictures.
+    QImage hofPic_;    // side panel background
+    QImage saveHof_;   // side panel being composed
+    QImage girls_[12];
+    QImage filled_;
+    QImage toolBitmap_;
+    QCursor technoCursor_;
+
+    // Window state that is not the game's.
+    std::vector<std::string> layoutNames_{""};  // 1-based
+    std::vector<std::string> favourites_;
+    std::vector<std::string> musicNames_;
+    int musicIndex_ = -1;
+    uint32_t backgroundColor_ = 0x808000;  // red in the low byte
+    QString lastTilesetFile_;
+    QString lastBackgroundFile_;
+    std::string currentPlayer_ = "Player1";
+    int highlightMode_ = 3;
+    QColor pen_ = QColor(0, 128, 0);
+    int hoverCandidate_ = 0;
+    int prevHoverCandidate_ = 0;
+    int newHallRank_ = 0;
+    bool startingUp_ = false;
+    bool displayModeChanged_ = false;
+    bool shown_ = false;
+    bool moveToCenterLater_ = false;
+    bool closing_ = false;
+    QString startupError_;
+    QStringList startupWarnings_;
+};
+
+}  // namespace quorin

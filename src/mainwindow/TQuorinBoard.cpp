@@ -1,0 +1,419 @@
+// Drawing the board and the side panel, the pointer, and the tileset and background menus.
+#include <QFileInfo>
+#include <QFont>
+#include <QPainter>
+
+#include "board/FreeRule.h"
+#include "board/Placement.h"
+#include "mainwindow/BoardSurface.h"
+#include "mainwindow/ImageBox.h"
+#include "mainwindow/TQuorin.h"
+#include "render/Pictures.h"
+
+namespace quorin {
+
+namespace {
+
+// Pure key-colour pixels become transparent.
+QImage Keyed(const QImage& source, QRgb key) {
+    QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0xffffff) == (key & 0xffffff)) line[x] = 0;
+    }
+    return image;
+}
+
+QImage Resource(const QString& name) {
+    QImage image(":/bitmaps/" + name);
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+QColor FromColorRef(uint32_t c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+uint32_t ToColorRef(QColor c) {
+    return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+           static_cast<uint32_t>(c.blue()) << 16;
+}
+
+// Text placed by its top-left corner, as the panel's layout is measured.
+void TextOut(QPainter& p, int x, int y, const QString& text) {
+    p.drawText(x, y + p.fontMetrics().ascent(), text);
+}
+
+}  // namespace
+
+void TQuorin::LoadResourcePictures() {
+    hofPic_ = Resource("1.bmp");
+    if (hofPic_.isNull()) {
+        hofPic_ = QImage(92, 472, QImage::Format_RGB32);
+        hofPic_.fill(QColor(24, 20, 48));
+    }
+    saveHof_ = hofPic_.copy();
+
+    std::array<QImage, 5> vertical;  // V1..V5
+    for (int i = 0; i < 5; ++i) vertical[i] = Resource(QString::number(9 + i) + ".bmp");
+    renderer_.SetShadowPieces(Resource("3.bmp"), vertical);
+    filled_ = Resource("filled.bmp");
+    renderer_.SetFilled(filled_);
+    toolBitmap_ = Resource("toolbitmap.bmp");
+
+    const QRgb key = qRgb(132, 255, 132);
+    for (int c = 0; c < 4; ++c) {
+        const int b = 14 + 3 * c;
+        const QImage base = Keyed(Resource(QString::number(b) + ".bmp"), key);
+        for (int k = 0; k < 3; ++k) {
+            QImage picture = base.isNull() ? QImage(92, 166, QImage::Format_ARGB32) : base.copy();
+            if (base.isNull()) picture.fill(Qt::transparent);
+            if (k > 0) {
+                QPainter p(&picture);
+                p.drawImage(0, 0, Keyed(Resource(QString::number(b + k) + ".bmp"), key));
+            }
+            girls_[3 * c + k] = picture;
+        }
+    }
+}
+
+DrawOptions TQuorin::CurrentDrawOptions() const {
+    DrawOptions o;
+    o.Shadows = Action("Shadows")->isChecked();
+    o.Invert = Action("Invert")->isChecked();
+    o.HighlightMode = highlightMode_;
+    o.Pen = pen_;
+    return o;
+}
+
+void TQuorin::Redraw() {
+    GameState& s = State();
+    if (s.HallPanelDirty) ShowPanelHOF();
+    if (s.TilesLeft == 0 && s.GameMode != ModeEditor && s.ElapsedSeconds > 0) s.GameFinished = true;
+    if (s.GameFinished || s.GameMode == ModePaused) {
+        GameOver();
+        return;
+    }
+    if (s.GameMode == ModeGameOver || s.GameMode == ModeIdle) {
+        // Between games only the background shows behind the welcome panel.
+        ShowFond();
+        return;
+    }
+    const QRect changed = renderer_.Paint(s, CurrentDrawOptions(), dirtyRect_);
+    surface_->update(changed);
+}
+
+void TQuorin::RedrawRect(TileRect dirty) {
+    dirtyRect_ = dirty;
+    Redraw();
+    dirtyRect_ = FullRect;
+}
+
+void TQuorin::FullRedraw() { RedrawRect(FullRect); }
+
+void TQuorin::RedrawTile(int tile) {
+    RedrawRect(renderer_.RedrawTileRect(State(), tile, Action("Shadows")->isChecked()));
+}
+
+void TQuorin::HLRedrawTile(int tile) { RedrawRect(renderer_.HLRedrawTileRect(State(), tile)); }
+
+void TQuorin::ShowFond() {
+    renderer_.ShowFond();
+    surface_->update();
+}
+
+void TQuorin::RepaintNow() { surface_->repaint(); }
+
+void TQuorin::PlaySound(Sound) {
+    // Sound effects come with the sound device; nothing plays yet.
+}
+
+void TQuorin::ShowPanelHOF() {
+    if (!Action("ShowHallFame")->isChecked()) return;
+    GameState& s = State();
+    const uint8_t mode = s.GameMode == ModePaused ? s.SavedMode : s.GameMode;
+    const bool girls = Action("ShowGirls")->isChecked();
+    const bool preview = Action("ShowCurrentTile")->isChecked();
+    int off;
+    if (girls && s.GameMode != ModeTwoPlayers &&
+        (!preview || s.GameMode == ModeMemory || s.GameMode == ModeClicks))
+        off = 90;
+    else if (s.GameMode == ModeTwoPlayers)
+        off = 20;
+    else if (preview)
+        off = 10;
+    else
+        off = -20;
+
+    QPainter p(&saveHof_);
+    p.drawImage(0, 0, hofPic_);
+    if (off == 90) {
+        IsItFree(s);
+        const int total = s.ElapsedSeconds + s.PenaltySeconds;
+        int picture = 1;
+        switch (mode) {
+            case ModeSolitaire:
+                picture = s.MovesLeft <= 2 ? 11 : s.MovesLeft <= 7 ? 9 : 10;
+                break;
+            case ModeRivers:
+                picture = total <= 120 ? 7 : total <= 240 ? 6 : 8;
+                break;
+            case ModeMemory:
+                picture = total <= 60 ? 7 : total <= 120 ? 6 : 8;
+                break;
+            case ModeClicks:
+                picture = s.MovesLeft <= 6 ? 5 : s.MovesLeft <= 24 ? 3 : 4;
+                break;
+            default:
+                break;
+        }
+        p.drawImage(0, 302, girls_[picture]);
+    } else {
+        QFont title("Comic Sans MS", 10, QFont::Bold);
+        p.setFont(title);
+        p.setPen(QColor(255, 255, 0));
+        TextOut(p, 21, 50 - off, "HALL OF");
+        TextOut(p, 31, 70 - off, "FAME");
+    }
+    for (int i = 1; i <= HallTable::kRanks; ++i) {
+        const std::string& entry = hall_.Entry(i, s.CurrentLayout);
+        QFont font("Verdana", 9, QFont::Bold);
+        font.setItalic(i == newHallRank_);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        TextOut(p, 15, 27 * i - off + 81, QString::fromStdString(HallTable::Name(entry)));
+        p.setPen(QColor(0, 255, 255));
+        const int total = HallTable::Total(entry);
+        const QString value =
+            HallTable::IsClicksColumn(s.CurrentLayout)
+                ? "    " + QString::number(total)
+                : QString("%1:%2").arg(total / 60, 2, 10, QChar('0')).arg(total % 60, 2, 10, QChar('0'));
+        TextOut(p, 39, 27 * i - off + 94, value);
+    }
+    p.end();
+    RedrawHOF();
+}
+
+void TQuorin::RedrawHOF() { hofBox_->update(); }
+
+void TQuorin::ShowTilePreview(int tile) {
+    const GameState& s = State();
+    const TilePosition pos = s.board.TilePos[tile];
+    const QRect area(24, 390, 46, 56);
+    QPainter p(&saveHof_);
+    const bool covered = pos.layer < kLayers && s.board.Cell(pos.x, pos.y, pos.layer + 1) != 0;
+    if (covered) {
+        p.drawImage(area.topLeft(), hofPic_, area);
+    } else {
+        const QPoint slot = Tileset::SpriteSlot(TileFace(tile));
+        p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        p.drawImage(area.topLeft(), tileset_.TilesetSource(), QRect(138, 256, 46, 56));
+        p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        p.drawImage(area.topLeft(), tileset_.TileSprites(), QRect(slot, QSize(46, 56)));
+    }
+    p.end();
+    RedrawHOF();
+}
+
+void TQuorin::ClearTilePreview() {
+    const QRect area(24, 390, 46, 56);
+    QPainter p(&saveHof_);
+    p.drawImage(area.topLeft(), hofPic_, area);
+    p.end();
+    RedrawHOF();
+}
+
+void TQuorin::FormMouseMove(QPoint at) {
+    GameState& s = State();
+    const uint8_t mode = s.GameMode;
+    if (highlightMode_ == 0 && mode != ModeEditor) return;
+    if (mode == ModeNone || mode == ModeClicks || mode >= ModeGameOver) return;
+    const int px = at.x() - s.BoardOriginX;
+    const int py = at.y() - s.BoardOriginY;
+    const int col = px / 20;
+    const int row = py / 25;
+    if (mode == ModeEditor) return;  // the editor's ghost tile is not in this version
+    prevHoverCandidate_ = hoverCandidate_;
+    if (static_cast<unsigned>(col) > 34u || static_cast<unsigned>(row) > 20u) return;
+
+    const int t = WhatTileThere(s.board, px, py);
+    const bool accepted = t > 0 && (!Action("OnlyPossibleMoves")->isChecked() ||
+                                    mode == ModeMemory || IsTileFree(s, t));
+    const bool preview = Action("ShowCurrentTile")->isChecked() && mode != ModeTwoPlayers &&
+                         mode != ModeMemory && Action("ShowHallFame")->isChecked();
+    if (accepted) {
+        hoverCandidate_ = t;
+        if (preview) ShowTilePreview(t);
+        if (prevHoverCandidate_ == hoverCandidate_) return;
+        if (prevHoverCandidate_ != 0) {
+            const int h = s.HoverTile;
+            s.HoverTile = 0;
+            HLRedrawTile(h);
+        }
+        s.HoverTile = static_cast<uint8_t>(hoverCandidate_);
+        HLRedrawTile(s.HoverTile);
+    } else {
+        if (preview) ClearTilePreview();
+        if (s.HoverTile != 0) {
+            const int h = s.HoverTile;
+            s.HoverTile = 0;
+            HLRedrawTile(h);
+        }
+        hoverCandidate_ = prevHoverCandidate_ = 0;
+    }
+}
+
+// --- Tilesets ---
+
+bool TQuorin::LoadTilesetFile(const QString& path) {
+    QString error;
+    if (!tileset_.Load(path, &error)) {
+        dialogs_.ShowError(this, error);
+        return false;
+    }
+    if (State().GameMode != ModeNone) FullRedraw();
+    return true;
+}
+
+void TQuorin::SelectTileset(QAction* item, const char* file) {
+    CheckOnly(tilesetItems_, item);
+    if (LoadTileset(programDir_ + file)) currentTileset_ = item;
+    CheckOnly(tilesetItems_, currentTileset_);
+}
+
+bool TQuorin::LoadTileset(const QString& path) {
+    if (QFileInfo(path).isFile()) return LoadTilesetFile(path);
+    // A missing picture: let the player find one.
+    lastTilesetFile_.clear();
+    Load1Click();
+    return false;
+}
+
+void TQuorin::Load1Click() {
+    QAction* item = Action("Load1");
+    bool ask = currentTileset_ == item || lastTilesetFile_.isEmpty();
+    for (;;) {
+        QString candidate = lastTilesetFile_;
+        if (ask) {
+            candidate = dialogs_.OpenPicture(this, "Please choose a Tileset bitmap file",
+                                             "Tileset files (*.bmp)", programDir_ + "Tilesets/");
+            // Cancelling keeps the tileset in use.
+            if (candidate.isEmpty()) break;
+        }
+        if (QFileInfo(candidate).isFile()) {
+            if (LoadTilesetFile(candidate)) {
+                lastTilesetFile_ = candidate;
+                currentTileset_ = item;
+            }
+            break;
+        }
+        lastTilesetFile_.clear();
+        ask = true;
+    }
+    CheckOnly(tilesetItems_, currentTileset_);
+}
+
+// --- Backgrounds ---
+
+bool TQuorin::LoadBackgroundFile(const QString& path) {
+    QImage picture;
+    QString error;
+    if (!LoadPicture(path, picture, error)) {
+        dialogs_.ShowError(this, error);
+        return false;
+    }
+    renderer_.SetBackgroundPicture(picture);
+    if (State().GameMode != ModeNone) FullRedraw();
+    return true;
+}
+
+void TQuorin::SelectBackground(QAction* item, const char* file) {
+    CheckOnly(backgroundItems_, item);
+    if (NouveauFond(programDir_ + file)) currentBackground_ = item;
+    CheckOnly(backgroundItems_, currentBackground_);
+}
+
+bool TQuorin::NouveauFond(const QString& path) {
+    if (QFileInfo(path).isFile()) return LoadBackgroundFile(path);
+    lastBackgroundFile_.clear();
+    LoadBackgroundClick();
+    return false;
+}
+
+void TQuorin::LoadBackgroundClick() {
+    QAction* item = Action("LoadBackground");
+    bool ask = currentBackground_ == item || lastBackgroundFile_.isEmpty();
+    for (;;) {
+        QString candidate = lastBackgroundFile_;
+        if (ask) {
+            candidate = dialogs_.OpenPicture(this, "Please choose a Background bitmap file",
+                                             "Background files (*.bmp *.jpg)",
+                                             programDir_ + "Backgrounds/");
+            if (candidate.isEmpty()) break;
+        }
+        if (QFileInfo(candidate).isFile()) {
+            if (LoadBackgroundFile(candidate)) {
+                lastBackgroundFile_ = candidate;
+                currentBackground_ = item;
+            }
+            break;
+        }
+        lastBackgroundFile_.clear();
+        ask = true;
+    }
+    CheckOnly(backgroundItems_, currentBackground_);
+}
+
+void TQuorin::None1Click() {
+    QAction* item = Action("None1");
+    if (State().GameMode != ModeNone) {
+        if (const auto chosen = dialogs_.ChooseColor(this, FromColorRef(backgroundColor_)))
+            backgroundColor_ = ToColorRef(*chosen);
+    }
+    renderer_.SetBackgroundColor(FromColorRef(backgroundColor_));
+    currentBackground_ = item;
+    CheckOnly(backgroundItems_, item);
+    if (State().GameMode != ModeNone) FullRedraw();
+}
+
+void TQuorin::ActiveTilesetBackground() {
+    auto checked = [this](const char* name) { return Action(name)->isChecked(); };
+
+    if (checked("LoadBackground") && !lastBackgroundFile_.isEmpty() &&
+        LoadBackgroundFile(lastBackgroundFile_)) {
+        currentBackground_ = Action("LoadBackground");
+    } else {
+        // Without a remembered picture no dialog opens at start-up: the plain colour serves.
+        static const std::pair<const char*, const char*> builtIn[] = {
+            {"Kanji1", "Backgrounds/kanji.bmp"},
+            {"Dragons1", "Backgrounds/dragons.bmp"},
+            {"Andromeda", "Backgrounds/andromeda.jpg"},
+            {"Catpats", "Backgrounds/catpats.jpg"}};
+        bool done = false;
+        for (const auto& [name, file] : builtIn) {
+            if (!checked(name)) continue;
+            SelectBackground(Action(name), file);
+            done = true;
+            break;
+        }
+        if (!done) None1Click();
+    }
+    CheckOnly(backgroundItems_, currentBackground_);
+
+    if (checked("Load1") && !lastTilesetFile_.isEmpty() && LoadTilesetFile(lastTilesetFile_)) {
+        currentTileset_ = Action("Load1");
+    } else {
+        static const std::pair<const char*, const char*> builtIn[] = {
+            {"MahJongg1", "Tilesets/pai.bmp"},
+            {"Lowcolor1", "Tilesets/pai256.bmp"},
+            {"MahJongg3", "Tilesets/bluepai.bmp"}};
+        bool done = false;
+        for (const auto& [name, file] : builtIn) {
+            if (!checked(name)) continue;
+            SelectTileset(Action(name), file);
+            done = true;
+            break;
+        }
+        if (!done) SelectTileset(Action("MahJongg2"), "Tilesets/darkpai.bmp");
+    }
+    CheckOnly(tilesetItems_, currentTileset_);
+}
+
+}  // namespace quorin

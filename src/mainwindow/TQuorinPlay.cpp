@@ -1,0 +1,244 @@
+// Game modes, starting and stopping games, the clock, the pause and the end of a game.
+#include <QEvent>
+#include <QRandomGenerator>
+
+#include "board/FreeRule.h"
+#include "mainwindow/StatusLine.h"
+#include "mainwindow/TQuorin.h"
+#include "mainwindow/WelcomePanel.h"
+
+namespace quorin {
+
+namespace {
+
+constexpr const char* kNoMoreMoves = "      SORRY, NO MORE MOVES !!";
+
+QString FormatTime(int seconds) {
+    if (seconds < 0) seconds = 0;
+    return QString("%1:%2").arg(seconds / 60, 2, 10, QChar('0')).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+bool IsOtherGame(int currentLayout) { return currentLayout >= 100; }
+
+}  // namespace
+
+void TQuorin::IM(uint8_t mode) {
+    welcome_->hide();
+    State().GameMode = mode;
+    if (mode == ModeIdle || mode == ModePaused) ShowFond();
+    if (mode == ModeGameOver || mode == ModeIdle) {
+        CenterWelcome();
+        welcome_->show();
+        welcome_->raise();
+        welcome_->Classic->setFocus();
+    }
+}
+
+void TQuorin::NewGame() {
+    // "New" continues the kind of the last game; the other games are not in this version,
+    // so anything else starts a solitaire game.
+    RandomSolitaireGame1Click();
+}
+
+void TQuorin::RandomSolitaireGame1Click() {
+    Action("RandomSeed1")->setChecked(false);
+    BeginGame();
+}
+
+void TQuorin::NewSpecificGame1Click() {
+    // Deals the game of the stored seed number ("RandomSeed" in the settings).
+    Action("RandomSeed1")->setChecked(true);
+    game_.Rng().SeedFromClock();
+    BeginGame();
+}
+
+void TQuorin::BeginGame() {
+    GameState& s = State();
+    ColorHighlight();
+    SetPauseCaptions(false);
+    SetPauseButtons();
+    renderer_.ShowFond();
+
+    if (IsOtherGame(s.CurrentLayout)) {
+        // Back from another game: the layout checked in the Layout menu is the one played.
+        if (const int checked = CheckedLayoutEntry()) s.CurrentLayout = checked;
+    }
+
+    if (game_.DealLayout() == DealResult::CannotDeal) {
+        // Rare on a playable layout: the removal order kept jamming. Deal at random instead.
+        ShowStatus("This layout could not be dealt as a winnable game: dealt at random.");
+        game_.MakeDealer().PlainDeal();
+    }
+
+    game_.ResetForNewGame();
+    status_.bounce = false;
+    if (s.GameMode == ModePaused) {
+        SetPauseCaptions(false);
+        Action("Pause1")->setEnabled(true);
+        SetPauseButtons();
+    }
+    if (s.GameMode != ModeEditor) IM(ModeSolitaire);
+    if (s.SeedNumber > 0 && s.options.RandomSeed1)
+        ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber));
+    FullRedraw();
+    ShowPanelHOF();
+    if (status_.Pos() <= 1 || status_.Message() == kNoMoreMoves) ShowStatus("New game started.");
+    s.StartTick = ticks_.Now();
+}
+
+void TQuorin::Stop() {
+    if (State().GameMode == ModePaused) {
+        SetPauseCaptions(false);
+        SetPauseButtons();
+    }
+    IM(ModeIdle);
+    ShowFond();
+    ShowPanelHOF();
+}
+
+void TQuorin::VerticalClick() {
+    // The check was inverted already by the menu; put it back until the change is accepted.
+    QAction* vertical = Action("Vertical");
+    const bool wanted = vertical->isChecked();
+    vertical->setChecked(!wanted);
+    const uint8_t mode = State().GameMode;
+    if (mode == ModeSolitaire) {
+        if (!dialogs_.AskOkCancel(this, "Vertical variation",
+                                  "If you want to change the game mode, you'll have to restart "
+                                  "your game. Do you wish to continue ?"))
+            return;
+        BeginGame();
+        vertical->setChecked(wanted);
+    } else if (mode == ModeNone || mode == ModeGameOver || mode == ModeIdle) {
+        vertical->setChecked(wanted);
+    }
+}
+
+void TQuorin::GameOver() {
+    GameState& s = State();
+    if (s.GameMode != ModeClicks) ShowFond();
+    if (s.GameFinished && !s.GameOverShown) {
+        s.GameOverShown = true;
+        WriteScore();
+        IM(ModePaused);
+        const int total = s.ElapsedSeconds + s.PenaltySeconds;
+        const QString text = "Your final time is " + FormatTime(total);
+        const int girl = 3 * static_cast<int>(QRandomGenerator::global()->bounded(4)) + 1;
+        dialogs_.ShowGameOver(this, text, false, girls_[girl]);
+    }
+    IM(ModeGameOver);
+    s.SavedMode = ModeGameOver;
+}
+
+void TQuorin::ShowStatus(std::string_view message) { status_.Show(std::string(message)); }
+
+void TQuorin::Temps() {
+    GameState& s = State();
+    if (const auto text = status_.Tick(Action("CoolStatus")->isChecked()))
+        statusLine_->StatusText->setText(QString::fromStdString(*text));
+
+    if (s.GameMode >= ModeSolitaire && s.GameMode <= ModeMemory) {
+        s.ElapsedSeconds = static_cast<int32_t>((ticks_.Now() - s.StartTick) / 1000);
+        if (s.ElapsedSeconds + s.PenaltySeconds >= 6000) Stop();
+    } else if (s.GameMode == ModeClicks) {
+        s.ElapsedSeconds = s.TilesLeft;
+    }
+    WriteScore();
+}
+
+void TQuorin::WriteScore() {
+    GameState& s = State();
+    const uint8_t mode = s.GameMode;
+    if (!(IsGameInProgress(mode) || mode == ModePaused) || s.GameFinished) {
+        statusLine_->MovesLeftLine->clear();
+        statusLine_->TilesLeftLine->clear();
+        statusLine_->TimeLine->clear();
+        return;
+    }
+    IsItFree(s);
+    statusLine_->TilesLeftLine->setText(QString::number(s.TilesLeft));
+    const bool movesShown = Action("Moves")->isChecked() &&
+                            (mode == ModeSolitaire || mode == ModeTwoPlayers ||
+                             mode == ModeRivers || mode == ModeClicks);
+    statusLine_->MovesLeftLine->setText(movesShown ? QString::number(s.MovesLeft) : QString());
+    const bool timeShown = Action("ShowTime")->isChecked() &&
+                           (mode == ModeSolitaire || mode == ModeRivers || mode == ModeMemory);
+    statusLine_->TimeLine->setText(timeShown ? FormatTime(s.ElapsedSeconds + s.PenaltySeconds)
+                                             : QString());
+    if (s.MovesLeft > 0) status_.bounce = false;
+    if (s.TilesLeft == 0 && !s.GameOverShown) {
+        FullRedraw();
+    } else if (s.TilesLeft > 0 && s.MovesLeft == 0 &&
+               (mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers) &&
+               !status_.bounce) {
+        status_.step = 1;
+        ShowStatus(kNoMoreMoves);
+        status_.bounce = true;
+    }
+}
+
+void TQuorin::PauseClick() {
+    GameState& s = State();
+    const uint8_t mode = s.GameMode;
+    if (!IsGameInProgress(mode) && mode != ModePaused) return;
+    const uint32_t now = ticks_.Now();
+    if (mode == ModePaused) {
+        IM(s.SavedMode);
+        if (s.GameMode == ModeTwoPlayers) {
+            s.Player1Tick = now - static_cast<uint32_t>(s.PausedTurn1);
+            s.Player2Tick = now - static_cast<uint32_t>(s.PausedTurn2);
+        } else {
+            s.StartTick = now - static_cast<uint32_t>(s.PausedElapsed);
+        }
+        SetPauseCaptions(false);
+        FullRedraw();
+    } else {
+        s.SavedMode = mode;
+        if (mode == ModeTwoPlayers) {
+            s.PausedTurn1 = static_cast<int32_t>(now - s.Player1Tick);
+            s.PausedTurn2 = static_cast<int32_t>(now - s.Player2Tick);
+        } else {
+            s.PausedElapsed = static_cast<int32_t>(now - s.StartTick);
+        }
+        IM(ModePaused);
+        SetPauseCaptions(true);
+        ShowFond();
+    }
+    SetPauseButtons();
+}
+
+void TQuorin::FormDeactivate() {
+    if (State().GameMode != ModePaused) PauseClick();
+}
+
+void TQuorin::FormActivate() {
+    if (State().GameMode == ModePaused) PauseClick();
+}
+
+void TQuorin::CheckPause() {
+    if (!Action("GoCheckPause")->isChecked()) return;
+    if (State().GameMode != ModePaused) PauseClick();
+    State().GameMode = ModePaused;
+}
+
+void TQuorin::UnCheckPause() {
+    if (State().GameMode == ModePaused && Action("GoCheckPause")->isChecked()) PauseClick();
+}
+
+void TQuorin::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || closing_ || !shown_) return;
+    if (isActiveWindow())
+        FormActivate();
+    else
+        FormDeactivate();
+}
+
+void TQuorin::ButtonDown(Qt::MouseButton button, QPoint at) {
+    const MouseButton b = button == Qt::RightButton    ? MouseButton::Right
+                          : button == Qt::MiddleButton ? MouseButton::Middle
+                                                       : MouseButton::Left;
+    game_.ButtonDown(b, at.x(), at.y());
+}
+
+}  // namespace quorin

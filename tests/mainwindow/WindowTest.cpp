@@ -1,0 +1,507 @@
+// The main window driven the way a player drives it: presses on the board at tile pixels,
+// menu commands, and the clock.
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "WindowTestSupport.h"
+#include "board/FreeRule.h"
+#include "board/Game.h"
+#include "board/Placement.h"
+#include "layouts/LayoutFile.h"
+#include "mainwindow/BoardSurface.h"
+#include "mainwindow/StatusLine.h"
+#include "mainwindow/WelcomePanel.h"
+#include "render/Geometry.h"
+
+using namespace quorin;
+using namespace quorin::test;
+
+namespace {
+
+// The options most tests want: messages appear whole at the next tick, no animation.
+const QString kPlainIni =
+    "[Quorin]\r\nCoolStatus=0\r\nWinnable=1\r\nRandomSeed=4242\r\n";
+
+// The slot order of the winnable deal of a seed on the shipped Traditional layout, as the
+// core deals it outside any window.
+std::vector<TilePosition> WinnableOrder(int seed) {
+    SilentView view;
+    FakeClock clock;
+    Game game(view, clock, clock);
+    game.State().layout = ReadLayoutFile(QUORIN_SOURCE_DIR "/data/Layouts/Traditional.lay").grid;
+    game.State().options.RandomSeed1 = true;
+    game.State().SeedNumber = seed;
+    std::vector<TilePosition> order;
+    game.MakeDealer().CreateBoard(&order);
+    return order;
+}
+
+// A tile, free or not, that a press in the middle of its face reaches.
+int FirstTile(const GameState& s, bool wantFree) {
+    for (int t = 1; t <= kTileCount; ++t) {
+        const TilePosition p = s.board.TilePos[t];
+        if (!p.OnBoard() || IsTileFree(s, t) != wantFree) continue;
+        const int px = CoordX(p.x - 1, p.layer - 1, 0) + 20;
+        const int py = CoordY(p.y - 1, p.layer - 1, 0) + 25;
+        if (WhatTileThere(s.board, px, py) == t) return t;
+    }
+    return 0;
+}
+
+// A free tile whose group has another free tile, and that partner.
+std::pair<int, int> FreePair(const GameState& s) {
+    for (int a = 1; a <= kTileCount; ++a)
+        for (int b = a + 1; b <= kTileCount; ++b)
+            if (SameGroup(a, b) && s.board.TilePos[a].OnBoard() && s.board.TilePos[b].OnBoard() &&
+                IsTileFree(s, a) && IsTileFree(s, b))
+                return {a, b};
+    return {0, 0};
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void StartsIdleOnTheWelcomePanel();
+    void ClearsAWholeGameByClicking();
+    void RefusesAndMovesTheSelection();
+    void BackRestartHintAndShuffle();
+    void PauseFreezesTheClockAndTheLimitStopsTheGame();
+    void LosingActivationPausesAndComingBackResumes();
+    void VerticalVariationAsksDuringAGame();
+    void FirstCloseWritesEveryKeyInOrder();
+    void SettingsRoundTrip();
+    void DrawsTheSelectionOnItsTint();
+    void CancellingTheFileDialogKeepsThePicture();
+    void DamagedFilesAreRefusedWithAMessage();
+    void StartupNeedsLayoutsAndMusic();
+    void ViewSwitchesResizeTheWindow();
+    void Screenshots();
+};
+
+void WindowTest::StartsIdleOnTheWelcomePanel() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    QCOMPARE(w->State().GameMode, ModeIdle);
+    QVERIFY(w->Welcome()->isVisible());
+    QCOMPARE(w->windowTitle(), QString("Quorin 6.28 "));
+    QCOMPARE(w->GameImage()->size(), QSize(704, 468));
+    // The favourites start with the default layout, which alone shows in the Layout menu.
+    QFile favourites(folder.File("Favelay.ini"));
+    QVERIFY(favourites.open(QIODevice::ReadOnly));
+    QCOMPARE(favourites.readAll().trimmed(), QByteArray("Traditional"));
+    w.Tick();
+    QVERIFY(w.StatusText().startsWith("Quorin 6.28"));
+    // Commands of games not in this version do not pretend to work.
+    QVERIFY(!w->Welcome()->RiversEasy->isEnabled());
+    QVERIFY(!w->Action("About1")->isEnabled());
+    QVERIFY(w->Welcome()->Classic->isEnabled());
+}
+
+void WindowTest::ClearsAWholeGameByClicking() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Action("NewSpecificGame1")->trigger();
+    const GameState& s = w->State();
+    QCOMPARE(s.GameMode, ModeSolitaire);
+    QVERIFY(!w->Welcome()->isVisible());
+    w.Tick();
+    QCOMPARE(w.StatusText(), QString("Specific Board started. Random Seed #4242"));
+
+    const std::vector<TilePosition> order = WinnableOrder(4242);
+    QCOMPARE(static_cast<int>(order.size()), kTileCount);
+    w.clock.Advance(65'000);
+    w.Tick();
+    for (size_t k = 0; k < order.size(); k += 2) {
+        const int a = s.board.Cell(order[k].x, order[k].y, order[k].layer);
+        const int b = s.board.Cell(order[k + 1].x, order[k + 1].y, order[k + 1].layer);
+        QVERIFY2(a > 0 && b > 0 && SameGroup(a, b), "the window dealt another game");
+        const int before = s.TilesLeft;
+        w.PressTile(a);
+        QCOMPARE(int(s.Selected1), a);
+        w.PressTile(b);
+        QCOMPARE(s.TilesLeft, before - 2);
+        QCOMPARE(int(s.Selected1), 0);
+    }
+    QCOMPARE(s.TilesLeft, 0);
+    QVERIFY(w.dialogs.gameOvers.isEmpty());
+    w.Tick();  // the clock finds the empty board
+    QCOMPARE(w.dialogs.gameOvers, QStringList{"Your final time is 01:05"});
+    QCOMPARE(s.GameMode, ModeGameOver);
+    QCOMPARE(s.SavedMode, ModeGameOver);
+    QVERIFY(w->Welcome()->isVisible());
+    w.Tick(3);
+    QCOMPARE(w.dialogs.gameOvers.size(), 1);  // shown once per game
+}
+
+void WindowTest::RefusesAndMovesTheSelection() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Welcome()->Classic->click();
+    const GameState& s = w->State();
+    QCOMPARE(s.GameMode, ModeSolitaire);
+
+    const int blocked = FirstTile(s, false);
+    w.PressTile(blocked);
+    QCOMPARE(int(s.Selected1), 0);
+
+    const auto [a, b] = FreePair(s);
+    QVERIFY(a && b);
+    w.PressTile(a);
+    QCOMPARE(int(s.Selected1), a);
+    w.PressTile(blocked);  // a blocked second tile keeps the first
+    QCOMPARE(int(s.Selected1), a);
+    w.PressTile(a);  // the same tile again: deselected
+    QCOMPARE(int(s.Selected1), 0);
+
+    int other = 0;
+    for (int t = 1; t <= kTileCount && !other; ++t)
+        if (s.board.TilePos[t].OnBoard() && IsTileFree(s, t) && !SameGroup(t, a)) other = t;
+    w.PressTile(a);
+    w.PressTile(other);  // another group: the selection moves
+    QCOMPARE(int(s.Selected1), other);
+    QCOMPARE(s.TilesLeft, kTileCount);
+
+    w.Press({2, 2});  // outside every tile
+    QCOMPARE(int(s.Selected1), other);
+    w.PressTile(a, Qt::RightButton);  // the right button clears the selection
+    QCOMPARE(int(s.Selected1), 0);
+}
+
+void WindowTest::BackRestartHintAndShuffle() {
+    ProgramFolder folder(kPlainIni + "Shuffable=0\r\n");
+    Window w(folder);
+    w->Welcome()->Classic->click();
+    GameState& s = w->State();
+    w.clock.Advance(3000);
+    w.Tick();
+    const int moves = s.MovesLeft;
+    QVERIFY(moves > 0);
+
+    w->Action("GiveHint")->trigger();
+    QCOMPARE(s.PenaltySeconds, 40);
+    QVERIFY(s.HintTile1 && SameGroup(s.HintTile1, s.HintTile2));
+
+    const auto [a, b] = FreePair(s);
+    const TilePosition pa = s.board.TilePos[a];
+    w.PressTile(a);
+    w.PressTile(b);
+    QCOMPARE(s.TilesLeft, kTileCount - 2);
+    QCOMPARE(s.HintTile1, 0 + s.HintTile1);  // untouched by the removal
+    w->findChild<QToolButton*>("ExplorerButton2")->click();  // Back
+    QCOMPARE(s.TilesLeft, kTileCount);
+    QCOMPARE(s.board.TilePos[a], pa);
+    QCOMPARE(int(s.board.Cell(pa.x, pa.y, pa.layer)), a);
+
+    w.PressTile(a);
+    w.PressTile(b);
+    w->Action("Restart1")->trigger();
+    QCOMPARE(s.TilesLeft, kTileCount);
+    QCOMPARE(s.PenaltySeconds, 0);
+    w.Tick();
+    QCOMPARE(w.StatusText(), QString("Game restarted."));
+    QCOMPARE(s.ElapsedSeconds, 0);
+
+    w->Action("Shuffle1")->trigger();
+    w.Tick();
+    const int n = s.MovesLeft;
+    const QString expected = n >= 2   ? QString("Tiles shuffled. %1 new moves found.").arg(n)
+                             : n == 1 ? QString("Tiles shuffled. 1 new move found.")
+                                      : QString("No moves found. Try to press Back a few times.");
+    QCOMPARE(w.StatusText(), expected);
+    QCOMPARE(s.PenaltySeconds, 10 * n);
+}
+
+void WindowTest::PauseFreezesTheClockAndTheLimitStopsTheGame() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Welcome()->Classic->click();
+    GameState& s = w->State();
+    w.clock.Advance(10'000);
+    w.Tick();
+    QCOMPARE(s.ElapsedSeconds, 10);
+    QCOMPARE(w->LigneStatus()->TimeLine->text(), QString("00:10"));
+
+    w->PauseClick();
+    QCOMPARE(s.GameMode, ModePaused);
+    QCOMPARE(w->Action("Pause1")->text(), QString("&Continue"));
+    QCOMPARE(w->findChild<QToolButton*>("PauseButton")->text(), QString("Play"));
+    w.clock.Advance(120'000);
+    w.Tick();
+    QCOMPARE(w->LigneStatus()->TimeLine->text(), QString());  // neither time nor moves
+    QCOMPARE(w->LigneStatus()->MovesLeftLine->text(), QString());
+    QCOMPARE(w->LigneStatus()->TilesLeftLine->text(), QString("144"));
+    w->PauseClick();
+    QCOMPARE(s.GameMode, ModeSolitaire);
+    w.Tick();
+    QCOMPARE(s.ElapsedSeconds, 10);
+    QCOMPARE(w->Action("Pause1")->text(), QString("&Pause"));
+
+    // 99:59 still runs; 100:00 stops the game without a word.
+    s.PenaltySeconds = 5999 - 10;
+    w.clock.Advance(800);
+    w.Tick();
+    QCOMPARE(s.GameMode, ModeSolitaire);
+    w.clock.Advance(200);
+    w.Tick();
+    QCOMPARE(s.GameMode, ModeIdle);
+    QVERIFY(w->Welcome()->isVisible());
+    QVERIFY(w.dialogs.gameOvers.isEmpty());
+}
+
+void WindowTest::LosingActivationPausesAndComingBackResumes() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->FormDeactivate();  // nothing to pause on the welcome screen
+    QCOMPARE(w->State().GameMode, ModeIdle);
+    w->Welcome()->Classic->click();
+    w->FormDeactivate();
+    QCOMPARE(w->State().GameMode, ModePaused);
+    w->FormActivate();
+    QCOMPARE(w->State().GameMode, ModeSolitaire);
+    // Paused by hand, then switched away and back: the game continues.
+    w->PauseClick();
+    w->FormDeactivate();
+    w->FormActivate();
+    QCOMPARE(w->State().GameMode, ModeSolitaire);
+}
+
+void WindowTest::VerticalVariationAsksDuringAGame() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    QAction* vertical = w->Action("Vertical");
+    vertical->trigger();  // idle: only the check changes
+    QVERIFY(vertical->isChecked());
+    QVERIFY(w.dialogs.questions.isEmpty());
+
+    w->Welcome()->Classic->click();
+    w.dialogs.answerOk = false;
+    vertical->trigger();
+    QVERIFY(vertical->isChecked());
+    QCOMPARE(w.dialogs.questions.size(), 1);
+    QVERIFY(w.dialogs.questions[0].startsWith("Vertical variation: If you want to change"));
+
+    const auto [a, b] = FreePair(w->State());
+    w.PressTile(a);
+    w.dialogs.answerOk = true;
+    vertical->trigger();  // a new game on the new rule
+    QVERIFY(!vertical->isChecked());
+    QVERIFY(!w->State().options.Vertical);
+    QCOMPARE(int(w->State().Selected1), 0);
+}
+
+void WindowTest::FirstCloseWritesEveryKeyInOrder() {
+    ProgramFolder folder;
+    {
+        Window w(folder);
+        QCOMPARE(w->State().GameMode, ModeIdle);
+    }
+    QFile ini(folder.File("Quorin.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QStringList keys;
+    for (const QByteArray& line : ini.readAll().split('\n'))
+        if (line.contains('=')) keys << QString(line.left(line.indexOf('=')));
+    const QStringList expected = {
+        "Highlight", "Invert", "ShowMoves", "PlayMusic", "PlaySounds", "CurrentPlayer1",
+        "ColorBackground", "Background", "BoardNumber", "MidiNumber", "Tileset", "SetRes800",
+        "LastLoadedTileset", "LastLoadedBackground", "StartDirectly", "StartMusic",
+        "ShowHallOfFame", "ShowToolbar", "ShowStatus", "ShowGirls", "CoolMenu", "CoolMouse",
+        "CoolStatus", "CoolToolbar", "TileRivers", "ShowTime", "FlatButtons", "EnableHall",
+        "Shadows", "Vertical", "Winnable", "Shuffable", "Animate", "AnimateClicks",
+        "PauseFocus", "ShowTile", "OnlyPossible", "RandomMusic", "RandomSeed", "XPos", "YPos",
+        "WPos", "HPos", "PreviousRes"};
+    QCOMPARE(keys, expected);
+}
+
+void WindowTest::SettingsRoundTrip() {
+    ProgramFolder folder(
+        "; kept\r\n[Quorin]\r\nHighlight=abc\r\nInvert=2\r\nColorBackground=0xFF\r\n"
+        "Background=2\r\nTileset=1\r\nShowToolbar=0\r\nVertical=1\r\nRandomSeed=77\r\n"
+        "CurrentPlayer1=  Bob\r\nCoolStatus=0\r\n[Other]\r\nKeep=me\r\n");
+    {
+        Window w(folder);
+        QVERIFY(w->Action("Highlight4")->isChecked());  // "abc" reads as the default 3
+        QVERIFY(w->Action("Invert")->isChecked());
+        QVERIFY(w->Action("None1")->isChecked());
+        QVERIFY(w->Action("MahJongg1")->isChecked());
+        QVERIFY(!w->Action("Toolbar1")->isChecked());
+        QVERIFY(w->Action("Vertical")->isChecked());
+        QVERIFY(w->State().options.Vertical);
+        QCOMPARE(w->State().SeedNumber, 77);
+        // The plain background is pure red, 0xFF with red in the low byte.
+        QCOMPARE(QColor(w->Renderer().BackgroundImage().pixel(5, 5)), QColor(255, 0, 0));
+    }
+    QFile ini(folder.File("Quorin.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QString text = ini.readAll();
+    QVERIFY(text.startsWith("; kept\r\n[Quorin]\r\n"));
+    QVERIFY(text.contains("Invert=1\r\n"));
+    QVERIFY(text.contains("ColorBackground=255\r\n"));
+    QVERIFY(text.contains("Highlight=3\r\n"));
+    QVERIFY(text.contains("CurrentPlayer1=Bob\r\n"));
+    QVERIFY(text.contains("[Other]\r\nKeep=me"));
+}
+
+void WindowTest::DrawsTheSelectionOnItsTint() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Welcome()->Classic->click();
+    const GameState& s = w->State();
+    const auto [a, b] = FreePair(s);
+    w.PressTile(a);
+
+    // A face pixel without a symbol, away from the shadow bands along the top and left.
+    QImage tileset(folder.File("Tilesets/bluepai.bmp"));
+    if (tileset.isNull()) QSKIP("the shipped tileset is not there yet");
+    tileset = tileset.convertToFormat(QImage::Format_RGB32);
+    const FaceCellPos cell = FaceCell(TileFace(a));
+    const QPoint mask(41 * cell.col + 1, 51 * cell.row + 1 + 312);
+    QPoint spot(-1, -1);
+    for (int dy = 14; dy < 48 && spot.x() < 0; ++dy)
+        for (int dx = 14; dx < 38 && spot.x() < 0; ++dx)
+            if (QColor(tileset.pixel(mask + QPoint(dx, dy))) == Qt::white) spot = {dx, dy};
+    QVERIFY(spot.x() >= 0);
+    const TilePosition p = s.board.TilePos[a];
+    const QPoint anchor(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
+                        CoordY(p.y - 1, p.layer - 1, s.BoardOriginY));
+    const QImage& board = w->Renderer().BoardBuffer();
+    QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(52, 256) + spot));
+    w.PressTile(a);  // deselected: back on the plain face
+    QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(6, 256) + spot));
+}
+
+void WindowTest::CancellingTheFileDialogKeepsThePicture() {
+    ProgramFolder folder(kPlainIni + "Tileset=2\r\n");
+    Window w(folder);
+    w->Welcome()->Classic->click();
+    const QImage before = w->Renderer().BoardBuffer().copy();
+    w.dialogs.openTitles.clear();
+    w->Action("Load1")->trigger();  // the dialog is cancelled
+    QCOMPARE(w.dialogs.openTitles, QStringList{"Please choose a Tileset bitmap file"});
+    QVERIFY(w->Action("MahJongg2")->isChecked());
+    QVERIFY(!w->Action("Load1")->isChecked());
+    QCOMPARE(w->Renderer().BoardBuffer(), before);
+
+    w->Action("LoadBackground")->trigger();
+    QVERIFY(!w->Action("LoadBackground")->isChecked());
+    w->Action("None1")->trigger();  // the colour dialog is cancelled: the stored colour stays
+    QVERIFY(w->Action("None1")->isChecked());
+    QCOMPARE(QColor(w->Renderer().BackgroundImage().pixel(0, 0)), QColor(0, 128, 128));
+}
+
+void WindowTest::DamagedFilesAreRefusedWithAMessage() {
+    ProgramFolder folder(kPlainIni);
+    folder.Write("Backgrounds/broken.jpg", "not a picture at all");
+    folder.Write("Layouts/Broken.lay", "Quorin 3.0\r\nBroken\r\n0101\r\n");
+    folder.Write("Favelay.ini", "Traditional\r\nBroken\r\n");
+    Window w(folder);
+    w->Welcome()->Classic->click();
+    const GameState& s = w->State();
+    const LayoutGrid before = s.layout;
+
+    w.dialogs.pictureAnswers << folder.File("Backgrounds/broken.jpg");
+    w->Action("LoadBackground")->trigger();
+    QCOMPARE(w.dialogs.errors.size(), 1);
+    QVERIFY(w.dialogs.errors[0].contains("broken.jpg"));
+    QVERIFY(!w->Action("LoadBackground")->isChecked());
+
+    QAction* broken = nullptr;
+    for (QAction* a : w->findChildren<QAction*>())
+        if (a->text() == "Broken") broken = a;
+    QVERIFY(broken && broken->isVisible());
+    broken->trigger();
+    QCOMPARE(w.dialogs.errors.size(), 2);
+    QVERIFY(w.dialogs.errors[1].contains("Broken.lay"));
+    QVERIFY(w.dialogs.errors[1].contains("3400 expected"));
+    QCOMPARE(s.layout, before);
+    QVERIFY(!broken->isChecked());
+    QCOMPARE(s.GameMode, ModeSolitaire);
+}
+
+void WindowTest::StartupNeedsLayoutsAndMusic() {
+    {
+        ProgramFolder folder(kPlainIni);
+        for (const QString& f : QDir(folder.File("Musics")).entryList(QDir::Files))
+            QFile::remove(folder.File("Musics/" + f));
+        Window w(folder);
+        QVERIFY(w->StartupFailed());
+        QVERIFY(w->StartupError().contains("music"));
+    }
+    {
+        ProgramFolder folder(kPlainIni);
+        for (const QString& f : QDir(folder.File("Layouts")).entryList(QDir::Files))
+            QFile::remove(folder.File("Layouts/" + f));
+        Window w(folder);
+        QVERIFY(w->StartupFailed());
+        QVERIFY(w->StartupError().contains("layout"));
+        QFile ini(folder.File("Quorin.ini"));  // nothing half-set is saved
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(QString(ini.readAll()), kPlainIni);
+    }
+    {
+        // A damaged current layout: the next one that loads is used and the player is told.
+        ProgramFolder folder(kPlainIni + "BoardNumber=1\r\n");
+        folder.Write("Layouts/AAA.lay", "Quorin 3.0\r\nAAA\r\n");
+        Window w(folder);
+        QVERIFY(!w->StartupFailed());
+        QTRY_COMPARE(w.dialogs.errors.size(), 1);
+        QVERIFY(w.dialogs.errors[0].contains("AAA.lay"));
+        QVERIFY(w->State().layout.PositionCount() == kTileCount);
+    }
+}
+
+void WindowTest::ViewSwitchesResizeTheWindow() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    QTest::qWait(10);
+    const QSize full = w->size();
+    w->Action("Toolbar1")->trigger();
+    QTRY_COMPARE(w->height(), full.height() - 33);
+    w->Action("Toolbar1")->trigger();
+    QTRY_COMPARE(w->size(), full);
+    w->Action("ShowHallFame")->trigger();
+    QTRY_COMPARE(w->width(), full.width() - 92);
+    w->Action("ShowTitle")->trigger();
+    QTRY_COMPARE(w->height(), full.height() - 25);
+
+    // Hiding the toolbar while a game is paused ends that game.
+    w->Welcome()->Classic->click();
+    w->PauseClick();
+    w->Action("Toolbar1")->trigger();
+    QCOMPARE(w->State().GameMode, ModeGameOver);
+    QVERIFY(w->Welcome()->isVisible());
+}
+
+void WindowTest::Screenshots() {
+    // QUORIN_SCREENSHOTS names a folder to keep the pictures in (docs/ for the README).
+    ProgramFolder folder(kPlainIni + "CoolStatus=1\r\n");
+    Window w(folder);
+    w.Tick(40);
+    const QImage welcome = w->grab().toImage();
+    w->Welcome()->Classic->click();
+    const GameState& s = w->State();
+    for (int i = 0; i < 6; ++i) {
+        const auto [a, b] = FreePair(s);
+        if (!a) break;
+        w.PressTile(a);
+        w.PressTile(b);
+    }
+    const auto [a, b] = FreePair(s);
+    if (a) w.PressTile(a);
+    w.clock.Advance(83'000);
+    w.Tick(40);
+    const QImage game = w->grab().toImage();
+    QVERIFY(!welcome.isNull() && !game.isNull());
+    QVERIFY(welcome != game);
+    const QByteArray dir = qgetenv("QUORIN_SCREENSHOTS");
+    if (!dir.isEmpty()) {
+        welcome.save(QString(dir) + "/welcome.png");
+        game.save(QString(dir) + "/game.png");
+    }
+}
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"

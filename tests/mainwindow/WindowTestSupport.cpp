@@ -1,0 +1,81 @@
+#include "WindowTestSupport.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+#include "mainwindow/BoardSurface.h"
+#include "mainwindow/StatusLine.h"
+#include "render/Geometry.h"
+
+namespace quorin::test {
+
+namespace {
+
+void CopyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + "/" + QDir(from).relativeFilePath(source);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else
+            QFile::copy(source, target);
+    }
+}
+
+}  // namespace
+
+ProgramFolder::ProgramFolder(const QString& ini) {
+    CopyTree(QStringLiteral(QUORIN_SOURCE_DIR "/data"), dir_.path());
+    // The window needs at least one piece of music to start.
+    if (QDir(dir_.filePath("Musics")).entryList({"*.mid"}).isEmpty())
+        Write("Musics/Night.mid", QByteArray("MThd\0\0\0\6\0\0\0\1\0\x60", 14));
+    if (!ini.isNull()) Write("Quorin.ini", ini.toUtf8());
+}
+
+void ProgramFolder::Write(const QString& name, const QByteArray& content) const {
+    QDir().mkpath(QFileInfo(dir_.filePath(name)).path());
+    QFile f(dir_.filePath(name));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(content);
+}
+
+Window::Window(const ProgramFolder& folder, int screenWidth) {
+    window = std::make_unique<TQuorin>(folder.Path(),
+                                       TQuorin::Services{clock, clock, dialogs, screenWidth});
+    if (!window->StartupFailed()) {
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the window was not exposed");
+    }
+}
+
+Window::~Window() {
+    if (window && window->isVisible()) window->close();
+}
+
+void Window::Tick(int count) {
+    for (int i = 0; i < count; ++i) {
+        clock.Advance(50);
+        window->Temps();
+    }
+}
+
+void Window::Press(QPoint at, Qt::MouseButton button) {
+    QTest::mousePress(window->GameImage(), button, {}, at);
+    QTest::mouseRelease(window->GameImage(), button, {}, at);
+}
+
+void Window::PressTile(int tile, Qt::MouseButton button) {
+    const GameState& s = window->State();
+    const TilePosition p = s.board.TilePos[tile];
+    const int x = CoordX(p.x - 1, p.layer - 1, s.BoardOriginX) + 20;
+    const int y = CoordY(p.y - 1, p.layer - 1, s.BoardOriginY) + 25;
+    Press({x, y}, button);
+}
+
+QString Window::StatusText() { return window->LigneStatus()->StatusText->text(); }
+
+}  // namespace quorin::test

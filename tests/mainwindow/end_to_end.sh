@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The real program in a real window under Xvfb: press "Classic", ask for a hint, click the
+# hinted pair away, close the window with its shortcut, and check that Quorin.ini was written.
+# usage: end_to_end.sh QUORIN_EXECUTABLE DATA_FOLDER     (exit 77: skipped, tools missing)
+set -euo pipefail
+exe=$1 data=$2
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/log" ] && cat "$work/log"; exit 1; }
+
+# A program folder of its own: the executable beside a copy of the data.
+mkdir "$work/program"
+cp "$exe" "$work/program/quorin"
+cp -r "$data"/. "$work/program/"
+if ! ls "$work/program/Musics/"*.mid >/dev/null 2>&1; then
+  mkdir -p "$work/program/Musics"
+  printf 'MThd\0\0\0\6\0\0\0\1\0\140' > "$work/program/Musics/Night.mid"
+fi
+# Known options: the blue tileset, the Andromeda background, no winnable shuffles.
+printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\n' > "$work/program/Quorin.ini"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+
+"$work/program/quorin" >"$work/log" 2>&1 &
+app=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $' | head -1) ||
+  fail "the main window did not appear"
+sleep 1
+xdotool windowfocus --sync "$wid" || true
+
+# "Classic" is the welcome panel's default button.
+xdotool key --clearmodifiers Return
+sleep 0.5
+xdotool key --clearmodifiers ctrl+h
+sleep 0.5
+
+# Where the hint tint shows: the two faces of the hinted pair.
+tint=$(convert "$work/program/Tilesets/bluepai.bmp" -crop 40x50+98+256 +repage \
+         -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-Fa-f]\{6\}')
+[ -n "$tint" ] || fail "could not read the hint colour of the tileset"
+hinted() {
+  import -window "$wid" "$work/shot.png"
+  convert "$work/shot.png" -fill black +opaque "$tint" -fill white -opaque "$tint" txt:- |
+    awk -F'[,: ]+' '/#FFFFFF/ { print $1, $2 }'
+}
+points=$(hinted)
+[ -n "$points" ] || fail "no hinted tile on screen"
+read -r ax ay bx by < <(echo "$points" | awk '
+  NR == 1 { x1 = $1; y1 = $2 }
+  { dx = $1 - x1; dy = $2 - y1
+    if (dx * dx + dy * dy < 45 * 45) { sa += 1; ax += $1; ay += $2 } else { sb += 1; bx += $1; by += $2 } }
+  END { if (sa && sb) printf "%d %d %d %d\n", ax / sa, ay / sa, bx / sb, by / sb }')
+[ -n "${by:-}" ] || fail "the hint did not show two tiles"
+
+xdotool mousemove --window "$wid" "$ax" "$ay" click 1
+sleep 0.3
+xdotool mousemove --window "$wid" "$bx" "$by" click 1
+sleep 0.5
+[ -z "$(hinted)" ] || fail "the hinted pair is still on the board after clicking it"
+
+# E&xit's shortcut closes the program, which writes its settings.
+xdotool key --clearmodifiers ctrl+c
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not close"
+wait "$app" || fail "the program exited with an error"
+app=""
+keys=$(grep -c '=' "$work/program/Quorin.ini")
+[ "$keys" -eq 44 ] || fail "Quorin.ini has $keys keys, 44 expected"
+grep -q '^PreviousRes=1280' "$work/program/Quorin.ini" || fail "PreviousRes was not written"
+echo "end to end: ok"
