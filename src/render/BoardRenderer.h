@@ -1,0 +1,89 @@
+// Draws the tile games' board into an off-screen image: the background, then the tiles layer
+// by layer with their highlights and shadows. It only reads the game state; the window
+// decides when to draw and copies the changed rectangle to the screen.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <array>
+
+#include "board/GameState.h"
+#include "render/Geometry.h"
+#include "render/Tileset.h"
+
+namespace quorin {
+
+struct DrawOptions {
+    bool Shadows = false;   // "Enable 3D shadows on tilesets"
+    bool Invert = false;    // "Invert selection"
+    int HighlightMode = 0;  // 0 none, 1 red, 2 "Colored Tile", 3 green, 4 blue
+    QColor Pen{0, 128, 0};  // hover outline, 3 px wide
+    // Layout editor: 0-based cell of the ghost tile, -1 when there is none.
+    int GhostX = -1;
+    int GhostY = -1;
+    int GhostLayer = -1;
+    bool RiverFound = false;  // a Rivers path is being shown: no selection or hover overlays
+};
+
+class BoardRenderer {
+  public:
+    static constexpr int kWidth = 704;
+    static constexpr int kHeight = 468;
+
+    // The tileset is read at every draw and must outlive the renderer.
+    explicit BoardRenderer(const Tileset& tileset);
+
+    // Shadow pieces: H is 20 x 10, V1..V5 are 10 x 20 (V0 is the same picture as V1 and
+    // never needed apart). Black pixels are not drawn.
+    void SetShadowPieces(const QImage& horizontal, const std::array<QImage, 5>& vertical);
+    // The 40 x 50 picture XORed over highlighted faces with "Invert selection".
+    void SetFilled(const QImage& filled);
+
+    // A picture at least as large as the board is drawn once from the top-left corner;
+    // a smaller one is repeated in rows and columns from there.
+    void SetBackgroundPicture(const QImage& picture);
+    void SetBackgroundColor(const QColor& color);
+    // Shows the bare background: all of it is copied onto the board image.
+    void ShowFond();
+
+    // Rebuilds `dirty` (tile space; FullRect for everything) and returns the rectangle of
+    // BoardBuffer() that changed, in image pixels, possibly empty. Nothing outside it is touched.
+    QRect Paint(const GameState& state, const DrawOptions& options, TileRect dirty);
+
+    // The area a tile change touches, in tile space: the whole tile, with room for the
+    // shadows it casts when they are on. Empty for a tile that has no position.
+    static TileRect RedrawTileRect(const GameState& state, int tile, bool shadows);
+    // The face alone, for hover changes.
+    static TileRect HLRedrawTileRect(const GameState& state, int tile);
+
+    const QImage& BackgroundImage() const { return background_; }
+    const QImage& BoardBuffer() const { return buffer_; }
+
+  private:
+    void ShowIt(int c, int r, int v, int l);
+    void PaintFaceOnTint(const QRect& tint, int v, QPoint anchor);
+    void DrawOutline(QPoint anchor);
+    void DrawShadows(int c, int r, int l, QPoint anchor);
+    bool IsGhost(int c, int r, int l) const;
+    void Blit(QPainter::CompositionMode mode, QPoint to, const QImage& from, const QRect& part);
+
+    static QImage BlackToTransparent(const QImage& piece);
+
+    const Tileset& tileset_;
+    QImage background_;
+    QImage buffer_;
+    QImage filled_;
+    std::array<QImage, 6> pieces_;  // H, V1..V5
+
+    // Set for the length of one Paint.
+    QPainter* painter_ = nullptr;
+    const GameState* state_ = nullptr;
+    const DrawOptions* options_ = nullptr;
+    TileRect dirty_ = FullRect;
+    QRect clip_;  // dirty_ in image pixels
+};
+
+}  // namespace quorin

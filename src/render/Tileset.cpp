@@ -1,0 +1,76 @@
+#include "render/Tileset.h"
+
+#include <QPainter>
+
+#include "board/Tiles.h"
+#include "render/Pictures.h"
+
+namespace quorin {
+
+QRect Tileset::FaceCell(int face) {
+    const FaceCellPos cell = quorin::FaceCell(face);
+    return {41 * cell.col + 1, 51 * cell.row + 1, kFaceWidth, kFaceHeight};
+}
+
+QRect Tileset::FaceMask(int face) {
+    return FaceCell(face).translated(0, kFaceMaskOffset);
+}
+
+QPoint Tileset::SpriteSlot(int face) {
+    const FaceCellPos cell = quorin::FaceCell(face);
+    return {kSpriteWidth * cell.col, kSpriteHeight * cell.row};
+}
+
+Tileset::Tileset()
+    : source_(800, 600, QImage::Format_RGB32), sprites_(800, 600, QImage::Format_RGB32) {
+    source_.fill(Qt::black);
+    sprites_.fill(Qt::black);
+    ChangeTexture();
+}
+
+bool Tileset::Load(const QString& path, QString* error) {
+    QImage picture;
+    QString message;
+    if (!LoadPicture(path, picture, message)) {
+        if (error)
+            *error = message;
+        return false;
+    }
+    return SetPicture(picture, path, error);
+}
+
+bool Tileset::SetPicture(const QImage& picture, const QString& name, QString* error) {
+    if (picture.width() < kMinWidth || picture.height() < kMinHeight) {
+        if (error)
+            *error = QStringLiteral(
+                         "%1 is too small for a tileset: %2 x %3 pixels, at least %4 x %5 "
+                         "needed.")
+                         .arg(name)
+                         .arg(picture.width())
+                         .arg(picture.height())
+                         .arg(kMinWidth)
+                         .arg(kMinHeight);
+        return false;
+    }
+    source_ = picture.convertToFormat(QImage::Format_RGB32);
+    ChangeTexture();
+    return true;
+}
+
+void Tileset::ChangeTexture() {
+    QPainter p(&sprites_);
+    for (int face = 1; face <= kFaceCount; ++face) {
+        const QPoint slot = SpriteSlot(face);
+        const QPoint faceArea = slot + QPoint(6, 0);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(slot, source_, kBlankTile);
+        // The mask clears the face where the symbols go, the face cell (black elsewhere)
+        // fills them in.
+        p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        p.drawImage(faceArea, source_, FaceMask(face));
+        p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        p.drawImage(faceArea, source_, FaceCell(face));
+    }
+}
+
+}  // namespace quorin
