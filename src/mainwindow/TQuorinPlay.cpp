@@ -1,5 +1,6 @@
 // Game modes, starting and stopping games, the clock, the pause and the end of a game.
 #include <QEvent>
+#include <QLabel>
 #include <QRandomGenerator>
 
 #include "board/FreeRule.h"
@@ -19,6 +20,11 @@ QString FormatTime(int seconds) {
 }
 
 bool IsOtherGame(int currentLayout) { return currentLayout >= 100; }
+
+// Labels are set only when their text changes, so an idle window does not repaint.
+void SetText(QLabel* label, const QString& text) {
+    if (label->text() != text) label->setText(text);
+}
 
 }  // namespace
 
@@ -135,7 +141,7 @@ void TQuorin::ShowStatus(std::string_view message) { status_.Show(std::string(me
 void TQuorin::Temps() {
     GameState& s = State();
     if (const auto text = status_.Tick(Action("CoolStatus")->isChecked()))
-        statusLine_->StatusText->setText(QString::fromStdString(*text));
+        SetText(statusLine_->StatusText, QString::fromStdString(*text));
 
     if (s.GameMode >= ModeSolitaire && s.GameMode <= ModeMemory) {
         s.ElapsedSeconds = static_cast<int32_t>((ticks_.Now() - s.StartTick) / 1000);
@@ -150,21 +156,21 @@ void TQuorin::WriteScore() {
     GameState& s = State();
     const uint8_t mode = s.GameMode;
     if (!(IsGameInProgress(mode) || mode == ModePaused) || s.GameFinished) {
-        statusLine_->MovesLeftLine->clear();
-        statusLine_->TilesLeftLine->clear();
-        statusLine_->TimeLine->clear();
+        SetText(statusLine_->MovesLeftLine, {});
+        SetText(statusLine_->TilesLeftLine, {});
+        SetText(statusLine_->TimeLine, {});
         return;
     }
     IsItFree(s);
-    statusLine_->TilesLeftLine->setText(QString::number(s.TilesLeft));
+    SetText(statusLine_->TilesLeftLine, QString::number(s.TilesLeft));
     const bool movesShown = Action("Moves")->isChecked() &&
                             (mode == ModeSolitaire || mode == ModeTwoPlayers ||
                              mode == ModeRivers || mode == ModeClicks);
-    statusLine_->MovesLeftLine->setText(movesShown ? QString::number(s.MovesLeft) : QString());
+    SetText(statusLine_->MovesLeftLine, movesShown ? QString::number(s.MovesLeft) : QString());
     const bool timeShown = Action("ShowTime")->isChecked() &&
                            (mode == ModeSolitaire || mode == ModeRivers || mode == ModeMemory);
-    statusLine_->TimeLine->setText(timeShown ? FormatTime(s.ElapsedSeconds + s.PenaltySeconds)
-                                             : QString());
+    SetText(statusLine_->TimeLine,
+            timeShown ? FormatTime(s.ElapsedSeconds + s.PenaltySeconds) : QString());
     if (s.MovesLeft > 0) status_.bounce = false;
     if (s.TilesLeft == 0 && !s.GameOverShown) {
         FullRedraw();

@@ -1,5 +1,6 @@
 // The program: the splash picture while the main window starts, then the message loop.
 #include <cstdio>
+#include <memory>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorin 6.28");
 
-    quorin::TSplash* splash = new quorin::TSplash;
+    auto splash = std::make_unique<quorin::TSplash>();
     splash->ShowNow();
 
     quorin::SystemClock clock;
@@ -24,12 +25,14 @@ int main(int argc, char** argv) {
     quorin::TQuorin window(QCoreApplication::applicationDirPath(),
                            {clock, clock, dialogs, screenWidth});
     if (window.StartupFailed()) {
-        delete splash;
-        std::fprintf(stderr, "quorin: %s\n", window.StartupError().toLocal8Bit().constData());
-        dialogs.ShowError(nullptr, window.StartupError());
+        splash.reset();
+        const QString message = window.StartupError();
+        std::fprintf(stderr, "quorin: %s\n", message.toLocal8Bit().constData());
+        dialogs.ShowError(nullptr, message);
         return 1;
     }
-    QObject::connect(&window, &quorin::TQuorin::firstShown, splash, &QObject::deleteLater);
+    // The splash lasts until the main window is first on screen.
+    QObject::connect(&window, &quorin::TQuorin::firstShown, &window, [&splash] { splash.reset(); });
     window.show();
     return app.exec();
 }
