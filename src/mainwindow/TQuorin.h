@@ -61,6 +61,7 @@ public:
     void BeginGame();
     void Stop();
     void VerticalClick();
+    void Shuffle1Click();
     void GameOver();
 
     // --- Clock, pause and status line ---
@@ -243,6 +244,7 @@ private:
     int prevHoverCandidate_ = 0;
     int newHallRank_ = 0;
     bool startingUp_ = false;
+    bool dealing_ = false;  // a deal or a shuffle is drawing its animation frames
     bool displayModeChanged_ = false;
     bool shown_ = false;
     bool moveToCenterLater_ = false;

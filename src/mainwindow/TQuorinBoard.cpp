@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QPainter>
+#include <QThread>
 
 #include "board/FreeRule.h"
 #include "board/Placement.h"
@@ -91,7 +92,7 @@ void TQuorin::Redraw() {
         GameOver();
         return;
     }
-    if (s.GameMode == ModeGameOver || s.GameMode == ModeIdle) {
+    if (!dealing_ && (s.GameMode == ModeGameOver || s.GameMode == ModeIdle)) {
         // Between games only the background shows behind the welcome panel.
         ShowFond();
         return;
@@ -119,7 +120,11 @@ void TQuorin::ShowFond() {
     surface_->update();
 }
 
-void TQuorin::RepaintNow() { surface_->repaint(); }
+void TQuorin::RepaintNow() {
+    surface_->repaint();
+    // Frames of a deal or a shuffle follow each other slowly enough to be seen.
+    if (dealing_) QThread::msleep(4);
+}
 
 void TQuorin::PlaySound(Sound) {
     // Sound effects come with the sound device; nothing plays yet.

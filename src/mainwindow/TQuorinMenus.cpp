@@ -96,8 +96,7 @@ void TQuorin::BuildMenus() {
     connect(Action("GiveHint"), &QAction::triggered, this, [this] { game_.Hint(); });
     separator(m);
     AddAction(m, "Pause1", "&Pause", Qt::Key_F12, 4, false, &TQuorin::PauseClick);
-    AddAction(m, "Shuffle1", "Shu&ffle", Qt::CTRL | Qt::Key_S, 10, false, nullptr);
-    connect(Action("Shuffle1"), &QAction::triggered, this, [this] { game_.Shuffle1Click(); });
+    AddAction(m, "Shuffle1", "Shu&ffle", Qt::CTRL | Qt::Key_S, 10, false, &TQuorin::Shuffle1Click);
     AddAction(m, "Stop1", "&Stop", Qt::CTRL | Qt::Key_X, -2, false, &TQuorin::Stop);
     AddAction(m, "Restart1", "&Restart", Qt::CTRL | Qt::Key_R, -2, false, nullptr);
     connect(Action("Restart1"), &QAction::triggered, this, [this] { game_.Restart(); });
@@ -277,8 +276,8 @@ void TQuorin::BuildToolbar() {
     connect(toolButtons_.back(), &QToolButton::clicked, this, [this] { game_.Back(); });
     AddToolButton("ExplorerButton3", "Hint", "Show possible moves", "hint", true, nullptr);
     connect(toolButtons_.back(), &QToolButton::clicked, this, [this] { game_.Hint(); });
-    AddToolButton("ShuffleButton", "Shuffle", "Shuffle tiles", "shuffle", true, nullptr);
-    connect(toolButtons_.back(), &QToolButton::clicked, this, [this] { game_.Shuffle1Click(); });
+    AddToolButton("ShuffleButton", "Shuffle", "Shuffle tiles", "shuffle", true,
+                  &TQuorin::Shuffle1Click);
     pauseButton_ = AddToolButton("PauseButton", "Pause", "Pause game", "pause", true,
                                  &TQuorin::PauseClick);
     separator();

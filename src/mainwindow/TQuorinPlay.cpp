@@ -70,11 +70,15 @@ void TQuorin::BeginGame() {
         if (const int checked = CheckedLayoutEntry()) s.CurrentLayout = checked;
     }
 
+    // The tiles of an animated deal must not land behind the welcome panel.
+    welcome_->hide();
+    dealing_ = true;
     if (game_.DealLayout() == DealResult::CannotDeal) {
         // Rare on a playable layout: the removal order kept jamming. Deal at random instead.
         ShowStatus("This layout could not be dealt as a winnable game: dealt at random.");
         game_.MakeDealer().PlainDeal();
     }
+    dealing_ = false;
 
     game_.ResetForNewGame();
     status_.bounce = false;
@@ -118,6 +122,12 @@ void TQuorin::VerticalClick() {
     } else if (mode == ModeNone || mode == ModeGameOver || mode == ModeIdle) {
         vertical->setChecked(wanted);
     }
+}
+
+void TQuorin::Shuffle1Click() {
+    dealing_ = true;
+    game_.Shuffle1Click();
+    dealing_ = false;
 }
 
 void TQuorin::GameOver() {

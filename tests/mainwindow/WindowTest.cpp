@@ -79,6 +79,7 @@ private slots:
     void DamagedFilesAreRefusedWithAMessage();
     void StartupNeedsLayoutsAndMusic();
     void ViewSwitchesResizeTheWindow();
+    void AnimationDealsTheSameGame();
     void Screenshots();
 };
 
@@ -473,6 +474,22 @@ void WindowTest::ViewSwitchesResizeTheWindow() {
     w->Action("Toolbar1")->trigger();
     QCOMPARE(w->State().GameMode, ModeGameOver);
     QVERIFY(w->Welcome()->isVisible());
+}
+
+void WindowTest::AnimationDealsTheSameGame() {
+    // A specific game is dealt without animation; a random one with it. Either way the
+    // generator's sequence, and so the deal of a seed, must not depend on the drawing.
+    std::array<TilePosition, kTileCount + 1> plain{}, animated{};
+    for (const bool animate : {false, true}) {
+        ProgramFolder folder(kPlainIni + (animate ? "Animate=1\r\nWinnable=0\r\n" : "Winnable=0\r\n"));
+        Window w(folder);
+        w.clock.timeOfDay = 1234567;
+        w->Welcome()->Classic->click();
+        QCOMPARE(w->State().GameMode, ModeSolitaire);
+        QVERIFY(!w->Welcome()->isVisible());
+        (animate ? animated : plain) = w->State().board.TilePos;
+    }
+    QVERIFY(plain == animated);
 }
 
 void WindowTest::Screenshots() {
