@@ -173,9 +173,8 @@ void TQuorin::Init() {
                                      (caption.ends_with(".shp") ? "" : ".lay");
             if (path == s.LayoutPath || !RunLayout(path)) continue;
             s.LayoutPath = path;
-            s.CurrentLayout = static_cast<int>(i) + 1;
-            for (QAction* e : layoutEntries_) e->setChecked(e == entry);
-            entry->setVisible(true);
+            s.CurrentLayout = loadedLayout_ = static_cast<int>(i) + 1;
+            ShowLayoutMenuEntries();
             loaded = true;
         }
         if (!loaded) {
@@ -301,8 +300,7 @@ bool TQuorin::LoadFiles() {
                        (layoutNames_[1].ends_with(".shp") ? "" : ".lay");
         position = 1;
     }
-    for (size_t i = 0; i < layoutEntries_.size(); ++i)
-        layoutEntries_[i]->setChecked(static_cast<int>(i) + 1 == position);
+    loadedLayout_ = position;
 
     if (!lastTilesetFile_.isEmpty() && !QFileInfo(lastTilesetFile_).isFile()) lastTilesetFile_.clear();
     if (!lastBackgroundFile_.isEmpty() && !QFileInfo(lastBackgroundFile_).isFile())
@@ -333,11 +331,15 @@ void TQuorin::LoadFavourites() {
 }
 
 void TQuorin::ShowLayoutMenuEntries() {
-    // The menu lists the favourites and the current layout.
+    // The menu lists the favourites and the current layout. After another game the layout
+    // loaded for solitaire is the current one, so that the next solitaire game, and its hall
+    // of fame column, know which layout they play.
     const GameState& s = State();
+    const int currentEntry =
+        s.CurrentLayout >= 1 && s.CurrentLayout <= s.LayoutCount ? s.CurrentLayout : loadedLayout_;
     for (size_t i = 0; i < layoutEntries_.size(); ++i) {
         QAction* entry = layoutEntries_[i];
-        const bool current = static_cast<int>(i) + 1 == s.CurrentLayout;
+        const bool current = static_cast<int>(i) + 1 == currentEntry;
         entry->setChecked(current);
         const std::string caption = entry->text().toStdString();
         const bool favourite =
@@ -363,7 +365,7 @@ void TQuorin::LoadlayoutClick(QAction* entry) {
     }
     for (QAction* e : layoutEntries_) e->setChecked(e == entry);
     State().LayoutPath = path;
-    State().CurrentLayout = index;
+    State().CurrentLayout = loadedLayout_ = index;
     BeginGameAfterLoad();
 }
 
@@ -378,7 +380,7 @@ void TQuorin::LoadShplayoutClick(QAction* entry) {
     }
     for (QAction* e : layoutEntries_) e->setChecked(e == entry);
     State().LayoutPath = path;
-    State().CurrentLayout = index;
+    State().CurrentLayout = loadedLayout_ = index;
     BeginGameAfterLoad();
 }
 

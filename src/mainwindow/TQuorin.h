@@ -234,6 +234,7 @@ private:
     std::vector<std::string> favourites_;
     std::vector<std::string> musicNames_;
     int musicIndex_ = -1;
+    int loadedLayout_ = 1;  // Layout menu position of the layout in LayoutGrid
     uint32_t backgroundColor_ = 0x808000;  // red in the low byte
     QString lastTilesetFile_;
     QString lastBackgroundFile_;

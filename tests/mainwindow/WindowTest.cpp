@@ -80,6 +80,7 @@ private slots:
     void StartupNeedsLayoutsAndMusic();
     void ViewSwitchesResizeTheWindow();
     void AnimationDealsTheSameGame();
+    void AfterAnotherGameSolitaireKnowsItsLayout();
     void Screenshots();
 };
 
@@ -372,6 +373,14 @@ void WindowTest::DrawsTheSelectionOnItsTint() {
     QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(52, 256) + spot));
     w.PressTile(a);  // deselected: back on the plain face
     QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(6, 256) + spot));
+
+    // The pointer over a tile outlines its face with the green pen of the default highlight.
+    QTest::mouseMove(w->GameImage(), anchor + QPoint(20, 25));
+    QCOMPARE(int(s.HoverTile), a);
+    QCOMPARE(QColor(board.pixel(anchor + QPoint(2, 25))), QColor(0, 128, 0));
+    QTest::mouseMove(w->GameImage(), QPoint(41, 30));  // on the board, on no tile
+    QCOMPARE(int(s.HoverTile), 0);
+    QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(6, 256) + spot));
 }
 
 void WindowTest::CancellingTheFileDialogKeepsThePicture() {
@@ -490,6 +499,21 @@ void WindowTest::AnimationDealsTheSameGame() {
         (animate ? animated : plain) = w->State().board.TilePos;
     }
     QVERIFY(plain == animated);
+}
+
+void WindowTest::AfterAnotherGameSolitaireKnowsItsLayout() {
+    // The last game was Memory: the first layout is loaded, and the next solitaire game plays
+    // it under its own number, not Memory's.
+    ProgramFolder folder(kPlainIni + "BoardNumber=110\r\n");
+    Window w(folder);
+    QCOMPARE(w->State().CurrentLayout, 110);
+    w->Welcome()->Classic->click();
+    QCOMPARE(w->State().CurrentLayout, 1);
+    const std::string first = w->LayoutNames()[1];
+    const LayoutLoad expected = ReadLayoutFile(
+        folder.File("Layouts/" + QString::fromStdString(first) + ".lay").toStdString());
+    QVERIFY(expected.ok);
+    QCOMPARE(w->State().layout, expected.grid);
 }
 
 void WindowTest::Screenshots() {
