@@ -5,7 +5,8 @@
 namespace quorin {
 
 HallTable::HallTable() {
-    for (int c = 0; c < kColumns; ++c) ResetColumn(c);
+    for (int c = 0; c < kColumns; ++c)
+        ResetColumn(c);
 }
 
 std::string HallTable::DefaultEntry(int rank, int column) {
@@ -17,13 +18,16 @@ std::string HallTable::DefaultEntry(int rank, int column) {
 
 const std::string& HallTable::Entry(int rank, int column) const {
     static const std::string empty(18, ' ');
-    if (rank < 1 || rank > kRanks || !IsValidColumn(column)) return empty;
+    if (rank < 1 || rank > kRanks || !IsValidColumn(column))
+        return empty;
     return entries_[rank][column];
 }
 
 void HallTable::ResetColumn(int column) {
-    if (!IsValidColumn(column)) return;
-    for (int r = 1; r <= kRanks; ++r) entries_[r][column] = DefaultEntry(r, column);
+    if (!IsValidColumn(column))
+        return;
+    for (int r = 1; r <= kRanks; ++r)
+        entries_[r][column] = DefaultEntry(r, column);
 }
 
 int HallTable::Number(const std::string& entry, size_t at) {
@@ -31,12 +35,14 @@ int HallTable::Number(const std::string& entry, size_t at) {
     bool negative = false;
     for (size_t i = at; i < at + 4 && i < entry.size(); ++i) {
         const char c = entry[i];
-        if (c == ' ' && value == 0) continue;
+        if (c == ' ' && value == 0)
+            continue;
         if (c == '-' && value == 0) {
             negative = true;
             continue;
         }
-        if (c < '0' || c > '9') break;
+        if (c < '0' || c > '9')
+            break;
         value = value * 10 + (c - '0');
     }
     return negative ? -value : value;

@@ -9,7 +9,7 @@
 namespace quorin {
 
 class HallTable {
-public:
+  public:
     static constexpr int kRanks = 10;
     static constexpr int kColumns = 122;  // layouts 1..99, then 100..121 for the other games
 
@@ -28,7 +28,7 @@ public:
     static int Total(const std::string& entry) { return Number(entry, 9); }
     static int Penalty(const std::string& entry) { return Number(entry, 14); }
 
-private:
+  private:
     // The decimal number in the 4 characters from `at`, leading blanks allowed; 0 if none.
     static int Number(const std::string& entry, size_t at);
 

@@ -8,14 +8,14 @@ namespace quorin {
 
 class TGameOverForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TGameOverForm(QWidget* parent = nullptr);
     void SetGirl(const QImage& picture);
 
     QLabel* FinalTime;
     QLabel* EnterFame;
 
-private:
+  private:
     QLabel* girl_;
 };
 

@@ -8,15 +8,15 @@ namespace quorin {
 
 class TSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     TSplash();
     // Shows the window centred on the screen and paints it at once.
     void ShowNow();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 

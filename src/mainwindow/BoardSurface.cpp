@@ -22,11 +22,13 @@ void BoardSurface::paintEvent(QPaintEvent* event) {
 }
 
 void BoardSurface::mousePressEvent(QMouseEvent* event) {
-    if (onPress) onPress(event->button(), event->position().toPoint());
+    if (onPress)
+        onPress(event->button(), event->position().toPoint());
 }
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event) {
-    if (onMove) onMove(event->position().toPoint());
+    if (onMove)
+        onMove(event->position().toPoint());
 }
 
 }  // namespace quorin

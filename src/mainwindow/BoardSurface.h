@@ -11,7 +11,7 @@ namespace quorin {
 
 class BoardSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BoardSurface(QWidget* parent = nullptr);
 
     void SetBuffer(const QImage* buffer) { buffer_ = buffer; }
@@ -19,12 +19,12 @@ public:
     std::function<void(Qt::MouseButton, QPoint)> onPress;
     std::function<void(QPoint)> onMove;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const QImage* buffer_ = nullptr;
 };
 

@@ -24,7 +24,8 @@ QString QtDialogs::OpenPicture(QWidget* parent, const QString& title, const QStr
 
 std::optional<QColor> QtDialogs::ChooseColor(QWidget* parent, QColor initial) {
     const QColor c = QColorDialog::getColor(initial, parent, QString());
-    if (!c.isValid()) return std::nullopt;
+    if (!c.isValid())
+        return std::nullopt;
     return c;
 }
 

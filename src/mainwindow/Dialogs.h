@@ -13,7 +13,7 @@ class QWidget;
 namespace quorin {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // True for OK.
     virtual bool AskOkCancel(QWidget* parent, const QString& caption, const QString& text) = 0;
@@ -29,7 +29,7 @@ public:
 };
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     bool AskOkCancel(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowError(QWidget* parent, const QString& text) override;
     QString OpenPicture(QWidget* parent, const QString& title, const QString& filter,

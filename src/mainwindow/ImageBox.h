@@ -9,13 +9,13 @@ namespace quorin {
 
 class ImageBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ImageBox(QWidget* parent = nullptr) : QWidget(parent) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
     void SetImage(const QImage* image) { image_ = image; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         if (image_)
@@ -24,7 +24,7 @@ protected:
             p.fillRect(rect(), Qt::black);
     }
 
-private:
+  private:
     const QImage* image_ = nullptr;
 };
 

@@ -67,8 +67,10 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
 
 bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == movesLeftPanel_ && onMovesPanelClicked) onMovesPanelClicked();
-        if (watched == timePanel_ && onTimePanelClicked) onTimePanelClicked();
+        if (watched == movesLeftPanel_ && onMovesPanelClicked)
+            onMovesPanelClicked();
+        if (watched == timePanel_ && onTimePanelClicked)
+            onTimePanelClicked();
     }
     return QWidget::eventFilter(watched, event);
 }

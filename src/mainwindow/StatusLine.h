@@ -10,7 +10,7 @@ namespace quorin {
 
 class StatusLine : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit StatusLine(QWidget* parent = nullptr);
 
     QLabel* TilesLeftLine;
@@ -21,10 +21,10 @@ public:
     std::function<void()> onMovesPanelClicked;  // "Moves left"
     std::function<void()> onTimePanelClicked;   // "Time"
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLabel* movesLeftPanel_;
     QLabel* timePanel_;
 };

@@ -8,7 +8,7 @@
 namespace quorin {
 
 class StatusTicker {
-public:
+  public:
     void Show(std::string message) {
         message_ = std::move(message);
         length_ = static_cast<int>(message_.size());
@@ -24,12 +24,14 @@ public:
                 step = -step;
             else
                 pos_ = next;
-            if (pos_ < 1) pos_ = 1;
+            if (pos_ < 1)
+                pos_ = 1;
             return Visible();
         }
         if (pos_ >= 2) {
             pos_ = pos_ - 1 > 1 ? pos_ - 1 : 1;
-            if (!coolStatus) pos_ = 1;
+            if (!coolStatus)
+                pos_ = 1;
             return Visible();
         }
         message_ = " ";
@@ -42,7 +44,7 @@ public:
     bool bounce = false;
     int step = 1;
 
-private:
+  private:
     std::string Visible() const {
         return pos_ - 1 < static_cast<int>(message_.size()) ? message_.substr(pos_ - 1) : "";
     }

@@ -9,9 +9,9 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScreen>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -39,13 +39,16 @@ std::vector<std::string> ListFiles(const QString& folder, const QString& pattern
     const QFileInfoList files = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden, order);
     std::vector<std::string> names;
     for (const QFileInfo& f : files) {
-        if (!f.fileName().contains('.')) continue;
+        if (!f.fileName().contains('.'))
+            continue;
         names.push_back((keepExtension ? f.fileName() : f.completeBaseName()).toStdString());
     }
     return names;
 }
 
-bool FileExists(const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); }
+bool FileExists(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isFile();
+}
 
 }  // namespace
 
@@ -63,7 +66,9 @@ TQuorin::TQuorin(const QString& programDir, Services services, QWidget* parent)
 
 TQuorin::~TQuorin() = default;
 
-QAction* TQuorin::Action(const char* name) const { return findChild<QAction*>(name); }
+QAction* TQuorin::Action(const char* name) const {
+    return findChild<QAction*>(name);
+}
 
 void TQuorin::Init() {
     GameState& s = State();
@@ -111,10 +116,10 @@ void TQuorin::Init() {
     welcome_->hide();
     connect(welcome_->Classic, &QPushButton::clicked, this, &TQuorin::RandomSolitaireGame1Click);
     connect(welcome_->Exit, &QPushButton::clicked, this, &TQuorin::Exit1Click);
-    for (QPushButton* later : {welcome_->TwoPlayers, welcome_->RiversEasy, welcome_->RiversHard,
-                               welcome_->MemoryEasy, welcome_->MemoryHard, welcome_->ClicksEasy,
-                               welcome_->ClicksHard, welcome_->Help, welcome_->Hall,
-                               welcome_->About})
+    for (QPushButton* later :
+         {welcome_->TwoPlayers, welcome_->RiversEasy, welcome_->RiversHard, welcome_->MemoryEasy,
+          welcome_->MemoryHard, welcome_->ClicksEasy, welcome_->ClicksHard, welcome_->Help,
+          welcome_->Hall, welcome_->About})
         later->setEnabled(false);  // games and windows of later versions
     BuildMenus();
 
@@ -128,7 +133,8 @@ void TQuorin::Init() {
         startupWarnings_ << QString::fromStdString(settingsFile_->LoadError());
 
     // We never change the screen mode; the stand-in reports that the mode test failed.
-    if (settings.Res800) displayModeChanged_ = TestDisplayMode800x600();
+    if (settings.Res800)
+        displayModeChanged_ = TestDisplayMode800x600();
 
     LoadResourcePictures();
 
@@ -143,7 +149,8 @@ void TQuorin::Init() {
 
     PlaceWindow(settings);
 
-    if (!LoadFiles()) return;
+    if (!LoadFiles())
+        return;
     LoadFavourites();
     ShowLayoutMenuEntries();
 
@@ -169,9 +176,10 @@ void TQuorin::Init() {
         for (size_t i = 0; i < layoutEntries_.size() && !loaded; ++i) {
             QAction* entry = layoutEntries_[i];
             const std::string caption = entry->text().toStdString();
-            const std::string path = programDirStd_ + "Layouts/" + caption +
-                                     (caption.ends_with(".shp") ? "" : ".lay");
-            if (path == s.LayoutPath || !RunLayout(path)) continue;
+            const std::string path =
+                programDirStd_ + "Layouts/" + caption + (caption.ends_with(".shp") ? "" : ".lay");
+            if (path == s.LayoutPath || !RunLayout(path))
+                continue;
             s.LayoutPath = path;
             s.CurrentLayout = loadedLayout_ = static_cast<int>(i) + 1;
             ShowLayoutMenuEntries();
@@ -224,8 +232,8 @@ bool TQuorin::LoadFiles() {
     GameState& s = State();
     musicNames_ = ListFiles(programDir_ + "Musics", "*.mid", true, false);
     if (musicNames_.empty()) {
-        startupError_ = "Quorin cannot start: there is no music file (*.mid) in " +
-                        programDir_ + "Musics.";
+        startupError_ =
+            "Quorin cannot start: there is no music file (*.mid) in " + programDir_ + "Musics.";
         return false;
     }
     for (const std::string& name : musicNames_) {
@@ -236,7 +244,8 @@ bool TQuorin::LoadFiles() {
     }
     if (musicIndex_ == -1) {
         const auto night = std::find(musicNames_.begin(), musicNames_.end(), "Night");
-        if (night != musicNames_.end()) musicIndex_ = static_cast<int>(night - musicNames_.begin()) + 1;
+        if (night != musicNames_.end())
+            musicIndex_ = static_cast<int>(night - musicNames_.begin()) + 1;
     }
     musicIndex_ = std::clamp(musicIndex_, 1, static_cast<int>(musicNames_.size()));
 
@@ -250,7 +259,8 @@ bool TQuorin::LoadFiles() {
     const int count = static_cast<int>(std::min(lay.size() + shp.size(), room));
     if (s.CurrentLayout < 1 || (s.CurrentLayout > count && !isGameNumber(s.CurrentLayout))) {
         const auto traditional = std::find(lay.begin(), lay.end(), "Traditional");
-        if (traditional != lay.end()) s.CurrentLayout = static_cast<int>(traditional - lay.begin()) + 1;
+        if (traditional != lay.end())
+            s.CurrentLayout = static_cast<int>(traditional - lay.begin()) + 1;
     }
     s.LayoutCount = 0;
     layoutNames_.assign(1, "");
@@ -266,12 +276,15 @@ bool TQuorin::LoadFiles() {
         ++s.LayoutCount;
     };
     for (const std::string& name : lay)
-        if (s.LayoutCount < static_cast<int>(room)) addEntry(name, false);
+        if (s.LayoutCount < static_cast<int>(room))
+            addEntry(name, false);
     const std::string storedPath = s.LayoutPath;
     for (const std::string& name : shp) {
-        if (s.LayoutCount >= static_cast<int>(room)) break;
+        if (s.LayoutCount >= static_cast<int>(room))
+            break;
         addEntry(name, true);
-        if (storedPath == programDirStd_ + "Layouts/" + name) s.CurrentLayout = s.LayoutCount;
+        if (storedPath == programDirStd_ + "Layouts/" + name)
+            s.CurrentLayout = s.LayoutCount;
     }
     if (lay.size() + shp.size() > room)
         startupWarnings_ << QString("Only the first %1 layouts are listed.").arg(room);
@@ -302,7 +315,8 @@ bool TQuorin::LoadFiles() {
     }
     loadedLayout_ = position;
 
-    if (!lastTilesetFile_.isEmpty() && !QFileInfo(lastTilesetFile_).isFile()) lastTilesetFile_.clear();
+    if (!lastTilesetFile_.isEmpty() && !QFileInfo(lastTilesetFile_).isFile())
+        lastTilesetFile_.clear();
     if (!lastBackgroundFile_.isEmpty() && !QFileInfo(lastBackgroundFile_).isFile())
         lastBackgroundFile_.clear();
     return true;
@@ -315,8 +329,10 @@ void TQuorin::LoadFavourites() {
     if (in) {
         std::string line;
         while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!line.empty()) favourites_.push_back(line);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!line.empty())
+                favourites_.push_back(line);
         }
         return;
     }
@@ -325,7 +341,8 @@ void TQuorin::LoadFavourites() {
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out << "Traditional\r\n";
-        if (!out) return;
+        if (!out)
+            return;
     }
     std::rename(temp.c_str(), path.c_str());
 }
@@ -350,7 +367,8 @@ void TQuorin::ShowLayoutMenuEntries() {
 
 int TQuorin::CheckedLayoutEntry() const {
     for (size_t i = 0; i < layoutEntries_.size(); ++i)
-        if (layoutEntries_[i]->isChecked()) return static_cast<int>(i) + 1;
+        if (layoutEntries_[i]->isChecked())
+            return static_cast<int>(i) + 1;
     return 0;
 }
 
@@ -363,7 +381,8 @@ void TQuorin::LoadlayoutClick(QAction* entry) {
         ShowLayoutMenuEntries();
         return;
     }
-    for (QAction* e : layoutEntries_) e->setChecked(e == entry);
+    for (QAction* e : layoutEntries_)
+        e->setChecked(e == entry);
     State().LayoutPath = path;
     State().CurrentLayout = loadedLayout_ = index;
     BeginGameAfterLoad();
@@ -378,7 +397,8 @@ void TQuorin::LoadShplayoutClick(QAction* entry) {
         ShowLayoutMenuEntries();
         return;
     }
-    for (QAction* e : layoutEntries_) e->setChecked(e == entry);
+    for (QAction* e : layoutEntries_)
+        e->setChecked(e == entry);
     State().LayoutPath = path;
     State().CurrentLayout = loadedLayout_ = index;
     BeginGameAfterLoad();
@@ -387,7 +407,8 @@ void TQuorin::LoadShplayoutClick(QAction* entry) {
 bool TQuorin::RunLayout(const std::string& path) {
     const LayoutLoad load = ReadLayoutFile(path);
     if (!load.ok) {
-        const QString message = "The layout cannot be used: " + QString::fromStdString(load.Message());
+        const QString message =
+            "The layout cannot be used: " + QString::fromStdString(load.Message());
         if (startingUp_)
             startupWarnings_ << message;
         else
@@ -401,7 +422,8 @@ bool TQuorin::RunLayout(const std::string& path) {
                        ? QFileInfo(QString::fromStdString(path)).fileName().toStdString()
                        : load.name;
     newHallRank_ = 0;
-    if (startingUp_) ShowStatus(kTitleLine);
+    if (startingUp_)
+        ShowStatus(kTitleLine);
     return true;
 }
 
@@ -429,10 +451,12 @@ void TQuorin::FormShow() {
                  a.y() + (a.height() - frameGeometry().height()) / 2);
         }
     }
-    if (State().GameMode != ModeNone) return;
+    if (State().GameMode != ModeNone)
+        return;
     CenterWelcome();
     IM(ModeIdle);
-    if (Action("StartupGame")->isChecked()) NewGame();
+    if (Action("StartupGame")->isChecked())
+        NewGame();
     if (!startupWarnings_.isEmpty()) {
         const QString text = startupWarnings_.join("\n");
         startupWarnings_.clear();
@@ -448,7 +472,8 @@ void TQuorin::CenterWelcome() {
 bool TQuorin::SaveSettings() {
     CollectSettings().Write(*settingsFile_);
     const std::string error = settingsFile_->Save();
-    if (error.empty()) return true;
+    if (error.empty())
+        return true;
     dialogs_.ShowError(this, QString::fromStdString(error));
     return false;
 }
@@ -462,11 +487,14 @@ void TQuorin::closeEvent(QCloseEvent* event) {
     // A settings file that cannot be written is reported; the program closes all the same.
     SaveSettings();
     timer_.stop();
-    if (displayModeChanged_) RestoreDisplayMode();
+    if (displayModeChanged_)
+        RestoreDisplayMode();
     disconnect(qApp, &QGuiApplication::applicationStateChanged, this, nullptr);
     event->accept();
 }
 
-void TQuorin::Exit1Click() { close(); }
+void TQuorin::Exit1Click() {
+    close();
+}
 
 }  // namespace quorin

@@ -37,7 +37,7 @@ struct Settings;
 
 class TQuorin : public QMainWindow, public BoardView {
     Q_OBJECT
-public:
+  public:
     struct Services {
         TickSource& ticks;
         TimeOfDaySource& timeOfDay;
@@ -109,16 +109,16 @@ public:
     const std::vector<std::string>& LayoutNames() const { return layoutNames_; }
     const QString& ProgramDir() const { return programDir_; }
 
-signals:
+  signals:
     // The window was shown for the first time (the splash goes away).
     void firstShown();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     // BoardView
     void RepaintSidePanel() override { ShowPanelHOF(); }
     void RestoreSidePanel() override { RedrawHOF(); }
@@ -151,8 +151,7 @@ private:
                        const QKeySequence& shortcut, int tag, bool checkable,
                        void (TQuorin::*handler)());
     QToolButton* AddToolButton(const char* name, const QString& caption, const QString& hint,
-                               const QString& glyph, bool gameCommand,
-                               void (TQuorin::*handler)());
+                               const QString& glyph, bool gameCommand, void (TQuorin::*handler)());
     void SyncOptions();
     void SetPauseButtons();
     void SetPauseCaptions(bool paused);
@@ -217,13 +216,13 @@ private:
     std::vector<QAction*> tilesetItems_;
     std::vector<QAction*> backgroundItems_;
     std::vector<QAction*> highlightItems_;
-    QAction* currentTileset_ = nullptr;     // the item whose picture is in use
+    QAction* currentTileset_ = nullptr;  // the item whose picture is in use
     QAction* currentBackground_ = nullptr;
     TileRect dirtyRect_ = FullRect;
 
     // Pictures.
-    QImage hofPic_;    // side panel background
-    QImage saveHof_;   // side panel being composed
+    QImage hofPic_;   // side panel background
+    QImage saveHof_;  // side panel being composed
     QImage girls_[12];
     QImage filled_;
     QImage toolBitmap_;
@@ -234,7 +233,7 @@ private:
     std::vector<std::string> favourites_;
     std::vector<std::string> musicNames_;
     int musicIndex_ = -1;
-    int loadedLayout_ = 1;  // Layout menu position of the layout in LayoutGrid
+    int loadedLayout_ = 1;                 // Layout menu position of the layout in LayoutGrid
     uint32_t backgroundColor_ = 0x808000;  // red in the low byte
     QString lastTilesetFile_;
     QString lastBackgroundFile_;

@@ -21,7 +21,8 @@ QImage Keyed(const QImage& source, QRgb key) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & 0xffffff) == (key & 0xffffff)) line[x] = 0;
+            if ((line[x] & 0xffffff) == (key & 0xffffff))
+                line[x] = 0;
     }
     return image;
 }
@@ -31,7 +32,9 @@ QImage Resource(const QString& name) {
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
-QColor FromColorRef(uint32_t c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+QColor FromColorRef(uint32_t c) {
+    return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+}
 uint32_t ToColorRef(QColor c) {
     return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
            static_cast<uint32_t>(c.blue()) << 16;
@@ -53,7 +56,8 @@ void TQuorin::LoadResourcePictures() {
     saveHof_ = hofPic_.copy();
 
     std::array<QImage, 5> vertical;  // V1..V5
-    for (int i = 0; i < 5; ++i) vertical[i] = Resource(QString::number(9 + i) + ".bmp");
+    for (int i = 0; i < 5; ++i)
+        vertical[i] = Resource(QString::number(9 + i) + ".bmp");
     renderer_.SetShadowPieces(Resource("3.bmp"), vertical);
     filled_ = Resource("filled.bmp");
     renderer_.SetFilled(filled_);
@@ -65,7 +69,8 @@ void TQuorin::LoadResourcePictures() {
         const QImage base = Keyed(Resource(QString::number(b) + ".bmp"), key);
         for (int k = 0; k < 3; ++k) {
             QImage picture = base.isNull() ? QImage(92, 166, QImage::Format_ARGB32) : base.copy();
-            if (base.isNull()) picture.fill(Qt::transparent);
+            if (base.isNull())
+                picture.fill(Qt::transparent);
             if (k > 0) {
                 QPainter p(&picture);
                 p.drawImage(0, 0, Keyed(Resource(QString::number(b + k) + ".bmp"), key));
@@ -86,8 +91,10 @@ DrawOptions TQuorin::CurrentDrawOptions() const {
 
 void TQuorin::Redraw() {
     GameState& s = State();
-    if (s.HallPanelDirty) ShowPanelHOF();
-    if (s.TilesLeft == 0 && s.GameMode != ModeEditor && s.ElapsedSeconds > 0) s.GameFinished = true;
+    if (s.HallPanelDirty)
+        ShowPanelHOF();
+    if (s.TilesLeft == 0 && s.GameMode != ModeEditor && s.ElapsedSeconds > 0)
+        s.GameFinished = true;
     if (s.GameFinished || s.GameMode == ModePaused) {
         GameOver();
         return;
@@ -107,13 +114,17 @@ void TQuorin::RedrawRect(TileRect dirty) {
     dirtyRect_ = FullRect;
 }
 
-void TQuorin::FullRedraw() { RedrawRect(FullRect); }
+void TQuorin::FullRedraw() {
+    RedrawRect(FullRect);
+}
 
 void TQuorin::RedrawTile(int tile) {
     RedrawRect(renderer_.RedrawTileRect(State(), tile, Action("Shadows")->isChecked()));
 }
 
-void TQuorin::HLRedrawTile(int tile) { RedrawRect(renderer_.HLRedrawTileRect(State(), tile)); }
+void TQuorin::HLRedrawTile(int tile) {
+    RedrawRect(renderer_.HLRedrawTileRect(State(), tile));
+}
 
 void TQuorin::ShowFond() {
     renderer_.ShowFond();
@@ -123,7 +134,8 @@ void TQuorin::ShowFond() {
 void TQuorin::RepaintNow() {
     surface_->repaint();
     // Frames of a deal or a shuffle follow each other slowly enough to be seen.
-    if (dealing_) QThread::msleep(4);
+    if (dealing_)
+        QThread::msleep(4);
 }
 
 void TQuorin::PlaySound(Sound) {
@@ -131,7 +143,8 @@ void TQuorin::PlaySound(Sound) {
 }
 
 void TQuorin::ShowPanelHOF() {
-    if (!Action("ShowHallFame")->isChecked()) return;
+    if (!Action("ShowHallFame")->isChecked())
+        return;
     GameState& s = State();
     const uint8_t mode = s.GameMode == ModePaused ? s.SavedMode : s.GameMode;
     const bool girls = Action("ShowGirls")->isChecked();
@@ -186,17 +199,20 @@ void TQuorin::ShowPanelHOF() {
         TextOut(p, 15, 27 * i - off + 81, QString::fromStdString(HallTable::Name(entry)));
         p.setPen(QColor(0, 255, 255));
         const int total = HallTable::Total(entry);
-        const QString value =
-            HallTable::IsClicksColumn(s.CurrentLayout)
-                ? "    " + QString::number(total)
-                : QString("%1:%2").arg(total / 60, 2, 10, QChar('0')).arg(total % 60, 2, 10, QChar('0'));
+        const QString value = HallTable::IsClicksColumn(s.CurrentLayout)
+                                  ? "    " + QString::number(total)
+                                  : QString("%1:%2")
+                                        .arg(total / 60, 2, 10, QChar('0'))
+                                        .arg(total % 60, 2, 10, QChar('0'));
         TextOut(p, 39, 27 * i - off + 94, value);
     }
     p.end();
     RedrawHOF();
 }
 
-void TQuorin::RedrawHOF() { hofBox_->update(); }
+void TQuorin::RedrawHOF() {
+    hofBox_->update();
+}
 
 void TQuorin::ShowTilePreview(int tile) {
     const GameState& s = State();
@@ -228,15 +244,19 @@ void TQuorin::ClearTilePreview() {
 void TQuorin::FormMouseMove(QPoint at) {
     GameState& s = State();
     const uint8_t mode = s.GameMode;
-    if (highlightMode_ == 0 && mode != ModeEditor) return;
-    if (mode == ModeNone || mode == ModeClicks || mode >= ModeGameOver) return;
+    if (highlightMode_ == 0 && mode != ModeEditor)
+        return;
+    if (mode == ModeNone || mode == ModeClicks || mode >= ModeGameOver)
+        return;
     const int px = at.x() - s.BoardOriginX;
     const int py = at.y() - s.BoardOriginY;
     const int col = px / 20;
     const int row = py / 25;
-    if (mode == ModeEditor) return;  // the editor's ghost tile is not in this version
+    if (mode == ModeEditor)
+        return;  // the editor's ghost tile is not in this version
     prevHoverCandidate_ = hoverCandidate_;
-    if (static_cast<unsigned>(col) > 34u || static_cast<unsigned>(row) > 20u) return;
+    if (static_cast<unsigned>(col) > 34u || static_cast<unsigned>(row) > 20u)
+        return;
 
     const int t = WhatTileThere(s.board, px, py);
     const bool accepted = t > 0 && (!Action("OnlyPossibleMoves")->isChecked() ||
@@ -245,8 +265,10 @@ void TQuorin::FormMouseMove(QPoint at) {
                          mode != ModeMemory && Action("ShowHallFame")->isChecked();
     if (accepted) {
         hoverCandidate_ = t;
-        if (preview) ShowTilePreview(t);
-        if (prevHoverCandidate_ == hoverCandidate_) return;
+        if (preview)
+            ShowTilePreview(t);
+        if (prevHoverCandidate_ == hoverCandidate_)
+            return;
         if (prevHoverCandidate_ != 0) {
             const int h = s.HoverTile;
             s.HoverTile = 0;
@@ -255,7 +277,8 @@ void TQuorin::FormMouseMove(QPoint at) {
         s.HoverTile = static_cast<uint8_t>(hoverCandidate_);
         HLRedrawTile(s.HoverTile);
     } else {
-        if (preview) ClearTilePreview();
+        if (preview)
+            ClearTilePreview();
         if (s.HoverTile != 0) {
             const int h = s.HoverTile;
             s.HoverTile = 0;
@@ -273,18 +296,21 @@ bool TQuorin::LoadTilesetFile(const QString& path) {
         dialogs_.ShowError(this, error);
         return false;
     }
-    if (State().GameMode != ModeNone) FullRedraw();
+    if (State().GameMode != ModeNone)
+        FullRedraw();
     return true;
 }
 
 void TQuorin::SelectTileset(QAction* item, const char* file) {
     CheckOnly(tilesetItems_, item);
-    if (LoadTileset(programDir_ + file)) currentTileset_ = item;
+    if (LoadTileset(programDir_ + file))
+        currentTileset_ = item;
     CheckOnly(tilesetItems_, currentTileset_);
 }
 
 bool TQuorin::LoadTileset(const QString& path) {
-    if (QFileInfo(path).isFile()) return LoadTilesetFile(path);
+    if (QFileInfo(path).isFile())
+        return LoadTilesetFile(path);
     // A missing picture: let the player find one.
     lastTilesetFile_.clear();
     Load1Click();
@@ -300,7 +326,8 @@ void TQuorin::Load1Click() {
             candidate = dialogs_.OpenPicture(this, "Please choose a Tileset bitmap file",
                                              "Tileset files (*.bmp)", programDir_ + "Tilesets/");
             // Cancelling keeps the tileset in use.
-            if (candidate.isEmpty()) break;
+            if (candidate.isEmpty())
+                break;
         }
         if (QFileInfo(candidate).isFile()) {
             if (LoadTilesetFile(candidate)) {
@@ -325,18 +352,21 @@ bool TQuorin::LoadBackgroundFile(const QString& path) {
         return false;
     }
     renderer_.SetBackgroundPicture(picture);
-    if (State().GameMode != ModeNone) FullRedraw();
+    if (State().GameMode != ModeNone)
+        FullRedraw();
     return true;
 }
 
 void TQuorin::SelectBackground(QAction* item, const char* file) {
     CheckOnly(backgroundItems_, item);
-    if (NouveauFond(programDir_ + file)) currentBackground_ = item;
+    if (NouveauFond(programDir_ + file))
+        currentBackground_ = item;
     CheckOnly(backgroundItems_, currentBackground_);
 }
 
 bool TQuorin::NouveauFond(const QString& path) {
-    if (QFileInfo(path).isFile()) return LoadBackgroundFile(path);
+    if (QFileInfo(path).isFile())
+        return LoadBackgroundFile(path);
     lastBackgroundFile_.clear();
     LoadBackgroundClick();
     return false;
@@ -351,7 +381,8 @@ void TQuorin::LoadBackgroundClick() {
             candidate = dialogs_.OpenPicture(this, "Please choose a Background bitmap file",
                                              "Background files (*.bmp *.jpg)",
                                              programDir_ + "Backgrounds/");
-            if (candidate.isEmpty()) break;
+            if (candidate.isEmpty())
+                break;
         }
         if (QFileInfo(candidate).isFile()) {
             if (LoadBackgroundFile(candidate)) {
@@ -375,7 +406,8 @@ void TQuorin::None1Click() {
     renderer_.SetBackgroundColor(FromColorRef(backgroundColor_));
     currentBackground_ = item;
     CheckOnly(backgroundItems_, item);
-    if (State().GameMode != ModeNone) FullRedraw();
+    if (State().GameMode != ModeNone)
+        FullRedraw();
 }
 
 void TQuorin::ActiveTilesetBackground() {
@@ -393,12 +425,14 @@ void TQuorin::ActiveTilesetBackground() {
             {"Catpats", "Backgrounds/catpats.jpg"}};
         bool done = false;
         for (const auto& [name, file] : builtIn) {
-            if (!checked(name)) continue;
+            if (!checked(name))
+                continue;
             SelectBackground(Action(name), file);
             done = true;
             break;
         }
-        if (!done) None1Click();
+        if (!done)
+            None1Click();
     }
     CheckOnly(backgroundItems_, currentBackground_);
 
@@ -411,12 +445,14 @@ void TQuorin::ActiveTilesetBackground() {
             {"MahJongg3", "Tilesets/bluepai.bmp"}};
         bool done = false;
         for (const auto& [name, file] : builtIn) {
-            if (!checked(name)) continue;
+            if (!checked(name))
+                continue;
             SelectTileset(Action(name), file);
             done = true;
             break;
         }
-        if (!done) SelectTileset(Action("MahJongg2"), "Tilesets/darkpai.bmp");
+        if (!done)
+            SelectTileset(Action("MahJongg2"), "Tilesets/darkpai.bmp");
     }
     CheckOnly(tilesetItems_, currentTileset_);
 }

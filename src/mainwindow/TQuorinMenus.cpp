@@ -18,7 +18,8 @@ const QKeySequence kNone;
 
 void Disable(std::initializer_list<QAction*> actions) {
     // Commands of games and windows this version does not have yet.
-    for (QAction* a : actions) a->setEnabled(false);
+    for (QAction* a : actions)
+        a->setEnabled(false);
 }
 
 }  // namespace
@@ -34,9 +35,12 @@ QAction* TQuorin::AddAction(QMenu* menu, const char* name, const QString& captio
         action->setShortcut(shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);
     }
-    if (handler) connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    if (checkable) connect(action, &QAction::toggled, this, [this] { SyncOptions(); });
-    if (menu) menu->addAction(action);
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    if (checkable)
+        connect(action, &QAction::toggled, this, [this] { SyncOptions(); });
+    if (menu)
+        menu->addAction(action);
     return action;
 }
 
@@ -59,8 +63,8 @@ void TQuorin::BuildMenus() {
     };
 
     QMenu* m = topMenu("New");
-    AddAction(m, "RandomSolitaireGame1", "Mah-Jongg Solitaire (Random Game)", Qt::Key_F2, 1,
-              false, &TQuorin::RandomSolitaireGame1Click)
+    AddAction(m, "RandomSolitaireGame1", "Mah-Jongg Solitaire (Random Game)", Qt::Key_F2, 1, false,
+              &TQuorin::RandomSolitaireGame1Click)
         ->setIcon(QIcon(":/glyphs/new.png"));
     AddAction(m, "NewSpecificGame1", "Mah-Jongg Solitaire (Specific Game)", kNone, -2, false,
               &TQuorin::NewSpecificGame1Click);
@@ -85,8 +89,8 @@ void TQuorin::BuildMenus() {
     separator(m);
     AddAction(m, "Exit1", "E&xit", Qt::CTRL | Qt::Key_C, 7, false, &TQuorin::Exit1Click)
         ->setIcon(QIcon(":/glyphs/exit.png"));
-    for (QAction* a : {twoPlayers, riversEasy, riversHard, memoryEasy, memoryHard, clicksEasy,
-                       clicksHard})
+    for (QAction* a :
+         {twoPlayers, riversEasy, riversHard, memoryEasy, memoryHard, clicksEasy, clicksHard})
         a->setIcon(QIcon(":/glyphs/new.png"));
 
     m = topMenu("&Play");
@@ -157,15 +161,13 @@ void TQuorin::BuildMenus() {
     AddAction(m, "Res800", "Switch to 800x600 / High-Color at startup", kNone, 0, true, nullptr);
     separator(m);
     AddAction(m, "Animate", "Animate Board while building the tiles", kNone, -2, true, nullptr);
-    QAction* tileRivers = AddAction(m, "AnimateTileRivers",
-                                    "Animate Tile Rivers in Mahjongg Rivers", kNone, -2, true,
-                                    nullptr);
-    QAction* animateClicks = AddAction(m, "AnimateClicks",
-                                       "Animate Falling Tiles in Mahjongg Clicks", kNone, 0, true,
-                                       nullptr);
+    QAction* tileRivers = AddAction(
+        m, "AnimateTileRivers", "Animate Tile Rivers in Mahjongg Rivers", kNone, -2, true, nullptr);
+    QAction* animateClicks = AddAction(
+        m, "AnimateClicks", "Animate Falling Tiles in Mahjongg Clicks", kNone, 0, true, nullptr);
     separator(m);
-    QAction* startMusic = AddAction(m, "StartMusic", "Run music automatically at startup", kNone,
-                                    -2, true, nullptr);
+    QAction* startMusic =
+        AddAction(m, "StartMusic", "Run music automatically at startup", kNone, -2, true, nullptr);
     QAction* playSounds =
         AddAction(m, "PlaySounds", "Play sound effects", kNone, -2, true, nullptr);
     QAction* playMusic = AddAction(m, "PlayMusic", "Play music", kNone, 3, true, nullptr);
@@ -204,10 +206,12 @@ void TQuorin::BuildMenus() {
             [this, dark] { SelectTileset(dark, "Tilesets/darkpai.bmp"); });
     connect(blueBorders, &QAction::triggered, this,
             [this, blueBorders] { SelectTileset(blueBorders, "Tilesets/bluepai.bmp"); });
-    connect(few, &QAction::triggered, this, [this, few] { SelectTileset(few, "Tilesets/pai256.bmp"); });
+    connect(few, &QAction::triggered, this,
+            [this, few] { SelectTileset(few, "Tilesets/pai256.bmp"); });
 
     layoutMenu_ = topMenu("&Layout");
-    QAction* select = AddAction(layoutMenu_, "SelectLayout1", "Select Layout", kNone, 0, false, nullptr);
+    QAction* select =
+        AddAction(layoutMenu_, "SelectLayout1", "Select Layout", kNone, 0, false, nullptr);
     select->setIcon(QIcon(":/glyphs/layout.png"));
     QAction* create =
         AddAction(layoutMenu_, "CreateLayout1", "Create Layout", kNone, -2, false, nullptr);
@@ -230,14 +234,15 @@ void TQuorin::BuildMenus() {
     QAction* about = AddAction(m, "About1", "&About...", Qt::Key_F11, 11, false, nullptr);
     about->setIcon(QIcon(":/glyphs/about.png"));
 
-    Disable({twoPlayers, riversEasy, riversHard, memoryEasy, memoryHard, clicksEasy, clicksHard,
-             playerName, tileRivers, animateClicks, startMusic, playSounds, playMusic, select,
-             create, edit, randomMusic, contents, whatsNew, french, viewTiles, hall, about});
+    Disable({twoPlayers, riversEasy, riversHard, memoryEasy,    memoryHard,  clicksEasy,
+             clicksHard, playerName, tileRivers, animateClicks, startMusic,  playSounds,
+             playMusic,  select,     create,     edit,          randomMusic, contents,
+             whatsNew,   french,     viewTiles,  hall,          about});
     SetPauseButtons();
 }
 
-QToolButton* TQuorin::AddToolButton(const char* name, const QString& caption,
-                                    const QString& hint, const QString& glyph, bool gameCommand,
+QToolButton* TQuorin::AddToolButton(const char* name, const QString& caption, const QString& hint,
+                                    const QString& glyph, bool gameCommand,
                                     void (TQuorin::*handler)()) {
     auto* b = new QToolButton(tools_);
     b->setObjectName(name);
@@ -249,7 +254,8 @@ QToolButton* TQuorin::AddToolButton(const char* name, const QString& caption,
     b->setFixedHeight(27);
     b->setFocusPolicy(Qt::NoFocus);
     b->setProperty("game", gameCommand);
-    if (handler) connect(b, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
+    if (handler)
+        connect(b, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
     toolButtons_.push_back(b);
     tools_->layout()->addWidget(b);
     return b;
@@ -266,8 +272,9 @@ void TQuorin::BuildToolbar() {
     auto separator = [this] {
         auto* line = new QWidget(tools_);
         line->setFixedSize(2, 22);
-        line->setStyleSheet("background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
-                            " stop:0 #8a8270, stop:0.5 #8a8270, stop:0.51 #fffaf0, stop:1 #fffaf0);");
+        line->setStyleSheet(
+            "background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
+            " stop:0 #8a8270, stop:0.5 #8a8270, stop:0.51 #fffaf0, stop:1 #fffaf0);");
         tools_->layout()->addWidget(line);
     };
     AddToolButton("NewButton", "New", "New game", "new", true, &TQuorin::NewGame);
@@ -278,8 +285,8 @@ void TQuorin::BuildToolbar() {
     connect(toolButtons_.back(), &QToolButton::clicked, this, [this] { game_.Hint(); });
     AddToolButton("ShuffleButton", "Shuffle", "Shuffle tiles", "shuffle", true,
                   &TQuorin::Shuffle1Click);
-    pauseButton_ = AddToolButton("PauseButton", "Pause", "Pause game", "pause", true,
-                                 &TQuorin::PauseClick);
+    pauseButton_ =
+        AddToolButton("PauseButton", "Pause", "Pause game", "pause", true, &TQuorin::PauseClick);
     separator();
     AddToolButton("SetMusic", "Music", "Pause music", "music", false, nullptr)->setEnabled(false);
     layoutButton_ =
@@ -319,7 +326,8 @@ void TQuorin::SetPauseButtons() {
                                                                 {"Shuffle1", "ShuffleButton"},
                                                                 {"Pause1", "PauseButton"}};
     for (const auto& [action, button] : pairs)
-        if (auto* b = findChild<QToolButton*>(button)) Action(action)->setIcon(b->icon());
+        if (auto* b = findChild<QToolButton*>(button))
+            Action(action)->setIcon(b->icon());
 }
 
 void TQuorin::Toolbar1Click() {
@@ -341,15 +349,16 @@ void TQuorin::FitWindow() {
     // The window is as large as what it shows: the menu bar folds menus that do not fit
     // rather than widen the window.
     const int width = surface_->width() + (hofBox_->isVisibleTo(this) ? hofBox_->width() : 0);
-    const int height = menuBar()->sizeHint().height() +
-                       (tools_->isVisibleTo(this) ? tools_->height() : 0) +
-                       (editorPanel_->isVisibleTo(this) ? editorPanel_->height() : 0) +
-                       surface_->height() +
-                       (statusLine_->isVisibleTo(this) ? statusLine_->height() : 0);
+    const int height =
+        menuBar()->sizeHint().height() + (tools_->isVisibleTo(this) ? tools_->height() : 0) +
+        (editorPanel_->isVisibleTo(this) ? editorPanel_->height() : 0) + surface_->height() +
+        (statusLine_->isVisibleTo(this) ? statusLine_->height() : 0);
     setFixedSize(width, height);
 }
 
-void TQuorin::CoolMenu1Click() { titleStrip_->setVisible(Action("CoolMenu1")->isChecked()); }
+void TQuorin::CoolMenu1Click() {
+    titleStrip_->setVisible(Action("CoolMenu1")->isChecked());
+}
 
 void TQuorin::CoolMouseClick() {
     if (Action("CoolMouse")->isChecked())
@@ -359,13 +368,16 @@ void TQuorin::CoolMouseClick() {
 }
 
 void TQuorin::CoolToolbarClick() {
-    const QString base = "QToolButton { font: bold 8pt 'Arial'; padding: 1px 4px; }"
-                         "QToolButton[game=\"true\"] { color: navy; }"
-                         "QToolButton[game=\"false\"] { color: maroon; }"
-                         "QToolButton:disabled { color: #8f8a80; }";
+    const QString base =
+        "QToolButton { font: bold 8pt 'Arial'; padding: 1px 4px; }"
+        "QToolButton[game=\"true\"] { color: navy; }"
+        "QToolButton[game=\"false\"] { color: maroon; }"
+        "QToolButton:disabled { color: #8f8a80; }";
     if (Action("CoolToolbar")->isChecked() && !toolBitmap_.isNull())
-        tools_->setStyleSheet("#Tools { background-image: url(:/bitmaps/toolbitmap.bmp);"
-                              " border-bottom: 1px solid #7d7565; }" + base);
+        tools_->setStyleSheet(
+            "#Tools { background-image: url(:/bitmaps/toolbitmap.bmp);"
+            " border-bottom: 1px solid #7d7565; }" +
+            base);
     else
         tools_->setStyleSheet("#Tools { background: #e4dccb; border-bottom: 1px solid #7d7565; }" +
                               base);
@@ -373,7 +385,8 @@ void TQuorin::CoolToolbarClick() {
 
 void TQuorin::FlatButtonsClick() {
     const bool flat = Action("FlatButtons")->isChecked();
-    for (QToolButton* b : toolButtons_) b->setAutoRaise(flat || b == layoutButton_);
+    for (QToolButton* b : toolButtons_)
+        b->setAutoRaise(flat || b == layoutButton_);
 }
 
 void TQuorin::ShowHallPanel() {
@@ -388,25 +401,31 @@ void TQuorin::ShowHallPanel() {
     FullRedraw();
 }
 
-void TQuorin::ShadowsClick() { FullRedraw(); }
+void TQuorin::ShadowsClick() {
+    FullRedraw();
+}
 
 void TQuorin::NStatus() {
-    if (!Action("Moves")->isChecked()) statusLine_->MovesLeftLine->clear();
+    if (!Action("Moves")->isChecked())
+        statusLine_->MovesLeftLine->clear();
 }
 
 void TQuorin::ShowTimeClick() {
-    if (!Action("ShowTime")->isChecked()) statusLine_->TimeLine->clear();
+    if (!Action("ShowTime")->isChecked())
+        statusLine_->TimeLine->clear();
 }
 
 void TQuorin::CheckOnly(const std::vector<QAction*>& group, QAction* checked) {
-    for (QAction* a : group) a->setChecked(a == checked);
+    for (QAction* a : group)
+        a->setChecked(a == checked);
 }
 
 void TQuorin::Highlight1Click() {
     GameState& s = State();
     const int h = s.HoverTile;
     s.HoverTile = 0;
-    if (h) RedrawTile(h);
+    if (h)
+        RedrawTile(h);
     highlightMode_ = 0;
     CheckOnly(highlightItems_, Action("Highlight1"));
 }
@@ -415,7 +434,8 @@ void TQuorin::Highlight2Click(QAction* sender) {
     GameState& s = State();
     const int h = s.HoverTile;
     s.HoverTile = 0;
-    if (h) RedrawTile(h);
+    if (h)
+        RedrawTile(h);
     CheckOnly(highlightItems_, sender);
     ColorHighlight();
 }
@@ -424,15 +444,19 @@ void TQuorin::Highlight3Click() {
     GameState& s = State();
     const int h = s.HoverTile;
     s.HoverTile = 0;
-    if (h) RedrawTile(h);
+    if (h)
+        RedrawTile(h);
     highlightMode_ = 2;
     CheckOnly(highlightItems_, Action("Highlight3"));
 }
 
 void TQuorin::ColorHighlight() {
-    if (Action("Highlight2")->isChecked()) highlightMode_ = 1, pen_ = QColor(255, 0, 0);
-    if (Action("Highlight4")->isChecked()) highlightMode_ = 3, pen_ = QColor(0, 128, 0);
-    if (Action("Highlight5")->isChecked()) highlightMode_ = 4, pen_ = QColor(0, 0, 255);
+    if (Action("Highlight2")->isChecked())
+        highlightMode_ = 1, pen_ = QColor(255, 0, 0);
+    if (Action("Highlight4")->isChecked())
+        highlightMode_ = 3, pen_ = QColor(0, 128, 0);
+    if (Action("Highlight5")->isChecked())
+        highlightMode_ = 4, pen_ = QColor(0, 0, 255);
 }
 
 }  // namespace quorin

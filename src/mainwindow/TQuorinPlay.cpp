@@ -15,15 +15,21 @@ namespace {
 constexpr const char* kNoMoreMoves = "      SORRY, NO MORE MOVES !!";
 
 QString FormatTime(int seconds) {
-    if (seconds < 0) seconds = 0;
-    return QString("%1:%2").arg(seconds / 60, 2, 10, QChar('0')).arg(seconds % 60, 2, 10, QChar('0'));
+    if (seconds < 0)
+        seconds = 0;
+    return QString("%1:%2")
+        .arg(seconds / 60, 2, 10, QChar('0'))
+        .arg(seconds % 60, 2, 10, QChar('0'));
 }
 
-bool IsOtherGame(int currentLayout) { return currentLayout >= 100; }
+bool IsOtherGame(int currentLayout) {
+    return currentLayout >= 100;
+}
 
 // Labels are set only when their text changes, so an idle window does not repaint.
 void SetText(QLabel* label, const QString& text) {
-    if (label->text() != text) label->setText(text);
+    if (label->text() != text)
+        label->setText(text);
 }
 
 }  // namespace
@@ -31,7 +37,8 @@ void SetText(QLabel* label, const QString& text) {
 void TQuorin::IM(uint8_t mode) {
     welcome_->hide();
     State().GameMode = mode;
-    if (mode == ModeIdle || mode == ModePaused) ShowFond();
+    if (mode == ModeIdle || mode == ModePaused)
+        ShowFond();
     if (mode == ModeGameOver || mode == ModeIdle) {
         CenterWelcome();
         welcome_->show();
@@ -67,7 +74,8 @@ void TQuorin::BeginGame() {
 
     if (IsOtherGame(s.CurrentLayout)) {
         // Back from another game: the layout checked in the Layout menu is the one played.
-        if (const int checked = CheckedLayoutEntry()) s.CurrentLayout = checked;
+        if (const int checked = CheckedLayoutEntry())
+            s.CurrentLayout = checked;
     }
 
     // The tiles of an animated deal must not land behind the welcome panel.
@@ -87,12 +95,14 @@ void TQuorin::BeginGame() {
         Action("Pause1")->setEnabled(true);
         SetPauseButtons();
     }
-    if (s.GameMode != ModeEditor) IM(ModeSolitaire);
+    if (s.GameMode != ModeEditor)
+        IM(ModeSolitaire);
     if (s.SeedNumber > 0 && s.options.RandomSeed1)
         ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber));
     FullRedraw();
     ShowPanelHOF();
-    if (status_.Pos() <= 1 || status_.Message() == kNoMoreMoves) ShowStatus("New game started.");
+    if (status_.Pos() <= 1 || status_.Message() == kNoMoreMoves)
+        ShowStatus("New game started.");
     s.StartTick = ticks_.Now();
 }
 
@@ -132,7 +142,8 @@ void TQuorin::Shuffle1Click() {
 
 void TQuorin::GameOver() {
     GameState& s = State();
-    if (s.GameMode != ModeClicks) ShowFond();
+    if (s.GameMode != ModeClicks)
+        ShowFond();
     if (s.GameFinished && !s.GameOverShown) {
         s.GameOverShown = true;
         WriteScore();
@@ -146,7 +157,9 @@ void TQuorin::GameOver() {
     s.SavedMode = ModeGameOver;
 }
 
-void TQuorin::ShowStatus(std::string_view message) { status_.Show(std::string(message)); }
+void TQuorin::ShowStatus(std::string_view message) {
+    status_.Show(std::string(message));
+}
 
 void TQuorin::Temps() {
     GameState& s = State();
@@ -155,7 +168,8 @@ void TQuorin::Temps() {
 
     if (s.GameMode >= ModeSolitaire && s.GameMode <= ModeMemory) {
         s.ElapsedSeconds = static_cast<int32_t>((ticks_.Now() - s.StartTick) / 1000);
-        if (s.ElapsedSeconds + s.PenaltySeconds >= 6000) Stop();
+        if (s.ElapsedSeconds + s.PenaltySeconds >= 6000)
+            Stop();
     } else if (s.GameMode == ModeClicks) {
         s.ElapsedSeconds = s.TilesLeft;
     }
@@ -173,15 +187,16 @@ void TQuorin::WriteScore() {
     }
     IsItFree(s);
     SetText(statusLine_->TilesLeftLine, QString::number(s.TilesLeft));
-    const bool movesShown = Action("Moves")->isChecked() &&
-                            (mode == ModeSolitaire || mode == ModeTwoPlayers ||
-                             mode == ModeRivers || mode == ModeClicks);
+    const bool movesShown =
+        Action("Moves")->isChecked() && (mode == ModeSolitaire || mode == ModeTwoPlayers ||
+                                         mode == ModeRivers || mode == ModeClicks);
     SetText(statusLine_->MovesLeftLine, movesShown ? QString::number(s.MovesLeft) : QString());
     const bool timeShown = Action("ShowTime")->isChecked() &&
                            (mode == ModeSolitaire || mode == ModeRivers || mode == ModeMemory);
     SetText(statusLine_->TimeLine,
             timeShown ? FormatTime(s.ElapsedSeconds + s.PenaltySeconds) : QString());
-    if (s.MovesLeft > 0) status_.bounce = false;
+    if (s.MovesLeft > 0)
+        status_.bounce = false;
     if (s.TilesLeft == 0 && !s.GameOverShown) {
         FullRedraw();
     } else if (s.TilesLeft > 0 && s.MovesLeft == 0 &&
@@ -196,7 +211,8 @@ void TQuorin::WriteScore() {
 void TQuorin::PauseClick() {
     GameState& s = State();
     const uint8_t mode = s.GameMode;
-    if (!IsGameInProgress(mode) && mode != ModePaused) return;
+    if (!IsGameInProgress(mode) && mode != ModePaused)
+        return;
     const uint32_t now = ticks_.Now();
     if (mode == ModePaused) {
         IM(s.SavedMode);
@@ -224,26 +240,32 @@ void TQuorin::PauseClick() {
 }
 
 void TQuorin::FormDeactivate() {
-    if (State().GameMode != ModePaused) PauseClick();
+    if (State().GameMode != ModePaused)
+        PauseClick();
 }
 
 void TQuorin::FormActivate() {
-    if (State().GameMode == ModePaused) PauseClick();
+    if (State().GameMode == ModePaused)
+        PauseClick();
 }
 
 void TQuorin::CheckPause() {
-    if (!Action("GoCheckPause")->isChecked()) return;
-    if (State().GameMode != ModePaused) PauseClick();
+    if (!Action("GoCheckPause")->isChecked())
+        return;
+    if (State().GameMode != ModePaused)
+        PauseClick();
     State().GameMode = ModePaused;
 }
 
 void TQuorin::UnCheckPause() {
-    if (State().GameMode == ModePaused && Action("GoCheckPause")->isChecked()) PauseClick();
+    if (State().GameMode == ModePaused && Action("GoCheckPause")->isChecked())
+        PauseClick();
 }
 
 void TQuorin::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || closing_ || !shown_) return;
+    if (event->type() != QEvent::ActivationChange || closing_ || !shown_)
+        return;
     if (isActiveWindow())
         FormActivate();
     else

@@ -72,12 +72,14 @@ Settings TQuorin::CollectSettings() const {
     // is checked, and likewise "Few Colors" (4) for the tilesets.
     st.Background = 3;
     for (size_t i = 0; i < backgroundItems_.size(); ++i)
-        if (backgroundItems_[i]->isChecked() && i != 3) st.Background = static_cast<int>(i);
+        if (backgroundItems_[i]->isChecked() && i != 3)
+            st.Background = static_cast<int>(i);
     st.CurrentLayout = State().CurrentLayout;
     st.MusicIndex = musicIndex_;
     st.Tileset = 4;
     for (size_t i = 0; i + 1 < tilesetItems_.size(); ++i)
-        if (tilesetItems_[i]->isChecked()) st.Tileset = static_cast<int>(i);
+        if (tilesetItems_[i]->isChecked())
+            st.Tileset = static_cast<int>(i);
     st.Res800 = checked("Res800");
     st.LastTilesetFile = lastTilesetFile_.toStdString();
     st.LastBackgroundFile = lastBackgroundFile_.toStdString();

@@ -85,7 +85,8 @@ WelcomePanel::WelcomePanel(QWidget* parent) : QWidget(parent) {
     Hall = Button("Hall", "Hall", others);
     About = Button("About", "About", others);
     Exit = Button("Exit", "Exit", others);
-    for (QPushButton* b : {Help, Hall, About, Exit}) grid->addWidget(b);
+    for (QPushButton* b : {Help, Hall, About, Exit})
+        grid->addWidget(b);
     column->addWidget(others);
     column->addStretch(1);
 }
@@ -109,7 +110,8 @@ void WelcomePanel::paintEvent(QPaintEvent*) {
 void WelcomePanel::keyPressEvent(QKeyEvent* event) {
     // Enter plays the default game, as on a dialog.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (Classic->isEnabled()) Classic->click();
+        if (Classic->isEnabled())
+            Classic->click();
         return;
     }
     QWidget::keyPressEvent(event);

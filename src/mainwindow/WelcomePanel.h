@@ -8,7 +8,7 @@ namespace quorin {
 
 class WelcomePanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit WelcomePanel(QWidget* parent = nullptr);
 
     QPushButton* Classic;
@@ -24,7 +24,7 @@ public:
     QPushButton* About;
     QPushButton* Exit;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

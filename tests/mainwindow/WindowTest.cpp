@@ -21,8 +21,7 @@ using namespace quorin::test;
 namespace {
 
 // The options most tests want: messages appear whole at the next tick, no animation.
-const QString kPlainIni =
-    "[Quorin]\r\nCoolStatus=0\r\nWinnable=1\r\nRandomSeed=4242\r\n";
+const QString kPlainIni = "[Quorin]\r\nCoolStatus=0\r\nWinnable=1\r\nRandomSeed=4242\r\n";
 
 // The slot order of the winnable deal of a seed on the shipped Traditional layout, as the
 // core deals it outside any window.
@@ -42,10 +41,12 @@ std::vector<TilePosition> WinnableOrder(int seed) {
 int FirstTile(const GameState& s, bool wantFree) {
     for (int t = 1; t <= kTileCount; ++t) {
         const TilePosition p = s.board.TilePos[t];
-        if (!p.OnBoard() || IsTileFree(s, t) != wantFree) continue;
+        if (!p.OnBoard() || IsTileFree(s, t) != wantFree)
+            continue;
         const int px = CoordX(p.x - 1, p.layer - 1, 0) + 20;
         const int py = CoordY(p.y - 1, p.layer - 1, 0) + 25;
-        if (WhatTileThere(s.board, px, py) == t) return t;
+        if (WhatTileThere(s.board, px, py) == t)
+            return t;
     }
     return 0;
 }
@@ -64,7 +65,7 @@ std::pair<int, int> FreePair(const GameState& s) {
 
 class WindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void StartsIdleOnTheWelcomePanel();
     void ClearsAWholeGameByClicking();
     void RefusesAndMovesTheSelection();
@@ -161,7 +162,8 @@ void WindowTest::RefusesAndMovesTheSelection() {
 
     int other = 0;
     for (int t = 1; t <= kTileCount && !other; ++t)
-        if (s.board.TilePos[t].OnBoard() && IsTileFree(s, t) && !SameGroup(t, a)) other = t;
+        if (s.board.TilePos[t].OnBoard() && IsTileFree(s, t) && !SameGroup(t, a))
+            other = t;
     w.PressTile(a);
     w.PressTile(other);  // another group: the selection moves
     QCOMPARE(int(s.Selected1), other);
@@ -192,7 +194,7 @@ void WindowTest::BackRestartHintAndShuffle() {
     w.PressTile(a);
     w.PressTile(b);
     QCOMPARE(s.TilesLeft, kTileCount - 2);
-    QCOMPARE(s.HintTile1, 0 + s.HintTile1);  // untouched by the removal
+    QCOMPARE(s.HintTile1, 0 + s.HintTile1);                  // untouched by the removal
     w->findChild<QToolButton*>("ExplorerButton2")->click();  // Back
     QCOMPARE(s.TilesLeft, kTileCount);
     QCOMPARE(s.board.TilePos[a], pa);
@@ -305,16 +307,52 @@ void WindowTest::FirstCloseWritesEveryKeyInOrder() {
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QStringList keys;
     for (const QByteArray& line : ini.readAll().split('\n'))
-        if (line.contains('=')) keys << QString(line.left(line.indexOf('=')));
-    const QStringList expected = {
-        "Highlight", "Invert", "ShowMoves", "PlayMusic", "PlaySounds", "CurrentPlayer1",
-        "ColorBackground", "Background", "BoardNumber", "MidiNumber", "Tileset", "SetRes800",
-        "LastLoadedTileset", "LastLoadedBackground", "StartDirectly", "StartMusic",
-        "ShowHallOfFame", "ShowToolbar", "ShowStatus", "ShowGirls", "CoolMenu", "CoolMouse",
-        "CoolStatus", "CoolToolbar", "TileRivers", "ShowTime", "FlatButtons", "EnableHall",
-        "Shadows", "Vertical", "Winnable", "Shuffable", "Animate", "AnimateClicks",
-        "PauseFocus", "ShowTile", "OnlyPossible", "RandomMusic", "RandomSeed", "XPos", "YPos",
-        "WPos", "HPos", "PreviousRes"};
+        if (line.contains('='))
+            keys << QString(line.left(line.indexOf('=')));
+    const QStringList expected = {"Highlight",
+                                  "Invert",
+                                  "ShowMoves",
+                                  "PlayMusic",
+                                  "PlaySounds",
+                                  "CurrentPlayer1",
+                                  "ColorBackground",
+                                  "Background",
+                                  "BoardNumber",
+                                  "MidiNumber",
+                                  "Tileset",
+                                  "SetRes800",
+                                  "LastLoadedTileset",
+                                  "LastLoadedBackground",
+                                  "StartDirectly",
+                                  "StartMusic",
+                                  "ShowHallOfFame",
+                                  "ShowToolbar",
+                                  "ShowStatus",
+                                  "ShowGirls",
+                                  "CoolMenu",
+                                  "CoolMouse",
+                                  "CoolStatus",
+                                  "CoolToolbar",
+                                  "TileRivers",
+                                  "ShowTime",
+                                  "FlatButtons",
+                                  "EnableHall",
+                                  "Shadows",
+                                  "Vertical",
+                                  "Winnable",
+                                  "Shuffable",
+                                  "Animate",
+                                  "AnimateClicks",
+                                  "PauseFocus",
+                                  "ShowTile",
+                                  "OnlyPossible",
+                                  "RandomMusic",
+                                  "RandomSeed",
+                                  "XPos",
+                                  "YPos",
+                                  "WPos",
+                                  "HPos",
+                                  "PreviousRes"};
     QCOMPARE(keys, expected);
 }
 
@@ -357,14 +395,16 @@ void WindowTest::DrawsTheSelectionOnItsTint() {
 
     // A face pixel without a symbol, away from the shadow bands along the top and left.
     QImage tileset(folder.File("Tilesets/bluepai.bmp"));
-    if (tileset.isNull()) QSKIP("the shipped tileset is not there yet");
+    if (tileset.isNull())
+        QSKIP("the shipped tileset is not there yet");
     tileset = tileset.convertToFormat(QImage::Format_RGB32);
     const FaceCellPos cell = FaceCell(TileFace(a));
     const QPoint mask(41 * cell.col + 1, 51 * cell.row + 1 + 312);
     QPoint spot(-1, -1);
     for (int dy = 14; dy < 48 && spot.x() < 0; ++dy)
         for (int dx = 14; dx < 38 && spot.x() < 0; ++dx)
-            if (QColor(tileset.pixel(mask + QPoint(dx, dy))) == Qt::white) spot = {dx, dy};
+            if (QColor(tileset.pixel(mask + QPoint(dx, dy))) == Qt::white)
+                spot = {dx, dy};
     QVERIFY(spot.x() >= 0);
     const TilePosition p = s.board.TilePos[a];
     const QPoint anchor(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
@@ -420,7 +460,8 @@ void WindowTest::DamagedFilesAreRefusedWithAMessage() {
 
     QAction* broken = nullptr;
     for (QAction* a : w->findChildren<QAction*>())
-        if (a->text() == "Broken") broken = a;
+        if (a->text() == "Broken")
+            broken = a;
     QVERIFY(broken && broken->isVisible());
     broken->trigger();
     QCOMPARE(w.dialogs.errors.size(), 2);
@@ -490,7 +531,8 @@ void WindowTest::AnimationDealsTheSameGame() {
     // generator's sequence, and so the deal of a seed, must not depend on the drawing.
     std::array<TilePosition, kTileCount + 1> plain{}, animated{};
     for (const bool animate : {false, true}) {
-        ProgramFolder folder(kPlainIni + (animate ? "Animate=1\r\nWinnable=0\r\n" : "Winnable=0\r\n"));
+        ProgramFolder folder(kPlainIni +
+                             (animate ? "Animate=1\r\nWinnable=0\r\n" : "Winnable=0\r\n"));
         Window w(folder);
         w.clock.timeOfDay = 1234567;
         w->Welcome()->Classic->click();
@@ -526,12 +568,14 @@ void WindowTest::Screenshots() {
     const GameState& s = w->State();
     for (int i = 0; i < 6; ++i) {
         const auto [a, b] = FreePair(s);
-        if (!a) break;
+        if (!a)
+            break;
         w.PressTile(a);
         w.PressTile(b);
     }
     const auto [a, b] = FreePair(s);
-    if (a) w.PressTile(a);
+    if (a)
+        w.PressTile(a);
     w.clock.Advance(83'000);
     w.Tick(40);
     const QImage game = w->grab().toImage();

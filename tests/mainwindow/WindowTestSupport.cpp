@@ -33,7 +33,8 @@ ProgramFolder::ProgramFolder(const QString& ini) {
     // The window needs at least one piece of music to start.
     if (QDir(dir_.filePath("Musics")).entryList({"*.mid"}).isEmpty())
         Write("Musics/Night.mid", QByteArray("MThd\0\0\0\6\0\0\0\1\0\x60", 14));
-    if (!ini.isNull()) Write("Quorin.ini", ini.toUtf8());
+    if (!ini.isNull())
+        Write("Quorin.ini", ini.toUtf8());
 }
 
 void ProgramFolder::Write(const QString& name, const QByteArray& content) const {
@@ -48,12 +49,14 @@ Window::Window(const ProgramFolder& folder, int screenWidth) {
                                        TQuorin::Services{clock, clock, dialogs, screenWidth});
     if (!window->StartupFailed()) {
         window->show();
-        if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the window was not exposed");
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("the window was not exposed");
     }
 }
 
 Window::~Window() {
-    if (window && window->isVisible()) window->close();
+    if (window && window->isVisible())
+        window->close();
 }
 
 void Window::Tick(int count) {
@@ -76,6 +79,8 @@ void Window::PressTile(int tile, Qt::MouseButton button) {
     Press({x, y}, button);
 }
 
-QString Window::StatusText() { return window->LigneStatus()->StatusText->text(); }
+QString Window::StatusText() {
+    return window->LigneStatus()->StatusText->text();
+}
 
 }  // namespace quorin::test

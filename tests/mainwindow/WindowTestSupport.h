@@ -16,7 +16,7 @@
 namespace quorin::test {
 
 class FakeClock : public TickSource, public TimeOfDaySource {
-public:
+  public:
     uint32_t Now() override { return ticks; }
     uint32_t MillisecondsOfDayUtc() override { return timeOfDay; }
     void Advance(uint32_t ms) {
@@ -28,7 +28,7 @@ public:
 };
 
 class FakeDialogs : public Dialogs {
-public:
+  public:
     bool AskOkCancel(QWidget*, const QString& caption, const QString& text) override {
         questions << caption + ": " + text;
         return answerOk;
@@ -51,13 +51,13 @@ public:
 
 // A copy of the shipped program folder; `ini` becomes its Quorin.ini when given.
 class ProgramFolder {
-public:
+  public:
     explicit ProgramFolder(const QString& ini = QString());
     QString Path() const { return dir_.path(); }
     QString File(const QString& name) const { return dir_.filePath(name); }
     void Write(const QString& name, const QByteArray& content) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
