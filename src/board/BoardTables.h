@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "board/LayoutGrid.h"
@@ -30,7 +31,7 @@ struct MoveEntry {
 };
 
 class BoardTables {
-public:
+  public:
     // The grid runs x -1..36, y -1..22, layer 0..6 so that the rules, which look up to two
     // cells aside and one layer up, always read an empty cell outside the play area.
     static constexpr int kMinX = -1, kMaxX = 36;
@@ -47,11 +48,13 @@ public:
     }
     void Lift(int tile) {
         const TilePosition p = TilePos[tile];
-        if (p.OnBoard()) SetCell(p.x, p.y, p.layer, 0);
+        if (p.OnBoard())
+            SetCell(p.x, p.y, p.layer, 0);
         TilePos[tile] = {};
     }
     void ClearPositions(int count) {
-        for (int t = 1; t <= count && t <= kTileCount; ++t) TilePos[t] = {};
+        for (int t = 1; t <= count && t <= kTileCount; ++t)
+            TilePos[t] = {};
     }
     // Empties every cell of the play area.
     void ClearCells();
@@ -65,15 +68,15 @@ public:
     // Free tiles after the last count, 1-based: FreeList[1..FreeCount].
     std::array<uint8_t, kTileCount + 1> FreeList{};
 
-private:
-    static constexpr int kWidth = kMaxX - kMinX + 1;    // 38
-    static constexpr int kHeight = kMaxY - kMinY + 1;   // 24
+  private:
+    static constexpr int kWidth = kMaxX - kMinX + 1;          // 38
+    static constexpr int kHeight = kMaxY - kMinY + 1;         // 24
     static constexpr int kDepth = kMaxLayer - kMinLayer + 1;  // 7
     static constexpr int Offset(int x, int y, int layer) {
         return ((layer - kMinLayer) * kHeight + (y - kMinY)) * kWidth + (x - kMinX);
     }
 
-    std::array<uint8_t, kWidth * kHeight * kDepth> cells_{};
+    std::array<uint8_t, static_cast<std::size_t>(kWidth) * kHeight * kDepth> cells_{};
 };
 
 }  // namespace quorin

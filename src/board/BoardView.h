@@ -8,7 +8,7 @@ namespace quorin {
 enum class Sound { Select, NoWay, Done };
 
 class BoardView {
-public:
+  public:
     virtual ~BoardView() = default;
     virtual void RedrawTile(int tile) = 0;
     virtual void FullRedraw() = 0;
@@ -28,7 +28,7 @@ namespace quorin {
 
 // For dealing without a window: the layout tool and the benchmarks.
 class SilentView : public BoardView {
-public:
+  public:
     void RedrawTile(int) override {}
     void FullRedraw() override {}
     void RepaintSidePanel() override {}

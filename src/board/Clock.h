@@ -7,14 +7,14 @@
 namespace quorin {
 
 class TickSource {
-public:
+  public:
     virtual ~TickSource() = default;
     // Milliseconds since an arbitrary start, wrapping at 2^32 like a tick counter.
     virtual uint32_t Now() = 0;
 };
 
 class TimeOfDaySource {
-public:
+  public:
     virtual ~TimeOfDaySource() = default;
     // Milliseconds since midnight, UTC: 0 .. 86'399'999.
     virtual uint32_t MillisecondsOfDayUtc() = 0;

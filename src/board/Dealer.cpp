@@ -37,14 +37,14 @@ bool Dealer::AnimationApplies() const {
 
 void Dealer::PlainDeal() {
     SeedDeal();
-    const bool animate =
-        s_.options.Animate && s_.GameMode != ModeEditor && !s_.options.RandomSeed1;
+    const bool animate = s_.options.Animate && s_.GameMode != ModeEditor && !s_.options.RandomSeed1;
     // A validated layout has at most 144 positions, so every id finds one.
     for (int i = 1; i <= s_.TilesLeft && i <= kTileCount;) {
         const int x = static_cast<int>(random_.Next(kColumns)) + 1;
         const int y = static_cast<int>(random_.Next(kRows)) + 1;
         const int layer = static_cast<int>(random_.Next(kLayers)) + 1;
-        if (s_.board.Cell(x, y, layer) != UndealtMark) continue;
+        if (s_.board.Cell(x, y, layer) != UndealtMark)
+            continue;
         s_.board.Place(i, x, y, layer);
         if (animate) {
             view_.RedrawTile(i);
@@ -67,22 +67,27 @@ TilePosition Dealer::DrawFreePosition(const std::vector<TilePosition>& list, int
     // The caller made sure at least two marked positions are free, so this ends.
     for (;;) {
         const int r = static_cast<int>(random_.Next(static_cast<uint32_t>(drawRange)));
-        if (r >= static_cast<int>(list.size())) continue;
+        if (r >= static_cast<int>(list.size()))
+            continue;
         const TilePosition p = list[r];
-        if (!IsMarked(s_.board, p) || !IsFreeForDeal(s_.board, p.x, p.y, p.layer)) continue;
-        if (other && p == *other) continue;
+        if (!IsMarked(s_.board, p) || !IsFreeForDeal(s_.board, p.x, p.y, p.layer))
+            continue;
+        if (other && p == *other)
+            continue;
         return p;
     }
 }
 
 DealResult Dealer::CreateBoard(std::vector<TilePosition>* order) {
-    if (AnimationApplies()) view_.FullRedraw();
+    if (AnimationApplies())
+        view_.FullRedraw();
     s_.board.ClearPositions(s_.TilesLeft);
 
     PutLayoutOnBoard(s_);
     std::vector<TilePosition> list = MarkedPositions(s_.board);
     const int positions = s_.TilesLeft;
-    if (positions > kTileCount || positions % 2 != 0) return DealResult::CannotDeal;
+    if (positions > kTileCount || positions % 2 != 0)
+        return DealResult::CannotDeal;
     std::vector<TilePosition> slots(positions + 2);  // 1-based pairs
     SeedDeal();
 
@@ -122,14 +127,16 @@ DealResult Dealer::CreateBoard(std::vector<TilePosition>* order) {
             view_.RepaintNow();
         }
     }
-    if (order) order->assign(slots.begin() + 1, slots.begin() + 1 + positions);
+    if (order)
+        order->assign(slots.begin() + 1, slots.begin() + 1 + positions);
     return DealResult::Dealt;
 }
 
 void Dealer::Restore(const std::vector<TilePosition>& saved) {
     for (int t = 1; t <= s_.TotalTiles && t <= kTileCount; ++t) {
         const TilePosition p = saved[t];
-        if (!p.OnBoard()) continue;
+        if (!p.OnBoard())
+            continue;
         s_.board.Place(t, p.x, p.y, p.layer);
     }
 }
@@ -141,7 +148,8 @@ void Dealer::ShuffleBoard() {
 
     const int total = s_.TotalTiles < kTileCount ? s_.TotalTiles : kTileCount;
     std::vector<TilePosition> saved(kTileCount + 1);
-    for (int t = 1; t <= total; ++t) saved[t] = s_.board.TilePos[t];
+    for (int t = 1; t <= total; ++t)
+        saved[t] = s_.board.TilePos[t];
     s_.board.ClearPositions(total);
 
     // Every occupied cell becomes a position to deal again.
@@ -161,7 +169,8 @@ void Dealer::ShuffleBoard() {
 
     std::vector<int> remaining;  // ids on the board, ascending: neighbours pair up
     for (int t = 1; t <= total; ++t)
-        if (saved[t].x > 0 && saved[t].y > 0 && saved[t].layer > 0) remaining.push_back(t);
+        if (saved[t].x > 0 && saved[t].y > 0 && saved[t].layer > 0)
+            remaining.push_back(t);
     const int n = static_cast<int>(remaining.size());
 
     std::vector<TilePosition> slots(n + 2);

@@ -18,7 +18,7 @@ enum class DealResult {
 };
 
 class Dealer {
-public:
+  public:
     Dealer(GameState& state, Random& random, BoardView& view)
         : s_(state), random_(random), view_(view) {}
 
@@ -41,7 +41,7 @@ public:
     static constexpr int kMaxRestarts = 2000;
     static constexpr int kMaxShufflePasses = 200;
 
-private:
+  private:
     bool AnimationApplies() const;
     bool AnimationAppliesToMode() const;
     // Positions still marked, that pass the free rule of dealing.

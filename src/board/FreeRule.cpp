@@ -11,9 +11,11 @@ bool Empty3(const BoardTables& b, int x0, int y0, int dx, int dy, int layer) {
 }
 
 bool NothingOnTop(const BoardTables& b, int x, int y, int layer) {
-    if (layer == kLayers) return true;
+    if (layer == kLayers)
+        return true;
     for (int dy = -1; dy <= 1; ++dy)
-        if (!Empty3(b, x - 1, y + dy, 1, 0, layer + 1)) return false;
+        if (!Empty3(b, x - 1, y + dy, 1, 0, layer + 1))
+            return false;
     return true;
 }
 
@@ -36,16 +38,20 @@ bool RulesIgnoreBoard(const GameState& state) {
 }  // namespace
 
 bool Dispo(const GameState& state, int tile) {
-    if (RulesIgnoreBoard(state)) return true;
+    if (RulesIgnoreBoard(state))
+        return true;
     const TilePosition p = state.board.TilePos[tile];
-    if (p.x == 0 && p.y == 0) return false;
+    if (p.x == 0 && p.y == 0)
+        return false;
     return HorizontalFree(state.board, p.x, p.y, p.layer);
 }
 
 bool Dispo_Vertical(const GameState& state, int tile) {
-    if (RulesIgnoreBoard(state)) return true;
+    if (RulesIgnoreBoard(state))
+        return true;
     const TilePosition p = state.board.TilePos[tile];
-    if (p.x == 0 && p.y == 0) return false;
+    if (p.x == 0 && p.y == 0)
+        return false;
     return VerticalFree(state.board, p.x, p.y, p.layer);
 }
 
@@ -54,24 +60,27 @@ bool IsTileFree(const GameState& state, int tile) {
 }
 
 bool IsFreeForDeal(const BoardTables& board, int x, int y, int layer) {
-    if (x == 0 || y == 0 || layer == 0) return false;
+    if (x == 0 || y == 0 || layer == 0)
+        return false;
     return HorizontalFree(board, x, y, layer);
 }
 
 void IsItFree(GameState& state) {
     const uint8_t mode = state.GameMode;
-    if (mode != ModeSolitaire && mode != ModeTwoPlayers && mode != ModeRivers &&
-        mode != ModeClicks)
+    if (mode != ModeSolitaire && mode != ModeTwoPlayers && mode != ModeRivers && mode != ModeClicks)
         return;
     state.FreeCount = 0;
     state.MovesLeft = 0;
-    if (mode != ModeSolitaire && mode != ModeTwoPlayers) return;
+    if (mode != ModeSolitaire && mode != ModeTwoPlayers)
+        return;
 
     auto& list = state.board.FreeList;
     for (int t = 1; t <= state.TotalTiles && t <= kTileCount; ++t)
-        if (IsTileFree(state, t)) list[++state.FreeCount] = static_cast<uint8_t>(t);
+        if (IsTileFree(state, t))
+            list[++state.FreeCount] = static_cast<uint8_t>(t);
     for (int k = 1; k < state.FreeCount; ++k)
-        if (SameGroup(list[k], list[k + 1])) ++state.MovesLeft;
+        if (SameGroup(list[k], list[k + 1]))
+            ++state.MovesLeft;
 }
 
 }  // namespace quorin

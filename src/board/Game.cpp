@@ -16,7 +16,8 @@ bool InCellRange(int column, int row) {
 
 bool IsOneOf(uint8_t mode, std::initializer_list<uint8_t> modes) {
     for (uint8_t m : modes)
-        if (m == mode) return true;
+        if (m == mode)
+            return true;
     return false;
 }
 
@@ -29,7 +30,8 @@ DealResult Game::DealLayout() {
         !s_.options.RandomSeed1)
         view_.FullRedraw();
     Dealer dealer = MakeDealer();
-    if (s_.options.Winnable) return dealer.CreateBoard();
+    if (s_.options.Winnable)
+        return dealer.CreateBoard();
     dealer.PlainDeal();
     return DealResult::Dealt;
 }
@@ -44,8 +46,10 @@ void Game::ResetForNewGame() {
 }
 
 void Game::ButtonDown(MouseButton button, int X, int Y) {
-    if (s_.MemoryCountdown > 0) return;
-    if (s_.GameMode == ModeNone || s_.GameMode >= ModeGameOver) return;
+    if (s_.MemoryCountdown > 0)
+        return;
+    if (s_.GameMode == ModeNone || s_.GameMode >= ModeGameOver)
+        return;
     const int px = X - s_.BoardOriginX;
     const int py = Y - s_.BoardOriginY;
     s_.ClickHandled = false;
@@ -59,13 +63,17 @@ void Game::ButtonDown(MouseButton button, int X, int Y) {
         view_.RestoreSidePanel();
         return;
     }
-    if (s_.GameMode == ModeClicks) return;  // Clicks has a click rule of its own
+    if (s_.GameMode == ModeClicks)
+        return;  // Clicks has a click rule of its own
     ChoisitPai(px, py, px / 20, button, py / 25);
 }
 
 void Game::ChoisitPai(int px, int py, int column, MouseButton button, int row) {
     s_.HallPanelDirty = false;
-    const int t = WhatTileThere(s_.board, px, py);
+    // Only a dealt tile can be chosen; an undealt position is never one.
+    int t = WhatTileThere(s_.board, px, py);
+    if (t > kTileCount)
+        t = 0;
     const uint8_t mode = s_.GameMode;
 
     if (InCellRange(column, row) && !s_.ClickHandled && t > 0 && mode != ModeEditor) {
@@ -81,7 +89,8 @@ void Game::ChoisitPai(int px, int py, int column, MouseButton button, int row) {
             s_.PrevSelected2 = s_.Selected2;
             s_.Selected2 = static_cast<uint8_t>(t);
             if (mode == ModeMemory) {
-                if (t == s_.Selected1) return;
+                if (t == s_.Selected1)
+                    return;
                 s_.ClickHandled = true;
                 SonOK(t);
                 s_.MemoryCountdown = 10;
@@ -98,12 +107,14 @@ void Game::ChoisitPai(int px, int py, int column, MouseButton button, int row) {
     s_.RedrawTileA = 0;
     s_.RedrawTileB = 0;
     (void)button;  // the layout editor reads it
-    if (mode != ModeMemory && s_.Selected1 != 0 && s_.Selected2 != 0) MatchSelection();
+    if (mode != ModeMemory && s_.Selected1 != 0 && s_.Selected2 != 0)
+        MatchSelection();
 }
 
 void Game::SonOK(int tile) {
     view_.PlaySound(Sound::Select);
-    if (tile > 0) view_.RedrawTile(tile);
+    if (tile > 0)
+        view_.RedrawTile(tile);
 }
 
 void Game::TestStile2() {
@@ -116,7 +127,8 @@ void Game::TestStile2() {
     } else {
         s_.RedrawTileA = s_.Selected2;
     }
-    if (s_.RedrawTileA > 0) view_.RedrawTile(s_.RedrawTileA);
+    if (s_.RedrawTileA > 0)
+        view_.RedrawTile(s_.RedrawTileA);
 }
 
 void Game::MatchSelection() {
@@ -152,8 +164,10 @@ void Game::RemoveSelectedPair() {
     }
     s_.TilesLeft -= 2;
     view_.PlaySound(Sound::Done);
-    if (s_.options.ShowGirls) view_.RepaintSidePanel();
-    if (s_.GameMode == ModeTwoPlayers) PassTurn();
+    if (s_.options.ShowGirls)
+        view_.RepaintSidePanel();
+    if (s_.GameMode == ModeTwoPlayers)
+        PassTurn();
 }
 
 void Game::PassTurn() {
@@ -170,43 +184,53 @@ void Game::PassTurn() {
 }
 
 void Game::Back() {
-    if (s_.TilesLeft == 0 || s_.TilesLeft == s_.TotalTiles) return;
+    if (s_.TilesLeft == 0 || s_.TilesLeft == s_.TotalTiles)
+        return;
     GoBack();
 }
 
 void Game::GoBack() {
-    if (!IsOneOf(s_.GameMode, {ModeSolitaire, ModeRivers, ModeClicks})) return;
+    if (!IsOneOf(s_.GameMode, {ModeSolitaire, ModeRivers, ModeClicks}))
+        return;
     BackHistory();
     view_.FullRedraw();
-    if (s_.options.ShowGirls) view_.RepaintSidePanel();
+    if (s_.options.ShowGirls)
+        view_.RepaintSidePanel();
     view_.RepaintNow();
 }
 
 void Game::BackHistory() {
-    if (s_.TilesLeft >= s_.TotalTiles) return;
-    if (s_.GameMode == ModeClicks) return;  // Clicks restores its own snapshots
+    if (s_.TilesLeft >= s_.TotalTiles)
+        return;
+    if (s_.GameMode == ModeClicks)
+        return;  // Clicks restores its own snapshots
     s_.TilesLeft += 2;
     s_.Selected1 = s_.Selected2 = 0;
     s_.HintTile1 = s_.HintTile2 = 0;
     const int k = s_.TotalTiles - s_.TilesLeft;
     for (int e = k; e <= k + 1; ++e) {
         const MoveEntry& m = s_.board.MoveHistory[e];
-        if (m.tile == 0) continue;
+        if (m.tile == 0)
+            continue;
         s_.board.Place(m.tile, m.x, m.y, m.layer);
     }
 }
 
 void Game::Restart() {
-    if (s_.TilesLeft == 0 || s_.TilesLeft == s_.TotalTiles) return;
-    if (!IsOneOf(s_.GameMode, {ModeSolitaire, ModeRivers, ModeClicks})) return;
+    if (s_.TilesLeft == 0 || s_.TilesLeft == s_.TotalTiles)
+        return;
+    if (!IsOneOf(s_.GameMode, {ModeSolitaire, ModeRivers, ModeClicks}))
+        return;
     // Take every pair back, then show the board once rather than after every pair.
     for (;;) {
         const int before = s_.TilesLeft;
         BackHistory();
-        if (s_.TilesLeft == s_.TotalTiles || s_.TilesLeft == before) break;
+        if (s_.TilesLeft == s_.TotalTiles || s_.TilesLeft == before)
+            break;
     }
     view_.FullRedraw();
-    if (s_.options.ShowGirls) view_.RepaintSidePanel();
+    if (s_.options.ShowGirls)
+        view_.RepaintSidePanel();
     view_.RepaintNow();
 
     s_.ElapsedSeconds = 0;
@@ -218,15 +242,19 @@ void Game::Restart() {
 }
 
 void Game::Hint() {
-    if (s_.GameMode != ModeSolitaire && s_.GameMode != ModeRivers) return;
-    if (s_.MovesLeft == 0) return;
+    if (s_.GameMode != ModeSolitaire && s_.GameMode != ModeRivers)
+        return;
+    if (s_.MovesLeft == 0)
+        return;
     s_.HintTile1 = s_.HintTile2 = 0;
     IsItFree(s_);
-    if (s_.FreeCount < 2 || s_.MovesLeft == 0) return;
+    if (s_.FreeCount < 2 || s_.MovesLeft == 0)
+        return;
     s_.HintIndex = s_.HintIndex % s_.MovesLeft + 1;
     const auto& list = s_.board.FreeList;
     for (int k = 1, found = 0; k < s_.FreeCount; ++k) {
-        if (!SameGroup(list[k], list[k + 1])) continue;
+        if (!SameGroup(list[k], list[k + 1]))
+            continue;
         if (++found == s_.HintIndex) {
             s_.HintTile1 = list[k];
             s_.HintTile2 = list[k + 1];
@@ -238,8 +266,10 @@ void Game::Hint() {
 }
 
 void Game::Shuffle1Click() {
-    if (s_.GameFinished) return;
-    if (!IsOneOf(s_.GameMode, {ModeSolitaire, ModeTwoPlayers, ModeRivers})) return;
+    if (s_.GameFinished)
+        return;
+    if (!IsOneOf(s_.GameMode, {ModeSolitaire, ModeTwoPlayers, ModeRivers}))
+        return;
     s_.HintTile1 = s_.HintTile2 = 0;
     s_.Selected1 = s_.Selected2 = 0;
     if (s_.options.Shuffable && s_.GameMode != ModeRivers) {
@@ -248,7 +278,8 @@ void Game::Shuffle1Click() {
         for (int pass = 1; pass <= 101; ++pass) {
             FreeShuffle();
             IsItFree(s_);
-            if (s_.MovesLeft > 0) break;
+            if (s_.MovesLeft > 0)
+                break;
         }
     }
     ReportShuffle();
@@ -263,7 +294,8 @@ void Game::FreeShuffle() {
         for (int x = 1; x <= kColumns; ++x) {
             for (int y = 1; y <= kRows; ++y) {
                 const int t = b.Cell(x, y, layer);
-                if (t < 1 || t > kTileCount) continue;
+                if (t < 1 || t > kTileCount)
+                    continue;
                 int x2, y2, layer2, u;
                 do {
                     x2 = static_cast<int>(random_.Next(kColumns)) + 1;
@@ -293,7 +325,8 @@ void Game::ReportShuffle() {
         view_.ShowStatus("Tiles shuffled. 1 new move found.");
     else
         view_.ShowStatus("No moves found. Try to press Back a few times.");
-    if (s_.GameMode != ModeTwoPlayers) s_.PenaltySeconds += 10 * n;
+    if (s_.GameMode != ModeTwoPlayers)
+        s_.PenaltySeconds += 10 * n;
 }
 
 }  // namespace quorin

@@ -14,7 +14,7 @@ namespace quorin {
 enum class MouseButton { Left, Right, Middle };
 
 class Game {
-public:
+  public:
     Game(BoardView& view, TickSource& ticks, TimeOfDaySource& timeOfDay)
         : view_(view), ticks_(ticks), random_(timeOfDay) {}
 
@@ -41,7 +41,7 @@ public:
     void Hint();
     void Shuffle1Click();
 
-private:
+  private:
     void SonOK(int tile);
     void TestStile2();
     void MatchSelection();

@@ -11,29 +11,31 @@
 namespace quorin {
 
 enum GameModes : uint8_t {
-    ModeNone = 0,        // after leaving the layout editor, until the next game
+    ModeNone = 0,  // after leaving the layout editor, until the next game
     ModeSolitaire = 1,
     ModeTwoPlayers = 2,
     ModeRivers = 3,
     ModeMemory = 4,
     ModeClicks = 5,
     ModeEditor = 6,
-    ModeGameOver = 7,    // welcome panel shown
-    ModeIdle = 8,        // welcome panel and background shown
+    ModeGameOver = 7,  // welcome panel shown
+    ModeIdle = 8,      // welcome panel and background shown
     ModePaused = 9,
 };
 
-constexpr bool IsGameInProgress(uint8_t mode) { return mode >= ModeSolitaire && mode <= ModeClicks; }
+constexpr bool IsGameInProgress(uint8_t mode) {
+    return mode >= ModeSolitaire && mode <= ModeClicks;
+}
 
 // The options the rules read at the moment of use. The window keeps them in step with the
 // check marks of their menu entries.
 struct Options {
-    bool Vertical = false;      // "Vertical Variation"
-    bool Winnable = false;      // "Winnable Layouts (in at least one way)"
-    bool Shuffable = true;      // "Winnable Shuffles (in at least one way)"
-    bool Animate = false;       // "Animate Board while building the tiles"
-    bool RandomSeed1 = false;   // a specific game is being played
-    bool ShowGirls = true;      // "Show Manga Girls": the side panel follows the removals
+    bool Vertical = false;     // "Vertical Variation"
+    bool Winnable = false;     // "Winnable Layouts (in at least one way)"
+    bool Shuffable = true;     // "Winnable Shuffles (in at least one way)"
+    bool Animate = false;      // "Animate Board while building the tiles"
+    bool RandomSeed1 = false;  // a specific game is being played
+    bool ShowGirls = true;     // "Show Manga Girls": the side panel follows the removals
 };
 
 struct GameState {

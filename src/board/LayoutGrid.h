@@ -12,7 +12,7 @@ inline constexpr int kLayers = 5;
 inline constexpr int kLayoutCells = kColumns * kRows * kLayers;  // 3400
 
 class LayoutGrid {
-public:
+  public:
     // Cell (x, y, layer), all 1-based; element (layer-1)*680 + (y-1)*34 + (x-1), which is
     // also the order of the digits of a layout file.
     static constexpr int Index(int x, int y, int layer) {
@@ -31,13 +31,14 @@ public:
     void Clear() { cells_.fill(0); }
     int PositionCount() const {
         int n = 0;
-        for (uint8_t c : cells_) n += c == 1;
+        for (uint8_t c : cells_)
+            n += c == 1;
         return n;
     }
 
     bool operator==(const LayoutGrid&) const = default;
 
-private:
+  private:
     std::array<uint8_t, kLayoutCells> cells_{};
 };
 

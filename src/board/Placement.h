@@ -22,7 +22,8 @@ std::vector<TilePosition> EnumeratePositions(Pred isPosition) {
     for (int layer = 1; layer <= kLayers; ++layer)
         for (int y = 1; y <= kRows; ++y)
             for (int x = 1; x <= kColumns; ++x)
-                if (isPosition(x, y, layer)) list.push_back({x, y, layer});
+                if (isPosition(x, y, layer))
+                    list.push_back({x, y, layer});
     return list;
 }
 

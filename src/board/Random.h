@@ -8,7 +8,7 @@
 namespace quorin {
 
 class Random {
-public:
+  public:
     explicit Random(TimeOfDaySource& timeOfDay) : timeOfDay_(timeOfDay) {}
 
     void SetSeed(uint32_t seed) { seed_ = seed; }
@@ -23,7 +23,7 @@ public:
         return static_cast<uint32_t>((static_cast<uint64_t>(seed_) * n) >> 32);
     }
 
-private:
+  private:
     TimeOfDaySource& timeOfDay_;
     uint32_t seed_ = 0;
 };

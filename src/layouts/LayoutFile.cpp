@@ -17,9 +17,11 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     while (!text.empty()) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines.push_back(line);
-        if (end == std::string_view::npos) break;
+        if (end == std::string_view::npos)
+            break;
         text.remove_prefix(end + 1);
     }
     return lines;
@@ -33,7 +35,8 @@ LayoutLoad Fail(std::string_view label, const std::string& reason) {
 }
 
 LayoutLoad Accept(std::string_view label, const LayoutGrid& grid, std::string name) {
-    if (std::string fault = LayoutFault(grid); !fault.empty()) return Fail(label, fault);
+    if (std::string fault = LayoutFault(grid); !fault.empty())
+        return Fail(label, fault);
     LayoutLoad r;
     r.ok = true;
     r.file = std::string(label);
@@ -59,11 +62,14 @@ bool ReadWholeFile(const std::string& path, std::string& out, std::string& error
 }
 
 bool EndsWith(std::string_view s, std::string_view suffix) {
-    if (s.size() < suffix.size()) return false;
+    if (s.size() < suffix.size())
+        return false;
     for (size_t i = 0; i < suffix.size(); ++i) {
         char c = s[s.size() - suffix.size() + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != suffix[i]) return false;
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != suffix[i])
+            return false;
     }
     return true;
 }
@@ -81,9 +87,11 @@ LayoutLoad ParseLay(std::string_view text, std::string_view label) {
     const std::vector<std::string_view> lines = SplitLines(text);
     if (lines.empty() || lines[0] != kLaySignature)
         return Fail(label, "not a layout file (the first line must be \"Quorin 3.0\")");
-    if (lines.size() < 3) return Fail(label, "the line of cells is missing");
+    if (lines.size() < 3)
+        return Fail(label, "the line of cells is missing");
     std::string_view cells = lines[2];
-    while (!cells.empty() && (cells.back() == ' ' || cells.back() == '\t')) cells.remove_suffix(1);
+    while (!cells.empty() && (cells.back() == ' ' || cells.back() == '\t'))
+        cells.remove_suffix(1);
     if (cells.size() != static_cast<size_t>(kLayoutCells))
         return Fail(label, "line 3 has " + std::to_string(cells.size()) + " cells, " +
                                std::to_string(kLayoutCells) + " expected");
@@ -107,7 +115,8 @@ LayoutLoad ParseShp(std::string_view text, std::string_view label) {
     for (int n = 0; n < kPositions; ++n) {
         const std::string_view line = lines[n];
         const std::string where = "line " + std::to_string(n + 1);
-        if (line.size() < 9) return Fail(label, where + " is too short for a tile record");
+        if (line.size() < 9)
+            return Fail(label, where + " is too short for a tile record");
         const int x = HexByte(line[3], line[4]) + 2;
         const int y = HexByte(line[5], line[6]) + 2;
         const int layer = HexByte(line[7], line[8]) + 1;
@@ -122,7 +131,8 @@ LayoutLoad ParseShp(std::string_view text, std::string_view label) {
 
 LayoutLoad ReadLayoutFile(const std::string& path) {
     std::string text, error;
-    if (!ReadWholeFile(path, text, error)) return Fail(path, error);
+    if (!ReadWholeFile(path, text, error))
+        return Fail(path, error);
     return EndsWith(path, ".shp") ? ParseShp(text, path) : ParseLay(text, path);
 }
 
@@ -136,14 +146,14 @@ std::string LayoutFault(const LayoutGrid& grid) {
     for (int layer = 1; layer <= kLayers; ++layer)
         for (int y = 1; y <= kRows; ++y)
             for (int x = 1; x <= kColumns; ++x) {
-                if (!grid.At(x, y, layer)) continue;
+                if (!grid.At(x, y, layer))
+                    continue;
                 for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 1}, {0, 1}, {1, 1}}) {
                     const int nx = x + dx, ny = y + dy;
                     if (LayoutGrid::InPlayArea(nx, ny, layer) && grid.At(nx, ny, layer))
-                        return "tiles overlap at (" + std::to_string(x) + ", " +
-                               std::to_string(y) + ", " + std::to_string(layer) + ") and (" +
-                               std::to_string(nx) + ", " + std::to_string(ny) + ", " +
-                               std::to_string(layer) + ")";
+                        return "tiles overlap at (" + std::to_string(x) + ", " + std::to_string(y) +
+                               ", " + std::to_string(layer) + ") and (" + std::to_string(nx) +
+                               ", " + std::to_string(ny) + ", " + std::to_string(layer) + ")";
                 }
             }
     return {};
@@ -153,14 +163,19 @@ std::string WriteLayFile(const std::string& path, std::string_view name, const L
     std::string text;
     text.reserve(kLayoutCells + 64);
     text.append(kLaySignature).append("\r\n");
-    text.append(name).append("\r\n");
-    for (int i = 0; i < kLayoutCells; ++i) text.push_back(grid[i] ? '1' : '0');
+    // The name is one line of the file: a line break in it would cut the file apart.
+    for (const char c : name)
+        text.push_back(c == '\r' || c == '\n' ? ' ' : c);
+    text.append("\r\n");
+    for (int i = 0; i < kLayoutCells; ++i)
+        text.push_back(grid[i] ? '1' : '0');
     text.append("\r\n");
 
     const std::string temp = path + ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return "cannot write " + temp;
+        if (!out)
+            return "cannot write " + temp;
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.flush();
         if (!out) {
@@ -181,7 +196,8 @@ int LayerCount(const LayoutGrid& grid) {
     for (int layer = 1; layer <= kLayers; ++layer) {
         bool used = false;
         for (int y = 1; y <= kRows && !used; ++y)
-            for (int x = 1; x <= kColumns && !used; ++x) used = grid.At(x, y, layer) != 0;
+            for (int x = 1; x <= kColumns && !used; ++x)
+                used = grid.At(x, y, layer) != 0;
         layers += used;
     }
     return layers;

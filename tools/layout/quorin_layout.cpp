@@ -19,7 +19,7 @@ namespace {
 using namespace quorin;
 
 class NoClock : public TickSource, public TimeOfDaySource {
-public:
+  public:
     uint32_t Now() override { return 0; }
     uint32_t MillisecondsOfDayUtc() override { return 0; }
 };
@@ -32,7 +32,8 @@ int Usage() {
 }
 
 int Check(int argc, char** argv) {
-    if (argc < 1) return Usage();
+    if (argc < 1)
+        return Usage();
     int status = 0;
     for (int i = 0; i < argc; ++i) {
         const LayoutLoad load = ReadLayoutFile(argv[i]);
@@ -68,7 +69,8 @@ int Deal(int argc, char** argv) {
             return Usage();
         }
     }
-    if (!file || seed < 0) return Usage();
+    if (!file || seed < 0)
+        return Usage();
 
     const LayoutLoad load = ReadLayoutFile(file);
     if (!load.ok) {
@@ -102,7 +104,8 @@ int Deal(int argc, char** argv) {
         std::printf("order\n");
         for (size_t k = 0; k + 1 < order.size(); k += 2) {
             const TilePosition a = order[k], b = order[k + 1];
-            std::printf("%d %d\n", s.board.Cell(a.x, a.y, a.layer), s.board.Cell(b.x, b.y, b.layer));
+            std::printf("%d %d\n", s.board.Cell(a.x, a.y, a.layer),
+                        s.board.Cell(b.x, b.y, b.layer));
         }
     }
     return 0;
@@ -111,9 +114,12 @@ int Deal(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return Usage();
+    if (argc < 2)
+        return Usage();
     const std::string command = argv[1];
-    if (command == "check") return Check(argc - 2, argv + 2);
-    if (command == "deal") return Deal(argc - 2, argv + 2);
+    if (command == "check")
+        return Check(argc - 2, argv + 2);
+    if (command == "deal")
+        return Deal(argc - 2, argv + 2);
     return Usage();
 }
