@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QString>
 

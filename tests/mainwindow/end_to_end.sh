@@ -61,18 +61,36 @@ hinted() {
 }
 points=$(hinted)
 [ -n "$points" ] || fail "no hinted tile on screen"
+# Two clusters, one per face: start from the two points farthest apart, then refine.
 read -r ax ay bx by < <(echo "$points" | awk '
-  NR == 1 { x1 = $1; y1 = $2 }
-  { dx = $1 - x1; dy = $2 - y1
-    if (dx * dx + dy * dy < 45 * 45) { sa += 1; ax += $1; ay += $2 } else { sb += 1; bx += $1; by += $2 } }
-  END { if (sa && sb) printf "%d %d %d %d\n", ax / sa, ay / sa, bx / sb, by / sb }')
+  { x[NR] = $1; y[NR] = $2 }
+  END {
+    if (NR < 2) exit
+    far = 0
+    for (i = 1; i <= NR; i++) { d = (x[i] - x[1]) ^ 2 + (y[i] - y[1]) ^ 2; if (d > far) { far = d; j = i } }
+    ax = x[1]; ay = y[1]; bx = x[j]; by = y[j]
+    for (round = 0; round < 8; round++) {
+      sa = sb = tax = tay = tbx = tby = 0
+      for (i = 1; i <= NR; i++) {
+        if ((x[i] - ax) ^ 2 + (y[i] - ay) ^ 2 <= (x[i] - bx) ^ 2 + (y[i] - by) ^ 2) { sa++; tax += x[i]; tay += y[i] }
+        else { sb++; tbx += x[i]; tby += y[i] }
+      }
+      if (!sa || !sb) exit
+      ax = tax / sa; ay = tay / sa; bx = tbx / sb; by = tby / sb
+    }
+    printf "%d %d %d %d\n", ax, ay, bx, by
+  }')
 [ -n "${by:-}" ] || fail "the hint did not show two tiles"
 
 xdotool mousemove --window "$wid" "$ax" "$ay" click 1
 sleep 0.3
 xdotool mousemove --window "$wid" "$bx" "$by" click 1
-sleep 0.5
-[ -z "$(hinted)" ] || fail "the hinted pair is still on the board after clicking it"
+removed=""
+for _ in $(seq 10); do
+  sleep 0.3
+  [ -z "$(hinted)" ] && { removed=1; break; }
+done
+[ -n "$removed" ] || fail "the hinted pair is still on the board after clicking it"
 
 # E&xit's shortcut closes the program, which writes its settings.
 xdotool key --clearmodifiers ctrl+c
