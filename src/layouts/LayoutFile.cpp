@@ -1,5 +1,7 @@
 #include "layouts/LayoutFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -171,23 +173,8 @@ std::string WriteLayFile(const std::string& path, std::string_view name, const L
         text.push_back(grid[i] ? '1' : '0');
     text.append("\r\n");
 
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return "cannot write " + temp;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return "cannot write " + temp + " (disk full?)";
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return "cannot replace " + path;
-    }
+    if (std::string reason = WriteFileAtomically(path, text); !reason.empty())
+        return "cannot write " + path + ": " + reason;
     return {};
 }
 

@@ -22,6 +22,7 @@
 #include "mainwindow/Settings.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/WelcomePanel.h"
+#include "platform/AtomicFile.h"
 #include "platform/DisplayMode.h"
 #include "platform/IniFile.h"
 
@@ -337,14 +338,8 @@ void TQuorin::LoadFavourites() {
         return;
     }
     favourites_.push_back("Traditional");
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << "Traditional\r\n";
-        if (!out)
-            return;
-    }
-    std::rename(temp.c_str(), path.c_str());
+    if (std::string reason = WriteFileAtomically(path, "Traditional\r\n"); !reason.empty())
+        startupWarnings_ << QString::fromStdString("Unable to write to " + path + ": " + reason);
 }
 
 void TQuorin::ShowLayoutMenuEntries() {
@@ -373,34 +368,25 @@ int TQuorin::CheckedLayoutEntry() const {
 }
 
 void TQuorin::LoadlayoutClick(QAction* entry) {
-    const auto it = std::find(layoutEntries_.begin(), layoutEntries_.end(), entry);
-    const int index = static_cast<int>(it - layoutEntries_.begin()) + 1;
-    const std::string path = programDirStd_ + "Layouts/" + entry->text().toStdString() + ".lay";
+    ChooseLayout(entry, programDirStd_ + "Layouts/" + entry->text().toStdString() + ".lay");
+}
+
+void TQuorin::LoadShplayoutClick(QAction* entry) {
+    // .shp captions carry their extension already.
+    ChooseLayout(entry, programDirStd_ + "Layouts/" + entry->text().toStdString());
+}
+
+void TQuorin::ChooseLayout(QAction* entry, const std::string& path) {
     if (!RunLayout(path)) {
         // The file was refused: the previous layout stays current.
         ShowLayoutMenuEntries();
         return;
     }
-    for (QAction* e : layoutEntries_)
-        e->setChecked(e == entry);
-    State().LayoutPath = path;
-    State().CurrentLayout = loadedLayout_ = index;
-    BeginGameAfterLoad();
-}
-
-void TQuorin::LoadShplayoutClick(QAction* entry) {
-    // .shp captions carry their extension already.
     const auto it = std::find(layoutEntries_.begin(), layoutEntries_.end(), entry);
-    const int index = static_cast<int>(it - layoutEntries_.begin()) + 1;
-    const std::string path = programDirStd_ + "Layouts/" + entry->text().toStdString();
-    if (!RunLayout(path)) {
-        ShowLayoutMenuEntries();
-        return;
-    }
     for (QAction* e : layoutEntries_)
         e->setChecked(e == entry);
     State().LayoutPath = path;
-    State().CurrentLayout = loadedLayout_ = index;
+    State().CurrentLayout = loadedLayout_ = static_cast<int>(it - layoutEntries_.begin()) + 1;
     BeginGameAfterLoad();
 }
 

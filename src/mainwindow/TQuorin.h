@@ -140,6 +140,7 @@ class TQuorin : public QMainWindow, public BoardView {
     // Layouts.
     void LoadlayoutClick(QAction* entry);
     void LoadShplayoutClick(QAction* entry);
+    void ChooseLayout(QAction* entry, const std::string& path);
     bool RunLayout(const std::string& path);
     void BeginGameAfterLoad();
     int CheckedLayoutEntry() const;
@@ -175,6 +176,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void SelectTileset(QAction* item, const char* file);
     void SelectBackground(QAction* item, const char* file);
     bool LoadTilesetFile(const QString& path);
+    QString PictureFromDisk(QString& remembered, bool ask, const QString& title,
+                            const QString& filter, const QString& folder);
     bool LoadBackgroundFile(const QString& path);
 
     // Drawing helpers.

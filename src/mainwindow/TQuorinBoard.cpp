@@ -317,27 +317,30 @@ bool TQuorin::LoadTileset(const QString& path) {
     return false;
 }
 
+QString TQuorin::PictureFromDisk(QString& remembered, bool ask, const QString& title,
+                                 const QString& filter, const QString& folder) {
+    for (;;) {
+        QString candidate = remembered;
+        if (ask || candidate.isEmpty()) {
+            candidate = dialogs_.OpenPicture(this, title, filter, folder);
+            if (candidate.isEmpty())
+                return {};  // cancelled: the picture in use stays
+        }
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+        remembered.clear();
+        ask = true;
+    }
+}
+
 void TQuorin::Load1Click() {
     QAction* item = Action("Load1");
-    bool ask = currentTileset_ == item || lastTilesetFile_.isEmpty();
-    for (;;) {
-        QString candidate = lastTilesetFile_;
-        if (ask) {
-            candidate = dialogs_.OpenPicture(this, "Please choose a Tileset bitmap file",
-                                             "Tileset files (*.bmp)", programDir_ + "Tilesets/");
-            // Cancelling keeps the tileset in use.
-            if (candidate.isEmpty())
-                break;
-        }
-        if (QFileInfo(candidate).isFile()) {
-            if (LoadTilesetFile(candidate)) {
-                lastTilesetFile_ = candidate;
-                currentTileset_ = item;
-            }
-            break;
-        }
-        lastTilesetFile_.clear();
-        ask = true;
+    const QString file = PictureFromDisk(lastTilesetFile_, currentTileset_ == item,
+                                         "Please choose a Tileset bitmap file",
+                                         "Tileset files (*.bmp)", programDir_ + "Tilesets/");
+    if (!file.isEmpty() && LoadTilesetFile(file)) {
+        lastTilesetFile_ = file;
+        currentTileset_ = item;
     }
     CheckOnly(tilesetItems_, currentTileset_);
 }
@@ -374,25 +377,12 @@ bool TQuorin::NouveauFond(const QString& path) {
 
 void TQuorin::LoadBackgroundClick() {
     QAction* item = Action("LoadBackground");
-    bool ask = currentBackground_ == item || lastBackgroundFile_.isEmpty();
-    for (;;) {
-        QString candidate = lastBackgroundFile_;
-        if (ask) {
-            candidate = dialogs_.OpenPicture(this, "Please choose a Background bitmap file",
-                                             "Background files (*.bmp *.jpg)",
-                                             programDir_ + "Backgrounds/");
-            if (candidate.isEmpty())
-                break;
-        }
-        if (QFileInfo(candidate).isFile()) {
-            if (LoadBackgroundFile(candidate)) {
-                lastBackgroundFile_ = candidate;
-                currentBackground_ = item;
-            }
-            break;
-        }
-        lastBackgroundFile_.clear();
-        ask = true;
+    const QString file = PictureFromDisk(
+        lastBackgroundFile_, currentBackground_ == item, "Please choose a Background bitmap file",
+        "Background files (*.bmp *.jpg)", programDir_ + "Backgrounds/");
+    if (!file.isEmpty() && LoadBackgroundFile(file)) {
+        lastBackgroundFile_ = file;
+        currentBackground_ = item;
     }
     CheckOnly(backgroundItems_, currentBackground_);
 }

@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -333,43 +335,8 @@ std::string IniFile::Text() const {
 }
 
 std::string IniFile::Save() {
-    const auto fail = [this](const std::string& reason) {
+    if (std::string reason = WriteFileAtomically(path_, Text()); !reason.empty())
         return "Unable to write to " + path_ + ": " + reason;
-    };
-    // Through a symbolic link the file it names is replaced, not the link.
-    fs::path target = path_;
-    std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::canonical(target, ec);
-        if (!ec)
-            target = std::move(resolved);
-    }
-    const std::string temp = target.string() + ".tmp";
-    const std::string text = Text();
-
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file)
-        return fail(SystemReason(errno));
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-    int error = errno;
-    if (std::fclose(file) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        std::remove(temp.c_str());
-        return fail(SystemReason(error));
-    }
-    // The new file keeps the permissions the player gave the old one.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old))
-        fs::permissions(temp, old.permissions(), ec);
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        return fail(ec.message());
-    }
     return {};
 }
 
