@@ -68,7 +68,8 @@ TQuorin::TQuorin(const QString& programDir, Services services, QWidget* parent)
 TQuorin::~TQuorin() = default;
 
 QAction* TQuorin::Action(const char* name) const {
-    return findChild<QAction*>(name);
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
 }
 
 void TQuorin::Init() {

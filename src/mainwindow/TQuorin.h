@@ -2,6 +2,7 @@
 // turns menu commands, mouse events and clock ticks into calls of the rules.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -215,7 +216,8 @@ class TQuorin : public QMainWindow, public BoardView {
     QToolButton* layoutButton_ = nullptr;
     QMenu* layoutMenu_ = nullptr;
     QMenu* musicMenu_ = nullptr;
-    std::vector<QAction*> layoutEntries_;  // [0] is the first layout
+    std::map<std::string, QAction*, std::less<>> actions_;  // by object name
+    std::vector<QAction*> layoutEntries_;                   // [0] is the first layout
     std::vector<QAction*> tilesetItems_;
     std::vector<QAction*> backgroundItems_;
     std::vector<QAction*> highlightItems_;

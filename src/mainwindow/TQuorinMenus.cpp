@@ -29,6 +29,7 @@ QAction* TQuorin::AddAction(QMenu* menu, const char* name, const QString& captio
                             void (TQuorin::*handler)()) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
+    actions_[name] = action;
     action->setData(tag);
     action->setCheckable(checkable);
     if (!shortcut.isEmpty()) {
