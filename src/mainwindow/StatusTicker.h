@@ -34,7 +34,7 @@ class StatusTicker {
                 pos_ = 1;
             return Visible();
         }
-        message_ = " ";
+        message_.assign(1, ' ');
         return std::nullopt;
     }
 
