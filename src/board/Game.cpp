@@ -183,6 +183,37 @@ void Game::PassTurn() {
     }
 }
 
+bool Game::AdvanceClock() {
+    if (s_.GameMode >= ModeSolitaire && s_.GameMode <= ModeMemory) {
+        s_.ElapsedSeconds = static_cast<int32_t>((ticks_.Now() - s_.StartTick) / 1000);
+        return s_.ElapsedSeconds + s_.PenaltySeconds >= kTimeLimitSeconds;
+    }
+    if (s_.GameMode == ModeClicks)
+        s_.ElapsedSeconds = s_.TilesLeft;
+    return false;
+}
+
+void Game::FreezeClocks() {
+    const uint32_t now = ticks_.Now();
+    if (s_.GameMode == ModeTwoPlayers) {
+        s_.PausedTurn1 = static_cast<int32_t>(now - s_.Player1Tick);
+        s_.PausedTurn2 = static_cast<int32_t>(now - s_.Player2Tick);
+    } else {
+        s_.PausedElapsed = static_cast<int32_t>(now - s_.StartTick);
+    }
+}
+
+void Game::ThawClocks() {
+    const uint32_t now = ticks_.Now();
+    if (s_.GameMode == ModeTwoPlayers) {
+        // The overall clock is not shifted: the time limit counts paused time too.
+        s_.Player1Tick = now - static_cast<uint32_t>(s_.PausedTurn1);
+        s_.Player2Tick = now - static_cast<uint32_t>(s_.PausedTurn2);
+    } else {
+        s_.StartTick = now - static_cast<uint32_t>(s_.PausedElapsed);
+    }
+}
+
 void Game::Back() {
     if (s_.TilesLeft == 0 || s_.TilesLeft == s_.TotalTiles)
         return;

@@ -18,6 +18,9 @@ class Game {
     Game(BoardView& view, TickSource& ticks, TimeOfDaySource& timeOfDay)
         : view_(view), ticks_(ticks), random_(timeOfDay) {}
 
+    // A game stops when its time with penalties reaches 100 minutes (99:59 is the last shown).
+    static constexpr int32_t kTimeLimitSeconds = 6000;
+
     GameState& State() { return s_; }
     const GameState& State() const { return s_; }
     Random& Rng() { return random_; }
@@ -39,6 +42,14 @@ class Game {
     void BackHistory();
     void Restart();
     void Hint();
+
+    // The game clock at a tick: the elapsed seconds of the game in progress (in Clicks the
+    // pieces left). True when the total with penalties has reached the 100-minute limit.
+    bool AdvanceClock();
+    // A pause keeps what the clocks of the mode in progress have run; going on starts them
+    // again from there, so paused time counts for nobody.
+    void FreezeClocks();
+    void ThawClocks();
     void Shuffle1Click();
 
   private:

@@ -6,6 +6,7 @@
 
 #include "board/FreeRule.h"
 #include "board/Placement.h"
+#include "halloffame/PanelPicture.h"
 #include "mainwindow/BoardSurface.h"
 #include "mainwindow/ImageBox.h"
 #include "mainwindow/TQuorin.h"
@@ -146,7 +147,6 @@ void TQuorin::ShowPanelHOF() {
     if (!Action("ShowHallFame")->isChecked())
         return;
     GameState& s = State();
-    const uint8_t mode = s.GameMode == ModePaused ? s.SavedMode : s.GameMode;
     const bool girls = Action("ShowGirls")->isChecked();
     const bool preview = Action("ShowCurrentTile")->isChecked();
     int off;
@@ -164,25 +164,7 @@ void TQuorin::ShowPanelHOF() {
     p.drawImage(0, 0, hofPic_);
     if (off == 90) {
         IsItFree(s);
-        const int total = s.ElapsedSeconds + s.PenaltySeconds;
-        int picture = 1;
-        switch (mode) {
-            case ModeSolitaire:
-                picture = s.MovesLeft <= 2 ? 11 : s.MovesLeft <= 7 ? 9 : 10;
-                break;
-            case ModeRivers:
-                picture = total <= 120 ? 7 : total <= 240 ? 6 : 8;
-                break;
-            case ModeMemory:
-                picture = total <= 60 ? 7 : total <= 120 ? 6 : 8;
-                break;
-            case ModeClicks:
-                picture = s.MovesLeft <= 6 ? 5 : s.MovesLeft <= 24 ? 3 : 4;
-                break;
-            default:
-                break;
-        }
-        p.drawImage(0, 302, girls_[picture]);
+        p.drawImage(0, 302, girls_[PanelPicture(s)]);
     } else {
         QFont title("Comic Sans MS", 10, QFont::Bold);
         p.setFont(title);

@@ -162,17 +162,11 @@ void TQuorin::ShowStatus(std::string_view message) {
 }
 
 void TQuorin::Temps() {
-    GameState& s = State();
     if (const auto text = status_.Tick(Action("CoolStatus")->isChecked()))
         SetText(statusLine_->StatusText, QString::fromStdString(*text));
 
-    if (s.GameMode >= ModeSolitaire && s.GameMode <= ModeMemory) {
-        s.ElapsedSeconds = static_cast<int32_t>((ticks_.Now() - s.StartTick) / 1000);
-        if (s.ElapsedSeconds + s.PenaltySeconds >= 6000)
-            Stop();
-    } else if (s.GameMode == ModeClicks) {
-        s.ElapsedSeconds = s.TilesLeft;
-    }
+    if (game_.AdvanceClock())
+        Stop();  // the time limit ends the game without a word
     WriteScore();
 }
 
@@ -213,25 +207,14 @@ void TQuorin::PauseClick() {
     const uint8_t mode = s.GameMode;
     if (!IsGameInProgress(mode) && mode != ModePaused)
         return;
-    const uint32_t now = ticks_.Now();
     if (mode == ModePaused) {
         IM(s.SavedMode);
-        if (s.GameMode == ModeTwoPlayers) {
-            s.Player1Tick = now - static_cast<uint32_t>(s.PausedTurn1);
-            s.Player2Tick = now - static_cast<uint32_t>(s.PausedTurn2);
-        } else {
-            s.StartTick = now - static_cast<uint32_t>(s.PausedElapsed);
-        }
+        game_.ThawClocks();
         SetPauseCaptions(false);
         FullRedraw();
     } else {
         s.SavedMode = mode;
-        if (mode == ModeTwoPlayers) {
-            s.PausedTurn1 = static_cast<int32_t>(now - s.Player1Tick);
-            s.PausedTurn2 = static_cast<int32_t>(now - s.Player2Tick);
-        } else {
-            s.PausedElapsed = static_cast<int32_t>(now - s.StartTick);
-        }
+        game_.FreezeClocks();
         IM(ModePaused);
         SetPauseCaptions(true);
         ShowFond();
