@@ -7,6 +7,7 @@
 #include "board/FreeRule.h"
 #include "board/Placement.h"
 #include "halloffame/PanelPicture.h"
+#include "halloffame/ScorePanels.h"
 #include "mainwindow/BoardSurface.h"
 #include "mainwindow/ImageBox.h"
 #include "mainwindow/TQuorin.h"
@@ -183,9 +184,7 @@ void TQuorin::ShowPanelHOF() {
         const int total = HallTable::Total(entry);
         const QString value = HallTable::IsClicksColumn(s.CurrentLayout)
                                   ? "    " + QString::number(total)
-                                  : QString("%1:%2")
-                                        .arg(total / 60, 2, 10, QChar('0'))
-                                        .arg(total % 60, 2, 10, QChar('0'));
+                                  : QString::fromStdString(FormatGameTime(total));
         TextOut(p, 39, 27 * i - off + 94, value);
     }
     p.end();

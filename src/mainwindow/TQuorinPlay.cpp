@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QRandomGenerator>
 
-#include "board/FreeRule.h"
+#include "halloffame/ScorePanels.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TQuorin.h"
 #include "mainwindow/WelcomePanel.h"
@@ -13,14 +13,6 @@ namespace quorin {
 namespace {
 
 constexpr const char* kNoMoreMoves = "      SORRY, NO MORE MOVES !!";
-
-QString FormatTime(int seconds) {
-    if (seconds < 0)
-        seconds = 0;
-    return QString("%1:%2")
-        .arg(seconds / 60, 2, 10, QChar('0'))
-        .arg(seconds % 60, 2, 10, QChar('0'));
-}
 
 bool IsOtherGame(int currentLayout) {
     return currentLayout >= 100;
@@ -149,7 +141,7 @@ void TQuorin::GameOver() {
         WriteScore();
         IM(ModePaused);
         const int total = s.ElapsedSeconds + s.PenaltySeconds;
-        const QString text = "Your final time is " + FormatTime(total);
+        const QString text = "Your final time is " + QString::fromStdString(FormatGameTime(total));
         const int girl = 3 * static_cast<int>(QRandomGenerator::global()->bounded(4)) + 1;
         dialogs_.ShowGameOver(this, text, false, girls_[girl]);
     }
@@ -171,31 +163,16 @@ void TQuorin::Temps() {
 }
 
 void TQuorin::WriteScore() {
-    GameState& s = State();
-    const uint8_t mode = s.GameMode;
-    if (!(IsGameInProgress(mode) || mode == ModePaused) || s.GameFinished) {
-        SetText(statusLine_->MovesLeftLine, {});
-        SetText(statusLine_->TilesLeftLine, {});
-        SetText(statusLine_->TimeLine, {});
-        return;
-    }
-    IsItFree(s);
-    SetText(statusLine_->TilesLeftLine, QString::number(s.TilesLeft));
-    const bool movesShown =
-        Action("Moves")->isChecked() && (mode == ModeSolitaire || mode == ModeTwoPlayers ||
-                                         mode == ModeRivers || mode == ModeClicks);
-    SetText(statusLine_->MovesLeftLine, movesShown ? QString::number(s.MovesLeft) : QString());
-    const bool timeShown = Action("ShowTime")->isChecked() &&
-                           (mode == ModeSolitaire || mode == ModeRivers || mode == ModeMemory);
-    SetText(statusLine_->TimeLine,
-            timeShown ? FormatTime(s.ElapsedSeconds + s.PenaltySeconds) : QString());
-    if (s.MovesLeft > 0)
+    const ScoreReport r = ReportScore(State(), Action("Moves")->isChecked(),
+                                      Action("ShowTime")->isChecked(), status_.bounce);
+    SetText(statusLine_->TilesLeftLine, QString::fromStdString(r.tilesLeft));
+    SetText(statusLine_->MovesLeftLine, QString::fromStdString(r.movesLeft));
+    SetText(statusLine_->TimeLine, QString::fromStdString(r.time));
+    if (r.movesFound)
         status_.bounce = false;
-    if (s.TilesLeft == 0 && !s.GameOverShown) {
-        FullRedraw();
-    } else if (s.TilesLeft > 0 && s.MovesLeft == 0 &&
-               (mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers) &&
-               !status_.bounce) {
+    if (r.event == ScoreReport::Event::BoardEmpty) {
+        FullRedraw();  // finds the board empty and ends the game
+    } else if (r.event == ScoreReport::Event::NoMoreMoves) {
         status_.step = 1;
         ShowStatus(kNoMoreMoves);
         status_.bounce = true;

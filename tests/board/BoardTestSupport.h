@@ -15,6 +15,7 @@
 #include "board/Clock.h"
 #include "board/Game.h"
 #include "board/GameState.h"
+#include "support/FakeClock.h"
 
 namespace quorin {
 // Readable positions in failure messages.
@@ -44,19 +45,6 @@ class RecordingView : public BoardView {
     std::vector<std::string> events;
     // Called on every single-tile redraw, to look at the state the drawing would see.
     std::function<void(int)> onRedrawTile;
-};
-
-class FakeClock : public TickSource, public TimeOfDaySource {
-  public:
-    uint32_t Now() override { return ticks; }
-    uint32_t MillisecondsOfDayUtc() override { return timeOfDay; }
-    void Advance(uint32_t ms) {
-        ticks += ms;
-        timeOfDay = (timeOfDay + ms) % 86'400'000u;
-    }
-
-    uint32_t ticks = 1'000'000;
-    uint32_t timeOfDay = 0;
 };
 
 // Window pixel in the middle of the visible face of a tile at (x, y, layer): away from the

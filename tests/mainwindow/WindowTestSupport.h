@@ -12,20 +12,9 @@
 #include "board/Clock.h"
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/TQuorin.h"
+#include "support/FakeClock.h"
 
 namespace quorin::test {
-
-class FakeClock : public TickSource, public TimeOfDaySource {
-  public:
-    uint32_t Now() override { return ticks; }
-    uint32_t MillisecondsOfDayUtc() override { return timeOfDay; }
-    void Advance(uint32_t ms) {
-        ticks += ms;
-        timeOfDay += ms;
-    }
-    uint32_t ticks = 1'000'000;
-    uint32_t timeOfDay = 12 * 3600 * 1000;
-};
 
 class FakeDialogs : public Dialogs {
   public:

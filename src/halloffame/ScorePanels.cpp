@@ -1,0 +1,42 @@
+#include "halloffame/ScorePanels.h"
+
+#include <cstdio>
+
+#include "board/FreeRule.h"
+
+namespace quorin {
+
+std::string FormatGameTime(int seconds) {
+    if (seconds < 0)
+        seconds = 0;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", seconds / 60, seconds % 60);
+    return text;
+}
+
+ScoreReport ReportScore(GameState& s, bool showMoves, bool showTime, bool noMovesTold) {
+    ScoreReport r;
+    const uint8_t mode = s.GameMode;
+    if (!(IsGameInProgress(mode) || mode == ModePaused) || s.GameFinished)
+        return r;
+    IsItFree(s);
+    r.tilesLeft = std::to_string(s.TilesLeft);
+    const bool countsMoves =
+        mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers || mode == ModeClicks;
+    if (showMoves && countsMoves)
+        r.movesLeft = std::to_string(s.MovesLeft);
+    const bool timed = mode == ModeSolitaire || mode == ModeRivers || mode == ModeMemory;
+    if (showTime && timed)
+        r.time = FormatGameTime(s.ElapsedSeconds + s.PenaltySeconds);
+    r.movesFound = s.MovesLeft > 0;
+    if (s.TilesLeft == 0 && !s.GameOverShown) {
+        r.event = ScoreReport::Event::BoardEmpty;
+    } else if (s.TilesLeft > 0 && s.MovesLeft == 0 &&
+               (mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers) &&
+               !noMovesTold) {
+        r.event = ScoreReport::Event::NoMoreMoves;
+    }
+    return r;
+}
+
+}  // namespace quorin
