@@ -1,10 +1,9 @@
 #include "layouts/LayoutFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/SafeFile.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace quorin {
@@ -45,22 +44,6 @@ LayoutLoad Accept(std::string_view label, const LayoutGrid& grid, std::string na
     r.grid = grid;
     r.name = std::move(name);
     return r;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot be opened";
-        return false;
-    }
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) {
-        error = "cannot be read";
-        return false;
-    }
-    out = ss.str();
-    return true;
 }
 
 bool EndsWith(std::string_view s, std::string_view suffix) {
@@ -132,10 +115,11 @@ LayoutLoad ParseShp(std::string_view text, std::string_view label) {
 }
 
 LayoutLoad ReadLayoutFile(const std::string& path) {
-    std::string text, error;
-    if (!ReadWholeFile(path, text, error))
-        return Fail(path, error);
-    return EndsWith(path, ".shp") ? ParseShp(text, path) : ParseLay(text, path);
+    // Only a regular file of sane size: a FIFO would block and a huge file would fill memory.
+    const ReadResult read = ReadRegularFile(path, kMaxLayoutBytes);
+    if (!read.ok)
+        return Fail(path, read.error);
+    return EndsWith(path, ".shp") ? ParseShp(read.data, path) : ParseLay(read.data, path);
 }
 
 std::string LayoutFault(const LayoutGrid& grid) {

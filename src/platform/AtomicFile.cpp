@@ -5,12 +5,47 @@
 #include <filesystem>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace quorin {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+std::string Reason(int error) {
+    return std::generic_category().message(error);
+}
+
+// Writes all of `content`, resuming after a signal or a short write.
+bool WriteAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t n = ::write(fd, content.data(), content.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        content.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// After the rename the folder entry itself must reach the disk, or a power cut could bring
+// back the old file or none. Folders that cannot be synced (some file systems) are no fault.
+void SyncFolder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
 std::string WriteFileAtomically(const std::string& path, std::string_view content) {
-    const auto reason = [](int error) { return std::generic_category().message(error); };
     fs::path target = path;
     std::error_code ec;
     if (fs::is_symlink(target, ec)) {
@@ -20,28 +55,30 @@ std::string WriteFileAtomically(const std::string& path, std::string_view conten
     }
     const std::string temp = target.string() + ".tmp";
 
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file)
-        return reason(errno);
-    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    ok = std::fflush(file) == 0 && ok;
+    // A new file gets the normal mode (0666 less the umask); an existing one keeps its own.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return Reason(errno);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    // The data must be on disk before the rename, or a power cut leaves an empty file.
+    bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
     int error = errno;
-    if (std::fclose(file) != 0 && ok) {
+    if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
     if (!ok) {
         std::remove(temp.c_str());
-        return reason(error);
+        return Reason(error);
     }
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old))
-        fs::permissions(temp, old.permissions(), ec);
     fs::rename(temp, target, ec);
     if (ec) {
         std::remove(temp.c_str());
         return ec.message();
     }
+    SyncFolder(target.parent_path());
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/SafeFile.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -106,39 +107,18 @@ std::optional<int> ParseInteger(std::string_view s) {
     return static_cast<int>(v);
 }
 
-std::string SystemReason(int error) {
-    return std::generic_category().message(error);
-}
-
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path_, ec);
-    if (!fs::exists(status))
+    // A FIFO named like the settings file would block the game, a huge file fill memory.
+    const ReadResult read = ReadRegularFile(path_, kMaxIniBytes);
+    if (read.missing)
         return;
-    if (fs::is_directory(status)) {
-        loadError_ = "Unable to read " + path_ + ": it is a folder";
-        return;
-    }
-    std::FILE* file = std::fopen(path_.c_str(), "rb");
-    if (!file) {
-        loadError_ = "Unable to read " + path_ + ": " + SystemReason(errno);
+    if (!read.ok) {
+        loadError_ = ReadFailureMessage(path_, read.error);
         return;
     }
-    std::string content;
-    char buffer[16384];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        content.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    const int error = errno;
-    std::fclose(file);
-    if (failed) {
-        loadError_ = "Unable to read " + path_ + ": " + SystemReason(error);
-        return;
-    }
-    Parse(content);
+    Parse(read.data);
 }
 
 void IniFile::Parse(std::string_view content) {

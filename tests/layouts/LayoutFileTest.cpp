@@ -1,5 +1,6 @@
 // Layout files: reading and writing .lay, reading .shp, and every way a file can be damaged.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <unistd.h>
 #include <cstdio>
@@ -132,12 +133,21 @@ TEST_F(TempFolder, MissingFileIsAnError) {
     const LayoutLoad load = ReadLayoutFile(PathOf("Gone.lay"));
     EXPECT_FALSE(load.ok);
     EXPECT_NE(load.Message().find("Gone.lay"), std::string::npos);
-    EXPECT_NE(load.reason.find("cannot be opened"), std::string::npos);
+    EXPECT_EQ(load.reason, "No such file or directory");
 }
 
-TEST_F(TempFolder, FolderInPlaceOfAFileIsAnError) {
+// A FIFO would block the game and a huge file exhaust its memory: both are refused with
+// the reason before anything is read.
+TEST_F(TempFolder, OnlyRegularFilesOfSaneSizeAreRead) {
     fs::create_directory(dir / "Folder.lay");
-    EXPECT_FALSE(ReadLayoutFile(PathOf("Folder.lay")).ok);
+    EXPECT_EQ(ReadLayoutFile(PathOf("Folder.lay")).reason, "it is a folder");
+    ASSERT_EQ(::mkfifo(PathOf("Pipe.lay").c_str(), 0600), 0);
+    EXPECT_EQ(ReadLayoutFile(PathOf("Pipe.lay")).reason, "it is not a regular file");
+    Write("Huge.lay", LayText(Digits(SampleGrid())));
+    fs::resize_file(dir / "Huge.lay", 2 << 20);
+    const LayoutLoad huge = ReadLayoutFile(PathOf("Huge.lay"));
+    EXPECT_FALSE(huge.ok);
+    EXPECT_NE(huge.reason.find("larger than"), std::string::npos) << huge.reason;
 }
 
 TEST_F(TempFolder, ExtensionChoosesTheFormat) {

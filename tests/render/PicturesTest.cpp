@@ -49,13 +49,43 @@ TEST_F(PicturesTest, JpegDecodesLikeQtsOwnReader) {
     }
 }
 
-TEST_F(PicturesTest, OnlyLowerCaseJpgMeansJpeg) {
+TEST_F(PicturesTest, ContentNotNameChoosesTheDecoder) {
     QImage out;
     QString error;
-    ASSERT_TRUE(quorin::LoadPicture(Write("tile.JPG", Encoded(picture_, "bmp")), out, error));
+    ASSERT_TRUE(quorin::LoadPicture(Write("PHOTO.JPG", Encoded(picture_, "jpeg")), out, error))
+        << error.toStdString();
+    EXPECT_EQ(out.size(), picture_.size());
+    ASSERT_TRUE(quorin::LoadPicture(Write("a.jpg.bmp", Encoded(picture_, "bmp")), out, error))
+        << error.toStdString();
     EXPECT_EQ(out, picture_);
-    // ".jpg" anywhere in the path counts, even before the real extension.
-    EXPECT_FALSE(quorin::LoadPicture(Write("a.jpg.bmp", Encoded(picture_, "bmp")), out, error));
+}
+
+// Headers that promise more than the file holds would make the decoder draw memory that
+// was never written.
+TEST_F(PicturesTest, InconsistentBitmapsAreRefused) {
+    const QByteArray bmp = Encoded(picture_, "bmp");
+    ASSERT_TRUE(quorin::BitmapFault(bmp).isEmpty()) << quorin::BitmapFault(bmp).toStdString();
+    auto patched = [&](int at, uint32_t value, int bytes) {
+        QByteArray d = bmp;
+        for (int i = 0; i < bytes; ++i)
+            d[at + i] = static_cast<char>(value >> (8 * i));
+        return d;
+    };
+    const QByteArray bad[] = {
+        bmp.left(bmp.size() - 7),         // pixels cut short
+        patched(10, bmp.size() + 10, 4),  // pixels start past the end
+        patched(10, 4, 4),                // pixels inside the headers
+        patched(28, 7, 2),                // no such depth
+        patched(18, 0, 4),                // no width
+        patched(22, 4000, 4),             // taller than the file holds
+    };
+    for (const QByteArray& d : bad) {
+        EXPECT_FALSE(quorin::BitmapFault(d).isEmpty());
+        QImage out;
+        QString error;
+        EXPECT_FALSE(quorin::DecodePicture(d, "x.bmp", out, error));
+        EXPECT_TRUE(error.startsWith("x.bmp is not a readable picture: ")) << error.toStdString();
+    }
 }
 
 TEST_F(PicturesTest, DamagedFilesKeepTheOldPictureAndSayWhy) {
@@ -66,8 +96,7 @@ TEST_F(PicturesTest, DamagedFilesKeepTheOldPictureAndSayWhy) {
         Write("cut.jpg", jpeg.left(jpeg.size() / 2)),
         Write("empty.jpg", {}),
         Write("cut.bmp", bmp.left(40)),
-        Write("photo.JPG", jpeg),  // a JPEG is not a bitmap
-        dir_.filePath("missing.bmp"),
+        Write("cut2.bmp", bmp.left(bmp.size() - 1)),
     };
     const QImage old = Gradient(5, 5);
     for (const QString& path : damaged) {
@@ -77,6 +106,15 @@ TEST_F(PicturesTest, DamagedFilesKeepTheOldPictureAndSayWhy) {
         EXPECT_TRUE(error.startsWith(path)) << error.toStdString();
         EXPECT_EQ(out, old) << path.toStdString();
     }
+    // A file that is not there, or not a regular file, is refused with the system's reason.
+    QImage out = old;
+    QString error;
+    EXPECT_FALSE(quorin::LoadPicture(dir_.filePath("missing.bmp"), out, error));
+    EXPECT_EQ(error,
+              "Unable to read " + dir_.filePath("missing.bmp") + ": No such file or directory");
+    EXPECT_FALSE(quorin::LoadPicture(dir_.path(), out, error));
+    EXPECT_TRUE(error.endsWith(": it is a folder")) << error.toStdString();
+    EXPECT_EQ(out, old);
 }
 
 }  // namespace
