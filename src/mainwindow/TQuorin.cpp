@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -132,7 +133,8 @@ void TQuorin::Init() {
     const Settings settings = Settings::Read(*settingsFile_, screenWidth_);
     ApplySettings(settings);
     if (!settingsFile_->LoadError().empty())
-        startupWarnings_ << QString::fromStdString(settingsFile_->LoadError());
+        startupWarnings_ << QString::fromStdString(settingsFile_->LoadError()) +
+                                QStringLiteral(". Settings will not be saved.");
 
     // We never change the screen mode; the stand-in reports that the mode test failed.
     if (settings.Res800)
@@ -216,7 +218,12 @@ void TQuorin::Init() {
 
 void TQuorin::PlaceWindow(const Settings& settings) {
     if (screenWidth_ == settings.PreviousRes) {
-        move(settings.XPos, settings.YPos);
+        // A stored position off every screen would hide the window for good.
+        const QPoint wanted(settings.XPos, settings.YPos);
+        const QScreen* screen = QGuiApplication::screenAt(wanted);
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        move(screen ? ClampWindowPosition(wanted, size(), screen->availableGeometry()) : wanted);
     } else if (screenWidth_ == 640) {
         Action("ShowHallFame")->setChecked(false);
         Action("Toolbar1")->setChecked(false);
@@ -457,6 +464,9 @@ void TQuorin::CenterWelcome() {
 }
 
 bool TQuorin::SaveSettings() {
+    // An unreadable settings file is left alone; the player was told so at start-up.
+    if (!settingsFile_->LoadError().empty())
+        return true;
     CollectSettings().Write(*settingsFile_);
     const std::string error = settingsFile_->Save();
     if (error.empty())

@@ -258,4 +258,8 @@ class TQuorin : public QMainWindow, public BoardView {
     QStringList startupWarnings_;
 };
 
+// Window placement: where a window of `frame` size at `wanted` goes so that it lies inside
+// `area` (its top-left corner when it is larger). Stored positions may be anything.
+QPoint ClampWindowPosition(QPoint wanted, QSize frame, const QRect& area);
+
 }  // namespace quorin

@@ -2,7 +2,20 @@
 #include "mainwindow/Settings.h"
 #include "mainwindow/TQuorin.h"
 
+#include <algorithm>
+
 namespace quorin {
+
+QPoint ClampWindowPosition(QPoint wanted, QSize frame, const QRect& area) {
+    // In 64 bits: a stored 2147483647 plus a width must not overflow.
+    const auto clamp = [](int value, int start, int extent, int length) {
+        const long long last = static_cast<long long>(start) + std::max(0, length - extent);
+        return static_cast<int>(
+            std::clamp<long long>(value, start, std::max<long long>(start, last)));
+    };
+    return {clamp(wanted.x(), area.x(), frame.width(), area.width()),
+            clamp(wanted.y(), area.y(), frame.height(), area.height())};
+}
 
 void TQuorin::ApplySettings(const Settings& st) {
     auto check = [this](const char* name, bool on) { Action(name)->setChecked(on); };

@@ -315,6 +315,10 @@ std::string IniFile::Text() const {
 }
 
 std::string IniFile::Save() {
+    // Writing the defaults over a file we could not read would throw its contents away.
+    if (!loadError_.empty())
+        return "Unable to write to " + EscapeForMessage(path_) +
+               ": it could not be read, so it is left as it was";
     if (std::string reason = WriteFileAtomically(path_, Text()); !reason.empty())
         return "Unable to write to " + path_ + ": " + reason;
     return {};

@@ -83,6 +83,8 @@ class WindowTest : public QObject {
     void AnimationDealsTheSameGame();
     void AfterAnotherGameSolitaireKnowsItsLayout();
     void Screenshots();
+    // Window placement and settings files
+    void StoredPositionsAreClampedToTheScreen();
 };
 
 void WindowTest::StartsIdleOnTheWelcomePanel() {
@@ -586,6 +588,18 @@ void WindowTest::Screenshots() {
         welcome.save(QString(dir) + "/welcome.png");
         game.save(QString(dir) + "/game.png");
     }
+}
+
+// Window placement and settings files
+void WindowTest::StoredPositionsAreClampedToTheScreen() {
+    const QRect area(100, 50, 1000, 700);  // a second screen, less a panel
+    const QSize frame(400, 300);
+    QCOMPARE(quorin::ClampWindowPosition({300, 200}, frame, area), QPoint(300, 200));
+    QCOMPARE(quorin::ClampWindowPosition({2147483647, 2147483647}, frame, area), QPoint(700, 450));
+    QCOMPARE(quorin::ClampWindowPosition({-2147483647 - 1, 0}, frame, area), QPoint(100, 50));
+    QCOMPARE(quorin::ClampWindowPosition({900, 600}, frame, area), QPoint(700, 450));
+    // Larger than the screen: its top-left corner stays visible.
+    QCOMPARE(quorin::ClampWindowPosition({500, 500}, {2000, 1000}, area), QPoint(100, 50));
 }
 
 QTEST_MAIN(WindowTest)

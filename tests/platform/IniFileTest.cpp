@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <climits>
 #include <random>
@@ -221,6 +222,38 @@ TEST_F(IniFileTest, UnreadableFilesReadAsEmptyAndSayWhy) {
         GTEST_SKIP() << "running with root's privileges";
     EXPECT_EQ(locked.LoadError(), "Unable to read " + path_ + ": Permission denied");
     EXPECT_EQ(locked.ReadInteger("s", "a", 3), 3);
+}
+
+// A file that exists but could not be read is never replaced, nor its mode copied.
+TEST_F(IniFileTest, AFileThatCouldNotBeReadIsNeverOverwritten) {
+    const std::string fifo = folder_.File("Quorin.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    IniFile pipe(fifo);  // would block forever if it were opened
+    EXPECT_EQ(pipe.LoadError(), "Unable to read " + fifo + ": it is not a regular file");
+    pipe.WriteString("s", "a", "1");
+    EXPECT_NE(pipe.Save(), "");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    WriteBytes(path_, "[s]\na=1\n");
+    std::filesystem::resize_file(path_, 5 << 20);  // beyond any settings file
+    IniFile huge(path_);
+    EXPECT_NE(huge.LoadError(), "");
+    EXPECT_NE(huge.Save(), "");
+    EXPECT_EQ(std::filesystem::file_size(path_), 5u << 20);
+}
+
+TEST_F(IniFileTest, ANewFileGetsTheNormalModeAndAnOldOneKeepsItsOwn) {
+    const mode_t mask = ::umask(022);
+    IniFile fresh(path_);
+    fresh.WriteString("s", "a", "1");
+    ASSERT_EQ(fresh.Save(), "");
+    EXPECT_EQ(std::filesystem::status(path_).permissions(), std::filesystem::perms(0644));
+    std::filesystem::permissions(path_, std::filesystem::perms(0600));
+    IniFile old(path_);
+    old.WriteString("s", "a", "2");
+    ASSERT_EQ(old.Save(), "");
+    EXPECT_EQ(std::filesystem::status(path_).permissions(), std::filesystem::perms(0600));
+    ::umask(mask);
 }
 
 TEST_F(IniFileTest, BinaryJunkReadsWithoutHarmAndCanBeWrittenOver) {
