@@ -31,10 +31,10 @@ int main(int argc, char** argv) {
         } else if (fs::is_regular_file(path)) {
             Replay(path, count);
         } else {
-            std::fprintf(stderr, "fuzz_layout_replay: %s: no such file or folder\n", argv[i]);
+            std::fprintf(stderr, "%s: %s: no such file or folder\n", argv[0], argv[i]);
             return 2;
         }
     }
-    std::printf("fuzz_layout_replay: %d inputs\n", count);
+    std::printf("%s: %d inputs\n", argv[0], count);
     return count > 0 ? 0 : 1;
 }

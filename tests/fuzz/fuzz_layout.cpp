@@ -3,8 +3,8 @@
 // input with a message naming the file and keep nothing, or accept a playable layout; an
 // accepted .lay file written out again must read back the same.
 //
-// Built as fuzz_layout by a clang build (CXX=clang++ cmake -S . -B build-fuzz -G Ninja), run as
-//   build-fuzz/fuzz_layout -max_total_time=300 -max_len=8192 NEW_FOLDER tests/fuzz/corpus
+// scripts/test.sh builds it as build-fuzz/fuzz_layout; a longer run:
+//   build-fuzz/fuzz_layout -max_total_time=300 -max_len=8192 NEW_FOLDER tests/fuzz/corpus/layout
 // and merge what it found with -merge=1. The committed corpus holds hand-made valid and
 // damaged files of both formats and a few small finds of the fuzzer (found_*); every build
 // replays it in the test fuzz_layout_replay.

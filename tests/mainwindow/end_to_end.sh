@@ -2,8 +2,10 @@
 # The real program in a real window under Xvfb: press "Classic", ask for a hint, click the
 # hinted pair away, close the window with its shortcut, and check that Quorin.ini was written.
 # usage: end_to_end.sh QUORIN_EXECUTABLE DATA_FOLDER     (exit 77: skipped, tools missing)
-set -euo pipefail
+set -Eeuo pipefail
 exe=$1 data=$2
+work=""
+trap 'status=$?; echo "FAILED at line $LINENO: $BASH_COMMAND (status $status)" >&2; [ -n "$work" ] && [ -f "$work/log" ] && cat "$work/log" >&2' ERR
 for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -17,7 +19,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/log" ] && cat "$work/log"; exit 1; }
+fail() { echo "FAIL: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
 
 # A program folder of its own: the executable beside a copy of the data.
 mkdir "$work/program"
@@ -34,13 +36,16 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY=":$(sed -n 1p "$work/display")"
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
 "$work/program/quorin" >"$work/log" 2>&1 &
 app=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $' | head -1) ||
+# Whole outputs are read and the first line taken afterwards: `head` closing the pipe early
+# would kill the writer with SIGPIPE, and pipefail would make that a failure.
+wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
   fail "the main window did not appear"
+wid=${wids%%$'\n'*}
 sleep 1
 xdotool windowfocus --sync "$wid" || true
 
@@ -52,7 +57,7 @@ sleep 0.5
 
 # Where the hint tint shows: the two faces of the hinted pair.
 tint=$(convert "$work/program/Tilesets/bluepai.bmp" -crop 40x50+98+256 +repage \
-         -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-Fa-f]\{6\}')
+         -format %c histogram:info:- | sort -rn | awk 'NR == 1' | grep -o '#[0-9A-Fa-f]\{6\}')
 [ -n "$tint" ] || fail "could not read the hint colour of the tileset"
 hinted() {
   import -window "$wid" "$work/shot.png"
