@@ -1,6 +1,7 @@
 #include "halloffame/HallTable.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace quorin {
 
@@ -28,6 +29,12 @@ void HallTable::ResetColumn(int column) {
         return;
     for (int r = 1; r <= kRanks; ++r)
         entries_[r][column] = DefaultEntry(r, column);
+}
+
+void HallTable::SetEntry(int rank, int column, std::string entry) {
+    if (rank < 1 || rank > kRanks || !IsValidColumn(column))
+        return;
+    entries_[rank][column] = std::move(entry);
 }
 
 int HallTable::Number(const std::string& entry, size_t at) {

@@ -23,6 +23,8 @@ class HallTable {
     // Rank 1..10; an unknown column reads as the defaults.
     const std::string& Entry(int rank, int column) const;
     void ResetColumn(int column);
+    // Stores the text as it is; an invalid rank or column is ignored.
+    void SetEntry(int rank, int column, std::string entry);
 
     static std::string Name(const std::string& entry) { return entry.substr(0, 8); }
     static int Total(const std::string& entry) { return Number(entry, 9); }
