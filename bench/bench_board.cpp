@@ -14,6 +14,7 @@
 #include "board/Clock.h"
 #include "board/FreeRule.h"
 #include "board/Game.h"
+#include "games/Rivers.h"
 #include "layouts/LayoutFile.h"
 
 namespace {
@@ -105,6 +106,19 @@ void BM_IsItFree(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IsItFree)->Unit(benchmark::kMicrosecond);
+
+// The Rivers count on a fresh hard board, as every clock tick runs it.
+void BM_RiversMovesLeft(benchmark::State& state) {
+    Table t;
+    t.s.GameMode = ModeRivers;
+    t.clock.timeOfDay = 12345;
+    DealRivers(t.s, t.game.Rng(), true);
+    for (auto _ : state) {
+        RiversFreeCount(t.s);
+        benchmark::DoNotOptimize(t.s.MovesLeft);
+    }
+}
+BENCHMARK(BM_RiversMovesLeft)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,0 +1,177 @@
+// Rivers: the deal of both levels, the path search on boards laid by hand, and the count of
+// free tiles and moves.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "board/BoardTestSupport.h"
+#include "games/Rivers.h"
+
+namespace quorin::test {
+namespace {
+
+struct RiversTable {
+    GameState s;
+    RecordingView view;
+    RiverSearch search{s, view};
+
+    RiversTable() { s.GameMode = ModeRivers; }
+
+    // Every position of the easy grid, filled with ids 3, 4, ... in reading order except
+    // where the test puts tiles 1 and 2 or leaves holes.
+    void FillEasy(std::pair<int, int> a, std::pair<int, int> b,
+                  const std::set<std::pair<int, int>>& holes = {}) {
+        int next = 3;
+        for (int y = 5; y <= 15; y += 2)
+            for (int x = 4; x <= 30; x += 2) {
+                if (std::pair(x, y) == a)
+                    s.board.Place(1, x, y, 1);
+                else if (std::pair(x, y) == b)
+                    s.board.Place(2, x, y, 1);
+                else if (!holes.contains({x, y}))
+                    s.board.Place(next++, x, y, 1);
+            }
+        s.TotalTiles = s.TilesLeft = 84;
+    }
+
+    // The cells tile 2 passes through when the search animates it.
+    std::vector<std::pair<int, int>> Walk() {
+        std::vector<std::pair<int, int>> steps;
+        view.onRedrawTile = [&](int tile) {
+            const TilePosition p = s.board.TilePos[tile];
+            if (tile == 2 && s.board.Cell(p.x, p.y, p.layer) == 2)
+                steps.emplace_back(p.x, p.y);
+        };
+        search.animate = true;
+        EXPECT_TRUE(search.CanBeReached(1, 2));
+        view.onRedrawTile = nullptr;
+        return steps;
+    }
+};
+
+TEST(RiversDeal, EachLevelFillsEveryPositionOfItsGridOnce) {
+    FakeClock clock;
+    for (const bool hard : {false, true}) {
+        GameState s;
+        Random random(clock);
+        DealRivers(s, random, hard);
+        const int layers = hard ? 2 : 1;
+        const int firstX = hard ? 6 : 4, lastX = hard ? 28 : 30;
+        EXPECT_EQ(s.CurrentLayout, hard ? 101 : 100);
+        EXPECT_EQ(s.TilesLeft, hard ? 144 : 84);
+        EXPECT_EQ(s.TotalTiles, s.TilesLeft);
+        std::set<int> seen;
+        for (int layer = 1; layer <= layers; ++layer)
+            for (int y = 5; y <= 15; y += 2)
+                for (int x = firstX; x <= lastX; x += 2) {
+                    const int id = s.board.Cell(x, y, layer);
+                    ASSERT_NE(id, 0) << x << "," << y << "," << layer;
+                    EXPECT_EQ(s.board.TilePos[id], (TilePosition{x, y, layer}));
+                    // Hard puts ids 1..72 on the lower layer and 73..144 on the upper one.
+                    if (hard) {
+                        EXPECT_EQ(id > 72, layer == 2);
+                    }
+                    seen.insert(id);
+                }
+        EXPECT_EQ(static_cast<int>(seen.size()), s.TilesLeft);
+        EXPECT_EQ(*seen.rbegin(), s.TilesLeft);
+    }
+}
+
+TEST(RiversPath, NeighboursMeetAtOnceAndTheTileStaysPut) {
+    RiversTable t;
+    t.FillEasy({10, 9}, {12, 9});
+    EXPECT_EQ(t.Walk(), (std::vector<std::pair<int, int>>{{12, 9}}));
+    EXPECT_EQ(t.s.board.TilePos[2], (TilePosition{12, 9, 1}));
+    EXPECT_EQ(t.search.MovingTile, 2);
+}
+
+TEST(RiversPath, OuterTilesJoinAroundTheGridAndTheTileEndsBesideTheFirst) {
+    RiversTable t;
+    // Full grid: only the margin is open. The first path in search order leaves A to the
+    // left, runs down the margin column and comes back right onto B.
+    t.FillEasy({4, 5}, {4, 15});
+    const std::vector<std::pair<int, int>> expected{{4, 15}, {2, 15}, {2, 13}, {2, 11},
+                                                    {2, 9},  {2, 7},  {2, 5}};
+    EXPECT_EQ(t.Walk(), expected);
+    EXPECT_EQ(t.s.board.TilePos[2], (TilePosition{2, 5, 1}));
+    EXPECT_EQ(t.s.board.Cell(2, 5, 1), 2);
+    EXPECT_EQ(t.s.board.Cell(4, 15, 1), 0);
+
+    // Through the top and bottom margins too, as far as y 1 and 19.
+    RiversTable far;
+    far.FillEasy({4, 5}, {30, 5});
+    EXPECT_TRUE(far.search.CanBeReached(1, 2));
+    RiversTable low;
+    low.FillEasy({10, 15}, {24, 15});
+    EXPECT_TRUE(low.search.CanBeReached(1, 2));
+}
+
+TEST(RiversPath, TwoTurnsAreAcceptedAndThreeRefused) {
+    // A channel opens down from the top margin at x 8; A stands on the top row.
+    RiversTable twoTurns;
+    twoTurns.FillEasy({4, 5}, {8, 9}, {{8, 5}, {8, 7}});
+    EXPECT_TRUE(twoTurns.search.CanBeReached(1, 2));
+
+    // B one step to the right of the channel's end needs a fourth segment.
+    RiversTable threeTurns;
+    threeTurns.FillEasy({4, 5}, {10, 7}, {{8, 5}, {8, 7}});
+    EXPECT_FALSE(threeTurns.search.CanBeReached(1, 2));
+    EXPECT_FALSE(threeTurns.search.CanBeReached(2, 1));
+}
+
+TEST(RiversPath, LayersNeverJoinAndTheUpperLayerRunsOverTheLower) {
+    RiversTable t;
+    t.s.board.Place(1, 10, 5, 1);
+    t.s.board.Place(2, 10, 5, 2);
+    EXPECT_FALSE(t.search.CanBeReached(1, 2));
+    EXPECT_FALSE(t.search.CanBeReached(2, 1));
+
+    // Layer 1 is full between the two; on layer 2 the way is open.
+    RiversTable upper;
+    int next = 5;
+    for (int x = 6; x <= 28; x += 2)
+        upper.s.board.Place(next++, x, 5, 1);
+    upper.s.board.Place(1, 8, 5, 2);
+    upper.s.board.Place(2, 20, 5, 2);
+    EXPECT_TRUE(upper.search.CanBeReached(1, 2));
+
+    // A removed tile has layer 0 and joins nothing, not even another removed one.
+    RiversTable gone;
+    EXPECT_FALSE(gone.search.CanBeReached(1, 2));
+}
+
+TEST(RiversCount, CountsJoinablePairsUncoveredAndMovesAmongThem) {
+    RiversTable t;
+    // 1 and 2 side by side inside a full grid.
+    t.FillEasy({10, 9}, {12, 9});
+    t.search.animate = true;
+    RiversFreeCount(t.s);
+    std::vector<int> listed(t.s.board.FreeList.begin() + 1,
+                            t.s.board.FreeList.begin() + 1 + t.s.FreeCount);
+    EXPECT_NE(std::find(listed.begin(), listed.end(), 1), listed.end());
+    EXPECT_NE(std::find(listed.begin(), listed.end(), 2), listed.end());
+    EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end()));
+    EXPECT_GE(t.s.MovesLeft, 1);
+    // The count never moves a tile.
+    EXPECT_EQ(t.s.board.TilePos[2], (TilePosition{12, 9, 1}));
+
+    // A tile straight above either of a pair keeps the pair out of the count.
+    RiversTable covered;
+    covered.s.TotalTiles = 144;
+    covered.s.board.Place(1, 10, 5, 1);
+    covered.s.board.Place(2, 12, 5, 1);
+    RiversFreeCount(covered.s);
+    EXPECT_EQ(covered.s.FreeCount, 2);
+    EXPECT_EQ(covered.s.MovesLeft, 1);
+    covered.s.board.Place(73, 10, 5, 2);
+    RiversFreeCount(covered.s);
+    EXPECT_EQ(covered.s.FreeCount, 0);
+    EXPECT_EQ(covered.s.MovesLeft, 0);
+}
+
+}  // namespace
+}  // namespace quorin::test
