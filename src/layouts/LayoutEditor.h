@@ -1,0 +1,52 @@
+// The layout editor's rules: building a layout of 144 positions on the board with the
+// mouse, shifting it as a whole, and checking it before it is saved. The window only routes
+// presses here and redraws; nothing in this file knows about Qt.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/GameState.h"
+
+namespace quorin {
+
+inline constexpr std::string_view kUnfinishedLayoutMessage =
+    "You haven't finished building the layout yet !";
+
+// Enters the editor. A new layout starts empty; an edited one keeps the positions of the
+// current layout, each shown with a placement id, so the board drawing can show them.
+void StartEditor(GameState& state, bool keepLayout);
+
+// A left press at a point relative to the board origin. Adds a position where the cell under
+// the point and its eight neighbours on that layer are empty. Returns whether it did.
+bool EditorAdd(GameState& state, int px, int py);
+
+// A right press. Takes away the position under the point unless another rests on it.
+bool EditorRemove(GameState& state, int px, int py);
+
+// Shifts the whole layout by one cell (dx, dy each -1, 0 or 1), only when the edge it moves
+// toward is empty on every layer. Returns whether it moved.
+bool MoveLayout(GameState& state, int dx, int dy);
+
+// Recounts the positions still to place, as the save commands do before anything else.
+int RecountTilesLeft(GameState& state);
+
+// The file a typed layout file name stands for: ".lay" is appended when it is missing.
+// Gives an empty string and sets `error` when the name cannot be a file name (empty, only
+// dots, a folder separator or a control character in the part after the last folder).
+std::string LayoutFileFor(std::string_view chosen, std::string* error);
+
+// The layout's name in menus and the hall of fame: the file name without folder and
+// extension.
+std::string LayoutNameOfFile(std::string_view path);
+
+// Registers a saved layout by name. Returns its 1-based index and whether it is new; the
+// caller then adds the menu entry and the hall-of-fame column only for a new one.
+struct Registration {
+    int index = 0;
+    bool added = false;
+};
+Registration RegisterLayout(std::vector<std::string>& names, std::string_view name);
+
+}  // namespace quorin
