@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "audio/SoundDevice.h"
 #include "board/FreeRule.h"
 #include "layouts/LayoutFile.h"
 #include "mainwindow/BoardSurface.h"
@@ -205,6 +206,8 @@ void TQuorin::Init() {
 
     connect(&timer_, &QTimer::timeout, this, &TQuorin::Temps);
     timer_.start(50);
+    if (Action("PlayMusic")->isChecked())
+        CallMusic();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -242,7 +245,6 @@ bool TQuorin::LoadFiles() {
         QAction* entry = musicMenu_->addAction(QString::fromStdString(name));
         entry->setData(-2);
         entry->setCheckable(true);
-        entry->setEnabled(false);  // music playback is not in this version yet
     }
     if (musicIndex_ == -1) {
         const auto night = std::find(musicNames_.begin(), musicNames_.end(), "Night");
@@ -250,6 +252,7 @@ bool TQuorin::LoadFiles() {
             musicIndex_ = static_cast<int>(night - musicNames_.begin()) + 1;
     }
     musicIndex_ = std::clamp(musicIndex_, 1, static_cast<int>(musicNames_.size()));
+    SetUpMusic();
 
     const std::vector<std::string> lay = ListFiles(programDir_ + "Layouts", "*.lay", true, false);
     const std::vector<std::string> shp = ListFiles(programDir_ + "Layouts", "*.shp", false, true);
