@@ -41,6 +41,7 @@ SoundDevice::SoundDevice(std::string soundFont) : fontPath_(std::move(soundFont)
     auto* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", kRate);
     fluid_settings_setint(settings, "synth.threadsafe-api", 0);  // we hold our own lock
+    fluid_settings_setnum(settings, "synth.gain", 0.5);
     settings_ = settings;
     loader_ = std::thread([this, settings] {
         if (!FileExists(fontPath_)) {
