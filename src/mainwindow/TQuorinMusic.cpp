@@ -28,6 +28,7 @@ void TQuorin::SetUpMusic() {
         std::fprintf(stderr, "Quorin: no sound output (%s); playing silently.\n", error.c_str());
 
     const QList<QAction*> items = musicMenu_->actions();
+    items[musicIndex_ + 1]->setChecked(true);
     for (int i = 2; i < items.size(); ++i)
         connect(items[i], &QAction::triggered, this,
                 [this, item = items[i]] { LoadMidiClick(item); });
