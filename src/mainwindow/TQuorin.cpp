@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "audio/SoundDevice.h"
 #include "board/FreeRule.h"
 #include "layouts/LayoutFile.h"
 #include "mainwindow/BoardSurface.h"
@@ -207,6 +208,8 @@ void TQuorin::Init() {
 
     connect(&timer_, &QTimer::timeout, this, &TQuorin::Temps);
     timer_.start(50);
+    if (Action("PlayMusic")->isChecked())
+        CallMusic();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)
@@ -249,7 +252,6 @@ bool TQuorin::LoadFiles() {
         QAction* entry = musicMenu_->addAction(QString::fromStdString(name));
         entry->setData(-2);
         entry->setCheckable(true);
-        entry->setEnabled(false);  // music playback is not in this version yet
     }
     if (musicIndex_ == -1) {
         const auto night = std::find(musicNames_.begin(), musicNames_.end(), "Night");
@@ -257,6 +259,7 @@ bool TQuorin::LoadFiles() {
             musicIndex_ = static_cast<int>(night - musicNames_.begin()) + 1;
     }
     musicIndex_ = std::clamp(musicIndex_, 1, static_cast<int>(musicNames_.size()));
+    SetUpMusic();
 
     const std::vector<std::string> lay = ListFiles(programDir_ + "Layouts", "*.lay", true, false);
     const std::vector<std::string> shp = ListFiles(programDir_ + "Layouts", "*.shp", false, true);

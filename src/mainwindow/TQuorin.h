@@ -33,6 +33,7 @@ class BoardSurface;
 class ImageBox;
 class IniFile;
 class StatusLine;
+class SoundDevice;
 class WelcomePanel;
 struct Settings;
 
@@ -256,6 +257,29 @@ class TQuorin : public QMainWindow, public BoardView {
     bool closing_ = false;
     QString startupError_;
     QStringList startupWarnings_;
+
+    // --- Music and sound effects ---
+  public:
+    void LoadMidiClick(QAction* item);
+    void SelectedMusic(const std::string& path);
+    void CallMusic();
+    void MediaNotify();
+    void PlayMusicClick();
+    void RandomMusicClick();
+    void SetMusicClick();
+    void PlayWave(const char* name);
+    void SonOK(int tile);
+    SoundDevice& Media() { return *media_; }
+    int MusicIndex() const { return musicIndex_; }
+
+  private:
+    void SetUpMusic();
+    void ChooseRandomPiece();
+    void ReportMusicProblem(const std::string& text);
+    std::unique_ptr<SoundDevice> media_;
+    bool mediaOpen_ = false;
+    bool deviceErrorShown_ = false;
+    std::string lastMusicProblem_;
 };
 
 // Window placement: where a window of `frame` size at `wanted` goes so that it lies inside

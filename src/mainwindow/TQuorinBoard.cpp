@@ -140,8 +140,18 @@ void TQuorin::RepaintNow() {
         QThread::msleep(4);
 }
 
-void TQuorin::PlaySound(Sound) {
-    // Sound effects come with the sound device; nothing plays yet.
+void TQuorin::PlaySound(Sound sound) {
+    switch (sound) {
+        case Sound::Select:
+            PlayWave("select");
+            break;
+        case Sound::NoWay:
+            PlayWave("noway");
+            break;
+        case Sound::Done:
+            PlayWave("done");
+            break;
+    }
 }
 
 void TQuorin::ShowPanelHOF() {

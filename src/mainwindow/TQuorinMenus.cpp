@@ -235,10 +235,9 @@ void TQuorin::BuildMenus() {
     QAction* about = AddAction(m, "About1", "&About...", Qt::Key_F11, 11, false, nullptr);
     about->setIcon(QIcon(":/glyphs/about.png"));
 
-    Disable({twoPlayers, riversEasy, riversHard, memoryEasy,    memoryHard,  clicksEasy,
-             clicksHard, playerName, tileRivers, animateClicks, startMusic,  playSounds,
-             playMusic,  select,     create,     edit,          randomMusic, contents,
-             whatsNew,   french,     viewTiles,  hall,          about});
+    Disable({twoPlayers, riversEasy, riversHard, memoryEasy, memoryHard, clicksEasy, clicksHard,
+             playerName, tileRivers, animateClicks, select, create, edit, contents, whatsNew,
+             french, viewTiles, hall, about});
     SetPauseButtons();
 }
 
@@ -289,7 +288,8 @@ void TQuorin::BuildToolbar() {
     pauseButton_ =
         AddToolButton("PauseButton", "Pause", "Pause game", "pause", true, &TQuorin::PauseClick);
     separator();
-    AddToolButton("SetMusic", "Music", "Pause music", "music", false, nullptr)->setEnabled(false);
+    AddToolButton("SetMusic", "Music", "Pause music", "music", false, nullptr)
+        ->setEnabled(false);  // until music is switched on
     layoutButton_ =
         AddToolButton("LayoutButton", "Layout", "Choose new layout", "layout", false, nullptr);
     layoutButton_->setEnabled(false);

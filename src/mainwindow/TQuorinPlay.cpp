@@ -160,6 +160,8 @@ void TQuorin::Temps() {
     if (game_.AdvanceClock())
         Stop();  // the time limit ends the game without a word
     WriteScore();
+    if (Action("PlayMusic")->isChecked())
+        MediaNotify();
 }
 
 void TQuorin::WriteScore() {
