@@ -151,6 +151,7 @@ class Parser {
     // True when the outermost group closed: the document ends there.
     bool CloseGroup() {
         groupStart_ = false;
+        starredGroup_ = false;
         FlushFontName();
         if (overflow_ > 0) {
             --overflow_;
@@ -403,6 +404,8 @@ class Parser {
     }
 
     void Character(unsigned char byte) {
+        starredGroup_ = false;  // "{\*" not followed by a control word marks nothing
+        groupStart_ = false;
         if (stack_.empty())
             return;
         switch (Top().destination) {
