@@ -3,8 +3,8 @@
 // why when the input is not a whole RTF document.
 //
 // Built as fuzz_rtf by a clang build (CXX=clang++ cmake -S . -B build-fuzz -G Ninja), run as
-//   build-fuzz/fuzz_rtf -max_total_time=600 -max_len=4096 NEW_FOLDER tests/fuzz/corpus_rtf
-// and merge what it found with -merge=1. Every build replays tests/fuzz/corpus_rtf in the test
+//   build-fuzz/fuzz_rtf -max_total_time=600 -max_len=4096 NEW_FOLDER tests/fuzz/corpus/rtf
+// and merge what it found with -merge=1. Every build replays tests/fuzz/corpus/rtf in the test
 // fuzz_rtf_replay.
 #include <cstddef>
 #include <cstdint>

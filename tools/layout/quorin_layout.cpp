@@ -3,6 +3,11 @@
 //
 //   quorin-layout check FILE...
 //   quorin-layout deal FILE --seed N [--winnable]
+//   quorin-layout solve FILE --seed N [--winnable] [--vertical] [--budget-ms M]
+//   quorin-layout solve --position POSFILE [--vertical] [--budget-ms M]
+//   quorin-layout survey FILE --seeds A-B [--vertical]
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +18,8 @@
 #include "board/Dealer.h"
 #include "board/Game.h"
 #include "layouts/LayoutFile.h"
+#include "platform/SafeFile.h"
+#include "solver/Solver.h"
 
 namespace {
 
@@ -27,7 +34,11 @@ class NoClock : public TickSource, public TimeOfDaySource {
 int Usage() {
     std::fprintf(stderr,
                  "usage: quorin-layout check FILE...\n"
-                 "       quorin-layout deal FILE --seed N [--winnable]\n");
+                 "       quorin-layout deal FILE --seed N [--winnable]\n"
+                 "       quorin-layout solve FILE --seed N [--winnable] [--vertical] "
+                 "[--budget-ms M]\n"
+                 "       quorin-layout solve --position POSFILE [--vertical] [--budget-ms M]\n"
+                 "       quorin-layout survey FILE --seeds A-B [--vertical]\n");
     return 2;
 }
 
@@ -111,6 +122,160 @@ int Deal(int argc, char** argv) {
     return 0;
 }
 
+bool ParseNumber(const char* text, long low, long high, long& out) {
+    char* end = nullptr;
+    out = std::strtol(text, &end, 10);
+    return end != text && *end == '\0' && out >= low && out <= high;
+}
+
+// Deals a layout file the way `deal` does; false after printing why.
+bool DealFile(const char* file, long seed, bool winnable, std::vector<SolverTile>& tiles) {
+    const LayoutLoad load = ReadLayoutFile(file);
+    if (!load.ok) {
+        std::fprintf(stderr, "quorin-layout: %s\n", load.Message().c_str());
+        return false;
+    }
+    NoClock clock;
+    SilentView view;
+    Game game(view, clock, clock);
+    GameState& s = game.State();
+    s.layout = load.grid;
+    s.options.RandomSeed1 = true;
+    s.options.Vertical = false;
+    s.SeedNumber = static_cast<int32_t>(seed);
+    if (winnable) {
+        if (game.MakeDealer().CreateBoard() != DealResult::Dealt) {
+            std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n", file);
+            return false;
+        }
+    } else {
+        game.DealLayout();
+    }
+    tiles = TilesOnBoard(s.board);
+    return true;
+}
+
+int Solve(int argc, char** argv) {
+    const char* file = nullptr;
+    const char* position = nullptr;
+    long seed = -1, budget = 0;
+    bool winnable = false, vertical = false;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--winnable") == 0) {
+            winnable = true;
+        } else if (std::strcmp(argv[i], "--vertical") == 0) {
+            vertical = true;
+        } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
+            if (!ParseNumber(argv[++i], 1, 0x7fffffffL, seed)) {
+                std::fprintf(stderr, "quorin-layout: the seed must be a number from 1 to %ld\n",
+                             0x7fffffffL);
+                return 2;
+            }
+        } else if (std::strcmp(argv[i], "--budget-ms") == 0 && i + 1 < argc) {
+            if (!ParseNumber(argv[++i], 1, 86400000L, budget)) {
+                std::fprintf(stderr, "quorin-layout: the budget must be a number of ms\n");
+                return 2;
+            }
+        } else if (std::strcmp(argv[i], "--position") == 0 && i + 1 < argc) {
+            position = argv[++i];
+        } else if (!file && argv[i][0] != '-') {
+            file = argv[i];
+        } else {
+            return Usage();
+        }
+    }
+    if (position ? (file || seed >= 0 || winnable) : (!file || seed < 0))
+        return Usage();
+
+    std::vector<SolverTile> tiles;
+    if (position) {
+        const ReadResult read = ReadRegularFile(position, 1 << 20);
+        if (!read.ok) {
+            std::fprintf(stderr, "quorin-layout: %s\n",
+                         ReadFailureMessage(position, read.error).c_str());
+            return 1;
+        }
+        const PositionLoad load = ParsePosition(read.data);
+        if (!load.ok) {
+            std::fprintf(stderr, "quorin-layout: %s: %s\n", EscapeForMessage(position).c_str(),
+                         load.reason.c_str());
+            return 1;
+        }
+        tiles = load.tiles;
+    } else if (!DealFile(file, seed, winnable, tiles)) {
+        return 1;
+    }
+
+    SolveLimits limits;
+    limits.budgetMs = budget;
+    const SolveResult result = quorin::Solve(tiles, vertical, limits);
+    std::printf("%s\n", AnswerName(result.answer));
+    for (const auto& [a, b] : result.order)
+        std::printf("%d %d\n", a, b);
+    switch (result.answer) {
+        case SolveAnswer::Winnable:
+            return 0;
+        case SolveAnswer::Unwinnable:
+            return 3;
+        case SolveAnswer::Undecided:
+            break;
+    }
+    return 4;
+}
+
+int Survey(int argc, char** argv) {
+    const char* file = nullptr;
+    long first = -1, last = -1, budget = 1000;
+    bool vertical = false, winnable = false;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--vertical") == 0) {
+            vertical = true;
+        } else if (std::strcmp(argv[i], "--winnable") == 0) {
+            winnable = true;
+        } else if (std::strcmp(argv[i], "--budget-ms") == 0 && i + 1 < argc) {
+            if (!ParseNumber(argv[++i], 1, 86400000L, budget))
+                return Usage();
+        } else if (std::strcmp(argv[i], "--seeds") == 0 && i + 1 < argc) {
+            const std::string range = argv[++i];
+            const size_t dash = range.find('-');
+            if (dash == std::string::npos ||
+                !ParseNumber(range.substr(0, dash).c_str(), 1, 0x7fffffffL, first) ||
+                !ParseNumber(range.substr(dash + 1).c_str(), first, 0x7fffffffL, last)) {
+                std::fprintf(stderr, "quorin-layout: the seeds are a range A-B, 1 <= A <= B\n");
+                return 2;
+            }
+        } else if (!file && argv[i][0] != '-') {
+            file = argv[i];
+        } else {
+            return Usage();
+        }
+    }
+    if (!file || first < 0)
+        return Usage();
+
+    long counts[3] = {0, 0, 0};
+    std::vector<double> millis;
+    for (long seed = first; seed <= last; ++seed) {
+        std::vector<SolverTile> tiles;
+        if (!DealFile(file, seed, winnable, tiles))
+            return 1;
+        SolveLimits limits;
+        limits.budgetMs = budget;
+        const auto start = std::chrono::steady_clock::now();
+        const SolveResult result = quorin::Solve(tiles, vertical, limits);
+        millis.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+        ++counts[static_cast<int>(result.answer)];
+    }
+    std::sort(millis.begin(), millis.end());
+    const size_t n = millis.size();
+    std::printf("winnable %ld\nunwinnable %ld\nundecided %ld\n", counts[0], counts[1], counts[2]);
+    std::printf("median %.3f ms\np99 %.3f ms\nmax %.3f ms\n", millis[n / 2],
+                millis[std::min(n - 1, n * 99 / 100)], millis[n - 1]);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,5 +286,9 @@ int main(int argc, char** argv) {
         return Check(argc - 2, argv + 2);
     if (command == "deal")
         return Deal(argc - 2, argv + 2);
+    if (command == "solve")
+        return Solve(argc - 2, argv + 2);
+    if (command == "survey")
+        return Survey(argc - 2, argv + 2);
     return Usage();
 }

@@ -1,0 +1,76 @@
+// Solving plain deals of every shipped layout: seeds 1..20 in turn, one second each at most.
+//
+//   quorin_bench --benchmark_filter=BM_SolvePlainDeal
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "board/BoardView.h"
+#include "board/Clock.h"
+#include "board/Game.h"
+#include "layouts/LayoutFile.h"
+#include "solver/Solver.h"
+
+namespace {
+
+using namespace quorin;
+namespace fs = std::filesystem;
+
+class StillClock : public TickSource, public TimeOfDaySource {
+  public:
+    uint32_t Now() override { return 0; }
+    uint32_t MillisecondsOfDayUtc() override { return 0; }
+};
+
+constexpr int kSeeds = 20;
+
+void SolvePlainDeal(benchmark::State& state, const std::vector<std::vector<SolverTile>>& deals) {
+    SolveLimits limits;
+    limits.budgetMs = 1000;
+    size_t k = 0;
+    int undecided = 0;
+    for (auto _ : state) {
+        const SolveResult r = Solve(deals[k++ % deals.size()], false, limits);
+        undecided += r.answer == SolveAnswer::Undecided;
+        benchmark::DoNotOptimize(r.nodes);
+    }
+    state.counters["undecided"] = undecided;
+}
+
+// Registered before main runs, one benchmark per layout file found.
+const bool registered = [] {
+    const fs::path dir = fs::path(QUORIN_SOURCE_DIR) / "data" / "Layouts";
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        const std::string ext = entry.path().extension().string();
+        if (entry.is_regular_file() && (ext == ".lay" || ext == ".shp"))
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    for (const fs::path& file : files) {
+        const LayoutLoad load = ReadLayoutFile(file.string());
+        if (!load.ok)
+            continue;
+        std::vector<std::vector<SolverTile>> deals;
+        for (int seed = 1; seed <= kSeeds; ++seed) {
+            StillClock clock;
+            SilentView view;
+            Game game(view, clock, clock);
+            game.State().layout = load.grid;
+            game.State().options.RandomSeed1 = true;
+            game.State().SeedNumber = seed;
+            game.DealLayout();
+            deals.push_back(TilesOnBoard(game.State().board));
+        }
+        benchmark::RegisterBenchmark(("BM_SolvePlainDeal/" + file.filename().string()).c_str(),
+                                     SolvePlainDeal, deals)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(kSeeds);
+    }
+    return true;
+}();
+
+}  // namespace

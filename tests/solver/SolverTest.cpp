@@ -1,0 +1,161 @@
+// The solver against positions whose answer is known by hand, and every removal order it
+// gives replayed through the game's own free rule.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "board/BoardView.h"
+#include "board/Clock.h"
+#include "board/Dealer.h"
+#include "board/FreeRule.h"
+#include "board/Game.h"
+#include "layouts/LayoutFile.h"
+#include "solver/Solver.h"
+
+namespace quorin {
+namespace {
+
+// Takes the pairs off a board laid with the tiles, checking each pair with the game's rule.
+void ExpectOrderClears(const std::vector<SolverTile>& tiles, bool vertical,
+                       const SolveResult& result) {
+    ASSERT_EQ(result.answer, SolveAnswer::Winnable);
+    ASSERT_EQ(result.order.size() * 2, tiles.size());
+    GameState s;
+    s.GameMode = ModeSolitaire;
+    s.options.Vertical = vertical;
+    for (const SolverTile& t : tiles)
+        s.board.Place(t.id, t.pos.x, t.pos.y, t.pos.layer);
+    for (const auto& [a, b] : result.order) {
+        ASSERT_NE(a, b);
+        ASSERT_TRUE(SameGroup(a, b)) << a << " " << b;
+        ASSERT_TRUE(s.board.TilePos[a].OnBoard() && s.board.TilePos[b].OnBoard());
+        ASSERT_TRUE(IsTileFree(s, a)) << "tile " << a << " is not free";
+        ASSERT_TRUE(IsTileFree(s, b)) << "tile " << b << " is not free";
+        s.board.Lift(a);
+        s.board.Lift(b);
+    }
+}
+
+SolverTile T(int id, int x, int y, int layer = 1) {
+    return {id, {x, y, layer}};
+}
+
+TEST(SolverTest, SmallPositionsKnownByHand) {
+    // Tile 1 on tile 5, tile 6 on tile 2: each of group 0 lies under the other's pair.
+    const std::vector<SolverTile> crossed = {T(5, 2, 2), T(1, 2, 2, 2), T(2, 10, 2),
+                                             T(6, 10, 2, 2)};
+    EXPECT_EQ(Solve(crossed, false, {}).answer, SolveAnswer::Unwinnable);
+    EXPECT_EQ(Solve(crossed, true, {}).answer, SolveAnswer::Unwinnable);
+
+    // The same stacks with the pairs in order.
+    const std::vector<SolverTile> inOrder = {T(5, 2, 2), T(1, 2, 2, 2), T(6, 10, 2),
+                                             T(2, 10, 2, 2)};
+    ExpectOrderClears(inOrder, false, Solve(inOrder, false, {}));
+
+    // Three tiles of a group free: the pair that looks best (it frees two tiles) jams the
+    // board, because tile 1 must come off to free tile 5 and reach tile 4 under tile 6.
+    const std::vector<SolverTile> trap = {T(9, 6, 2), T(2, 6, 2, 2), T(10, 10, 2), T(3, 10, 2, 2),
+                                          T(5, 2, 2), T(1, 2, 2, 2), T(4, 14, 2),  T(6, 14, 2, 2)};
+    const SolveResult solved = Solve(trap, false, {});
+    ExpectOrderClears(trap, false, solved);
+    EXPECT_GT(solved.nodes, 1u) << "found without trying another order";
+
+    // An odd group can never be cleared.
+    EXPECT_EQ(Solve({T(1, 2, 2), T(5, 10, 2)}, false, {}).answer, SolveAnswer::Unwinnable);
+    EXPECT_EQ(Solve({}, false, {}).answer, SolveAnswer::Winnable);
+}
+
+TEST(SolverTest, EachRuleBlocksOnlyAlongItsOwnAxis) {
+    // A row 1 5 2 6: only its ends are free under the horizontal rule, and they differ.
+    const std::vector<SolverTile> row = {T(1, 2, 2), T(5, 4, 2), T(2, 6, 2), T(6, 8, 2)};
+    EXPECT_EQ(Solve(row, false, {}).answer, SolveAnswer::Unwinnable);
+    ExpectOrderClears(row, true, Solve(row, true, {}));
+
+    const std::vector<SolverTile> column = {T(1, 2, 2), T(5, 2, 4), T(2, 2, 6), T(6, 2, 8)};
+    EXPECT_EQ(Solve(column, true, {}).answer, SolveAnswer::Unwinnable);
+    ExpectOrderClears(column, false, Solve(column, false, {}));
+}
+
+class NoClock : public TickSource, public TimeOfDaySource {
+  public:
+    uint32_t Now() override { return 0; }
+    uint32_t MillisecondsOfDayUtc() override { return 0; }
+};
+
+std::vector<SolverTile> WinnableDeal(const std::string& layout, int seed) {
+    const LayoutLoad load =
+        ReadLayoutFile(std::string(QUORIN_SOURCE_DIR) + "/data/Layouts/" + layout);
+    EXPECT_TRUE(load.ok) << load.Message();
+    NoClock clock;
+    SilentView view;
+    Game game(view, clock, clock);
+    game.State().layout = load.grid;
+    game.State().options.RandomSeed1 = true;
+    game.State().SeedNumber = seed;
+    EXPECT_EQ(game.MakeDealer().CreateBoard(), DealResult::Dealt);
+    return TilesOnBoard(game.State().board);
+}
+
+TEST(SolverTest, WinnableDealsAreNeverCalledUnwinnableAndTheirOrdersReplay) {
+    for (const char* layout : {"Traditional.lay", "Pyramid.shp", "Spiral.lay"})
+        for (int seed = 1; seed <= 3; ++seed) {
+            SCOPED_TRACE(std::string(layout) + " seed " + std::to_string(seed));
+            const std::vector<SolverTile> tiles = WinnableDeal(layout, seed);
+            SolveLimits limits;
+            limits.maxNodes = 200000;
+            const SolveResult result = Solve(tiles, false, limits);
+            EXPECT_NE(result.answer, SolveAnswer::Unwinnable);
+            if (result.answer == SolveAnswer::Winnable)
+                ExpectOrderClears(tiles, false, result);
+            const SolveResult vertical = Solve(tiles, true, limits);
+            if (vertical.answer == SolveAnswer::Winnable)
+                ExpectOrderClears(tiles, true, vertical);
+        }
+}
+
+TEST(SolverTest, AnExhaustedBudgetIsUndecidedNeverWrong) {
+    SolveLimits one;
+    one.maxNodes = 1;
+    EXPECT_EQ(Solve(WinnableDeal("Traditional.lay", 7), false, one).answer, SolveAnswer::Undecided);
+    const std::vector<SolverTile> trap = {T(9, 6, 2), T(2, 6, 2, 2), T(10, 10, 2), T(3, 10, 2, 2),
+                                          T(5, 2, 2), T(1, 2, 2, 2), T(4, 14, 2),  T(6, 14, 2, 2)};
+    for (uint64_t nodes = 1; nodes <= 6; ++nodes) {
+        SolveLimits limits;
+        limits.maxNodes = nodes;
+        const SolveResult r = Solve(trap, false, limits);
+        EXPECT_NE(r.answer, SolveAnswer::Unwinnable) << nodes << " nodes";
+        if (r.answer == SolveAnswer::Winnable)
+            ExpectOrderClears(trap, false, r);
+    }
+}
+
+TEST(SolverTest, PositionReaderRefusesBadLinesNamingThem) {
+    const PositionLoad good = ParsePosition("1 2 2 1\n\n2 10 2 1\n");
+    ASSERT_TRUE(good.ok) << good.reason;
+    EXPECT_EQ(good.tiles.size(), 2u);
+
+    const struct {
+        const char* text;
+        const char* reason;
+    } bad[] = {
+        {"1 2 2 1\n2 3 3 1\n", "line 2: tile 2 overlaps tile 1 of line 1"},
+        {"1 2 2 1\n2 35 2 1\n", "line 2: cell off the board"},
+        {"1 2 2 1\n2 4 2 6\n", "line 2: cell off the board"},
+        {"1 2 2 1\n2 4 2 1\n3 6 2 1\n", "line 3: an odd number of tiles (3)"},
+        {"145 2 2 1\n2 4 2 1\n", "line 1: unknown tile id 145"},
+        {"1 2 2 1\n1 6 2 1\n", "line 2: tile 1 already on line 1"},
+        {"1 2 2\n", "line 1: expected ID X Y LAYER"},
+        {"1 2 2 1 9\n", "line 1: expected ID X Y LAYER"},
+    };
+    for (const auto& c : bad) {
+        const PositionLoad load = ParsePosition(c.text);
+        EXPECT_FALSE(load.ok) << c.text;
+        EXPECT_EQ(load.reason, c.reason) << c.text;
+    }
+    // A tile on another layer, or two columns aside, does not overlap.
+    EXPECT_TRUE(ParsePosition("1 2 2 1\n2 3 3 2\n3 4 2 1\n4 2 4 1\n").ok);
+}
+
+}  // namespace
+}  // namespace quorin
