@@ -30,7 +30,8 @@ ReadResult ReadRegularFile(const std::string& path, size_t maxBytes) {
     ReadResult r;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        r.missing = errno == ENOENT;
+        // Nothing is there to lose: a name under a regular file cannot exist either.
+        r.missing = errno == ENOENT || errno == ENOTDIR;
         r.error = Reason(errno);
         return r;
     }
