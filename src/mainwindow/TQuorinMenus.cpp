@@ -167,11 +167,9 @@ void TQuorin::BuildMenus() {
     QAction* animateClicks = AddAction(
         m, "AnimateClicks", "Animate Falling Tiles in Mahjongg Clicks", kNone, 0, true, nullptr);
     separator(m);
-    QAction* startMusic =
-        AddAction(m, "StartMusic", "Run music automatically at startup", kNone, -2, true, nullptr);
-    QAction* playSounds =
-        AddAction(m, "PlaySounds", "Play sound effects", kNone, -2, true, nullptr);
-    QAction* playMusic = AddAction(m, "PlayMusic", "Play music", kNone, 3, true, nullptr);
+    AddAction(m, "StartMusic", "Run music automatically at startup", kNone, -2, true, nullptr);
+    AddAction(m, "PlaySounds", "Play sound effects", kNone, -2, true, nullptr);
+    AddAction(m, "PlayMusic", "Play music", kNone, 3, true, nullptr);
 
     m = topMenu("&Background");
     QAction* loadBackground = AddAction(m, "LoadBackground", "Load from disk", kNone, -2, true,
@@ -220,8 +218,7 @@ void TQuorin::BuildMenus() {
     separator(layoutMenu_);
 
     musicMenu_ = topMenu("M&usic");
-    QAction* randomMusic =
-        AddAction(musicMenu_, "RandomMusic", "Random Music", kNone, -2, true, nullptr);
+    AddAction(musicMenu_, "RandomMusic", "Random Music", kNone, -2, true, nullptr);
     separator(musicMenu_);
 
     m = topMenu("&Help");
