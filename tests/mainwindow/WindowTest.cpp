@@ -397,8 +397,7 @@ void WindowTest::DrawsTheSelectionOnItsTint() {
 
     // A face pixel without a symbol, away from the shadow bands along the top and left.
     QImage tileset(folder.File("Tilesets/bluepai.bmp"));
-    if (tileset.isNull())
-        QSKIP("the shipped tileset is not there yet");
+    QVERIFY2(!tileset.isNull(), "the shipped tileset bluepai.bmp does not load");
     tileset = tileset.convertToFormat(QImage::Format_RGB32);
     const FaceCellPos cell = FaceCell(TileFace(a));
     const QPoint mask(41 * cell.col + 1, 51 * cell.row + 1 + 312);
