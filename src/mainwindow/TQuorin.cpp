@@ -300,6 +300,12 @@ bool TQuorin::LoadFiles() {
     }
     if (lay.size() + shp.size() > room)
         startupWarnings_ << QString("Only the first %1 layouts are listed.").arg(room);
+    // The hall of fame has a column for every listed layout, in list order.
+    const std::string hallError =
+        hallOfFame_.Load(programDirStd_ + "Hallfame.ini",
+                         std::vector<std::string>(layoutNames_.begin() + 1, layoutNames_.end()));
+    if (!hallError.empty())
+        startupWarnings_ << QString::fromStdString(hallError);
     if (s.LayoutCount == 0) {
         startupError_ = "Quorin cannot start: there is no layout file (*.lay, *.shp) in " +
                         programDir_ + "Layouts.";

@@ -16,7 +16,7 @@
 #include "board/BoardView.h"
 #include "board/Clock.h"
 #include "board/Game.h"
-#include "halloffame/HallTable.h"
+#include "halloffame/HallOfFame.h"
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/StatusTicker.h"
 #include "render/BoardRenderer.h"
@@ -110,6 +110,7 @@ class TQuorin : public QMainWindow, public BoardView {
     QAction* Action(const char* name) const;
     const std::vector<std::string>& LayoutNames() const { return layoutNames_; }
     const QString& ProgramDir() const { return programDir_; }
+    HallOfFame& Hall() { return hallOfFame_; }
 
   signals:
     // The window was shown for the first time (the splash goes away).
@@ -199,7 +200,7 @@ class TQuorin : public QMainWindow, public BoardView {
     Game game_;
     Tileset tileset_;
     BoardRenderer renderer_;
-    HallTable hall_;
+    HallOfFame hallOfFame_;
     StatusTicker status_;
     QTimer timer_;
     std::unique_ptr<IniFile> settingsFile_;

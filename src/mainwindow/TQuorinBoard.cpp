@@ -184,7 +184,7 @@ void TQuorin::ShowPanelHOF() {
         TextOut(p, 31, 70 - off, "FAME");
     }
     for (int i = 1; i <= HallTable::kRanks; ++i) {
-        const std::string& entry = hall_.Entry(i, s.CurrentLayout);
+        const std::string& entry = hallOfFame_.Table().Entry(i, s.CurrentLayout);
         QFont font("Verdana", 9, QFont::Bold);
         font.setItalic(i == newHallRank_);
         p.setFont(font);
