@@ -61,6 +61,7 @@ class KeepTest : public QObject {
     void RedrawsWhilePausedKeepTheGame();
     void OwnWindowsPauseOnlyAGame();
     void DamagedTilesetFallsBackAndKeepsTheChoice();
+    void ShapeFilesAreKnownWhateverTheCaseOfTheirName();
 };
 
 void KeepTest::DialogsOfTheGameKeepTheGame_data() {
@@ -216,6 +217,20 @@ void KeepTest::DamagedTilesetFallsBackAndKeepsTheChoice() {
         w->Action("MahJongg3")->trigger();
     }
     QCOMPARE(StoredValue(folder, "Tileset"), QString("3"));
+}
+
+void KeepTest::ShapeFilesAreKnownWhateverTheCaseOfTheirName() {
+    for (const QString name : {"Pyramid.SHP", "Pyramid.Shp"}) {
+        ProgramFolder folder(kPlainIni);
+        QDir layouts(folder.File("Layouts"));
+        QVERIFY(layouts.rename("Pyramid.shp", name));
+        for (const QString& other : layouts.entryList({"*.lay"}, QDir::Files))
+            QVERIFY(layouts.remove(other));
+        Window w(folder);
+        QVERIFY2(!w->StartupFailed(), qPrintable(w->StartupError()));
+        QCOMPARE(QString::fromStdString(w->State().LayoutName), name);
+        QCOMPARE(w->State().layout.PositionCount(), kTileCount);
+    }
 }
 
 QTEST_MAIN(KeepTest)
