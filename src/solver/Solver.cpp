@@ -307,25 +307,37 @@ class Search {
     // off. An undecided group is jammed when one of its tiles has every partner under it.
     struct Waits {
         int pairs = 0;
-        std::array<Bits, kTileCount / 2> tiles, before;  // before: what must go first
-        std::array<Bits, kTileCount / 2> reach;  // everything that must go first, however far
+        Bits settled;                                   // the tiles of the settled pairs
+        std::array<int16_t, kTileCount> pairOf;         // a settled tile's pair
+        std::array<Bits, kTileCount / 2> tiles, reach;  // reach: all that must go first
     };
 
     const Bits& PairBefore(int a, int b) const {
         return pairBefore_[pairIndex_[a * static_cast<int>(tiles_.size()) + b]];
     }
 
-    // Fills `w` with the settled pairs in an order where each comes after all it waits on;
-    // false when they jam.
+    template <typename F>
+    static void ForEachBit(const Bits& b, F&& f) {
+        for (int k = 0; k < 3; ++k)
+            for (uint64_t word = b.w[k]; word; word &= word - 1)
+                f(k * 64 + __builtin_ctzll(word));
+    }
+
+    // Fills `w` with the settled pairs and what each waits on, however far; false when they
+    // jam.
     bool SettledPairs(const Node& n, Waits& w) const {
-        Waits raw;
+        std::array<Bits, kTileCount / 2> before;
+        w.pairs = 0;
+        w.settled = Bits();
         auto addPair = [&](int a, int b) {
-            Bits& t = raw.tiles[raw.pairs];
-            t = Bits();
-            t.Set(a);
-            t.Set(b);
-            raw.before[raw.pairs] = PairBefore(a, b) & n.left;
-            return !raw.before[raw.pairs++].Meets(t);
+            const int p = w.pairs++;
+            w.tiles[p] = Bits();
+            w.tiles[p].Set(a);
+            w.tiles[p].Set(b);
+            w.settled |= w.tiles[p];
+            w.pairOf[a] = w.pairOf[b] = static_cast<int16_t>(p);
+            before[p] = PairBefore(a, b) & n.left;
+            return !before[p].Meets(w.tiles[p]);
         };
         for (int g = 0; g < kGroupCount; ++g) {
             const std::vector<int>& m = groups_[g].members;
@@ -352,39 +364,43 @@ class Search {
                 }
             }
         }
-        // Peel off the pairs nothing waits on; whatever cannot be peeled is a circle.
-        Bits waiting;
-        for (int p = 0; p < raw.pairs; ++p)
-            waiting |= raw.tiles[p];
-        std::array<bool, kTileCount / 2> peeled{};
-        w.pairs = 0;
-        for (bool progress = true; progress && w.pairs < raw.pairs;) {
-            progress = false;
-            for (int p = 0; p < raw.pairs; ++p) {
-                if (peeled[p] || raw.before[p].Meets(waiting))
-                    continue;
-                peeled[p] = true;
-                for (int k = 0; k < 3; ++k)
-                    waiting.w[k] &= ~raw.tiles[p].w[k];
-                const int q = w.pairs++;
-                w.tiles[q] = raw.tiles[p];
-                w.before[q] = raw.before[p];
-                w.reach[q] = raw.before[p];
-                for (int r = 0; r < q; ++r)
-                    if (raw.before[p].Meets(w.tiles[r]))
-                        w.reach[q] |= w.reach[r];
-                progress = true;
-            }
+        // Take the pairs in an order where each comes after all it waits on; the pairs that
+        // never come free to be taken wait on each other in a circle.
+        std::array<int, kTileCount / 2> waiting{}, ready{};
+        std::array<std::array<uint64_t, 2>, kTileCount / 2> waitedOnBy{};
+        int readyCount = 0;
+        for (int p = 0; p < w.pairs; ++p) {
+            std::array<uint64_t, 2> on{};
+            ForEachBit(before[p] & w.settled, [&](int tile) {
+                const int q = w.pairOf[tile];
+                if (!(on[q >> 6] >> (q & 63) & 1)) {
+                    on[q >> 6] |= uint64_t{1} << (q & 63);
+                    waitedOnBy[q][p >> 6] |= uint64_t{1} << (p & 63);
+                    ++waiting[p];
+                }
+            });
+            if (waiting[p] == 0)
+                ready[readyCount++] = p;
         }
-        return w.pairs == raw.pairs;
+        for (int taken = 0; taken < readyCount; ++taken) {
+            const int p = ready[taken];
+            w.reach[p] = before[p];
+            ForEachBit(before[p] & w.settled,
+                       [&](int tile) { w.reach[p] |= w.reach[w.pairOf[tile]]; });
+            for (int k = 0; k < 2; ++k)
+                for (uint64_t word = waitedOnBy[p][k]; word; word &= word - 1) {
+                    const int d = k * 64 + __builtin_ctzll(word);
+                    if (--waiting[d] == 0)
+                        ready[readyCount++] = d;
+                }
+        }
+        return readyCount == w.pairs;
     }
 
     // Everything that must go before `first`, through the settled pairs.
     static Bits Reach(const Waits& w, const Bits& first) {
         Bits all = first;
-        for (int q = 0; q < w.pairs; ++q)
-            if (first.Meets(w.tiles[q]))
-                all |= w.reach[q];
+        ForEachBit(first & w.settled, [&](int tile) { all |= w.reach[w.pairOf[tile]]; });
         return all;
     }
 
