@@ -257,44 +257,59 @@ class Search {
         path_.emplace_back(a, b);
     }
 
-    // Takes off every pair that can go without a decision, until none is left.
+    // Takes off every pair that can go without a decision, until none is left. Only the
+    // groups of tiles a removal may have freed are looked at again.
     void TakeOffWhatIsSafe(Node& n) {
-        for (bool progress = true; progress;) {
-            progress = false;
-            for (int g = 0; g < kGroupCount; ++g) {
-                const std::vector<int>& m = groups_[g].members;
-                std::array<int, 4> rest{};
-                int nLeft = 0, nFree = 0;
-                for (int i : m)
-                    if (n.left.Has(i)) {
-                        rest[nLeft++] = i;
-                        nFree += Free(n.left, i);
-                    }
-                if (nLeft == 0 || nFree < 2)
-                    continue;
-                if (nLeft == 2) {
-                    if (nFree == 2) {
-                        TakeOff(n, rest[0], rest[1]);
-                        progress = true;
-                    }
-                    continue;
+        std::array<int, kGroupCount * 8> queue;
+        std::array<bool, kGroupCount> queued{};
+        int head = 0, tail = 0;
+        auto push = [&](int g) {
+            if (!queued[g]) {
+                queued[g] = true;
+                queue[tail++ % queue.size()] = g;
+            }
+        };
+        auto off = [&](int a, int b) {
+            TakeOff(n, a, b);
+            for (int x : {a, b})
+                for (int i : holds_[x])
+                    if (n.left.Has(i))
+                        push(TileGroup(tiles_[i].id));
+        };
+        for (int g = 0; g < kGroupCount; ++g)
+            push(g);
+        while (head != tail) {
+            const int g = queue[head++ % queue.size()];
+            queued[g] = false;
+            const std::vector<int>& m = groups_[g].members;
+            std::array<int, 4> rest{};
+            int nLeft = 0, nFree = 0;
+            for (int i : m)
+                if (n.left.Has(i)) {
+                    rest[nLeft++] = i;
+                    nFree += Free(n.left, i);
                 }
-                if (n.split[g] == 0) {
-                    if (nFree == 4) {
-                        n.split[g] = 1;
-                        TakeOff(n, m[0], m[1]);
-                        TakeOff(n, m[2], m[3]);
-                        progress = true;
-                    }
-                    continue;
+            if (nLeft == 0 || nFree < 2)
+                continue;
+            if (nLeft == 2) {
+                if (nFree == 2)
+                    off(rest[0], rest[1]);
+                continue;
+            }
+            if (n.split[g] == 0) {
+                if (nFree == 4) {
+                    n.split[g] = 1;
+                    off(m[0], m[1]);
+                    off(m[2], m[3]);
                 }
-                for (int k : {0, kSplit[n.split[g]][0] == 1 ? 2 : 1}) {
-                    const int a = m[k], b = m[kSplit[n.split[g]][k]];
-                    if (n.left.Has(a) && Free(n.left, a) && Free(n.left, b)) {
-                        TakeOff(n, a, b);
-                        progress = true;
-                        break;
-                    }
+                continue;
+            }
+            for (int k : {0, kSplit[n.split[g]][0] == 1 ? 2 : 1}) {
+                const int a = m[k], b = m[kSplit[n.split[g]][k]];
+                if (n.left.Has(a) && Free(n.left, a) && Free(n.left, b)) {
+                    off(a, b);
+                    push(g);  // its other pair may be free as well
+                    break;
                 }
             }
         }
