@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <sstream>
 #include <unordered_set>
 
@@ -57,7 +57,7 @@ struct Neighbours {
 class Search {
   public:
     Search(const std::vector<SolverTile>& tiles, bool vertical, const SolveLimits& limits)
-        : tiles_(tiles), limits_(limits), start_(std::chrono::steady_clock::now()) {
+        : tiles_(tiles), limits_(limits), start_(ProcessorMs()) {
         const int n = static_cast<int>(tiles.size());
         nb_.resize(n);
         below_.resize(n);
@@ -222,13 +222,9 @@ class Search {
     bool OverBudget() {
         if (limits_.maxNodes && nodes_ >= limits_.maxNodes)
             outOfBudget_ = true;
-        if (limits_.budgetMs && (nodes_ & 63) == 0) {
-            const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                std::chrono::steady_clock::now() - start_)
-                                .count();
-            if (ms >= limits_.budgetMs)
-                outOfBudget_ = true;
-        }
+        if (limits_.budgetMs && (nodes_ & 63) == 0 &&
+            ProcessorMs() - start_ >= static_cast<double>(limits_.budgetMs))
+            outOfBudget_ = true;
         return outOfBudget_ || nodes_ >= cutAt_;
     }
 
@@ -627,7 +623,7 @@ class Search {
 
     const std::vector<SolverTile>& tiles_;
     SolveLimits limits_;
-    std::chrono::steady_clock::time_point start_;
+    double start_;
     std::vector<Neighbours> nb_;
     std::vector<Bits> below_, above_;
     std::vector<int> pairIndex_;    // a * n + b: the pair's entry in pairBefore_
@@ -659,6 +655,10 @@ std::vector<SolverTile> TilesOnBoard(const BoardTables& board) {
         if (board.TilePos[t].OnBoard())
             tiles.push_back({t, board.TilePos[t]});
     return tiles;
+}
+
+double ProcessorMs() {
+    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 const char* AnswerName(SolveAnswer answer) {
