@@ -256,7 +256,7 @@ class Search {
     // Takes off every pair that can go without a decision, until none is left. Only the
     // groups of tiles a removal may have freed are looked at again.
     void TakeOffWhatIsSafe(Node& n) {
-        std::array<int, kGroupCount * 8> queue;
+        std::array<int, kGroupCount> queue{};
         std::array<bool, kGroupCount> queued{};
         int head = 0, tail = 0;
         auto push = [&](int g) {
