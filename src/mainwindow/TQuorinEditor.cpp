@@ -98,12 +98,10 @@ void TQuorin::SwapMenus(bool editor) {
     for (QAction* a : editorMenus_[1]->menu()->actions())
         a->setEnabled(editor);
     // Ctrl+S, Ctrl+X and the others mean moves while editing: the game's shortcuts rest.
+    const QList<QAction*> moves = editorMenus_[1]->menu()->actions();
     if (editor && parkedShortcuts_.empty()) {
         for (auto& [name, action] : actions_)
-            if (!action->shortcut().isEmpty() &&
-                std::find(editorMenus_[1]->menu()->actions().begin(),
-                          editorMenus_[1]->menu()->actions().end(),
-                          action) == editorMenus_[1]->menu()->actions().end()) {
+            if (!action->shortcut().isEmpty() && !moves.contains(action)) {
                 parkedShortcuts_.emplace_back(action, action->shortcut());
                 action->setShortcut({});
             }
@@ -167,8 +165,7 @@ void TQuorin::EditorButtonDown(Qt::MouseButton button, QPoint at) {
     GameState& s = State();
     const int px = at.x() - s.BoardOriginX;
     const int py = at.y() - s.BoardOriginY;
-    if (static_cast<unsigned>(px / 20) > 34u || static_cast<unsigned>(py / 25) > 20u || px < 0 ||
-        py < 0)
+    if (static_cast<unsigned>(px / 20) > 34u || static_cast<unsigned>(py / 25) > 20u)
         return;
     bool changed = false;
     if (button == Qt::LeftButton)
@@ -185,7 +182,7 @@ void TQuorin::EditorButtonDown(Qt::MouseButton button, QPoint at) {
 
 void TQuorin::EditorMouseMove(int px, int py) {
     const GameState& s = State();
-    const TilePosition cell = px < 0 || py < 0 ? TilePosition{} : WhatAdd(s.board, px, py);
+    const TilePosition cell = WhatAdd(s.board, px, py);
     auto repaintGhost = [this] {
         if (!ghostRect_.IsFull())
             RedrawRect(ghostRect_);
