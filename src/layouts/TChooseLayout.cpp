@@ -114,7 +114,7 @@ TChooseLayout::TChooseLayout(const std::string& layoutsFolder,
       minus_(SmallTile()) {
     setObjectName("Choose");
     setWindowTitle("Choose a new layout...");
-    setFixedSize(468, 404);
+    setFixedSize(476, 404);
 
     image1_ = QImage(kPreviewSize, QImage::Format_RGB32);
     image1_.fill(Qt::black);
@@ -143,13 +143,13 @@ TChooseLayout::TChooseLayout(const std::string& layoutsFolder,
     BitBtn1->setGeometry(246, 180, 206, 30);
     BitBtn3 = new QPushButton("Edit", this);
     BitBtn3->setObjectName("BitBtn3");
-    BitBtn3->setGeometry(246, 216, 66, 28);
+    BitBtn3->setGeometry(246, 216, 62, 28);
     BitBtn4 = new QPushButton("Create", this);
     BitBtn4->setObjectName("BitBtn4");
-    BitBtn4->setGeometry(316, 216, 66, 28);
+    BitBtn4->setGeometry(312, 216, 66, 28);
     BitBtn5 = new QPushButton("Expand >>", this);
     BitBtn5->setObjectName("BitBtn5");
-    BitBtn5->setGeometry(386, 216, 66, 28);
+    BitBtn5->setGeometry(382, 216, 86, 28);
     for (QPushButton* b : {BitBtn3, BitBtn4, BitBtn5})
         b->setAutoDefault(false);
 
@@ -165,12 +165,13 @@ TChooseLayout::TChooseLayout(const std::string& layoutsFolder,
         "the layouts by doing the other way around...",
         this);
     help->setWordWrap(true);
-    help->setGeometry(246, 274, 206, 84);
+    help->setGeometry(246, 274, 222, 88);
+    help->setStyleSheet("font-size: 11px;");
     help->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     BitBtn2 = new QPushButton("Cancel", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setAutoDefault(false);
-    BitBtn2->setGeometry(352, 366, 100, 28);
+    BitBtn2->setGeometry(368, 368, 100, 28);
 
     LayoutList->acceptFrom = FaveLayouts;
     FaveLayouts->acceptFrom = LayoutList;
