@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "halloffame/TGameOverForm.h"
+#include "layouts/TRandomWindow.h"
 
 namespace quorin {
 
@@ -36,6 +37,31 @@ void QtDialogs::ShowGameOver(QWidget* parent, const QString& finalTime, bool ent
     form.FinalTime->setText(finalTime);
     form.EnterFame->setVisible(enterFame);
     form.exec();
+}
+
+// --- Layout editor ---
+
+void QtDialogs::ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, "Quorin", text);
+}
+
+QString QtDialogs::SaveLayoutFile(QWidget* parent, const QString& title, const QString& filter,
+                                  const QString& folder) {
+    // The replace question is ours, so that it is asked whichever way the name was given.
+    return QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+bool QtDialogs::AskReplace(QWidget* parent, const QString& fileName) {
+    return QMessageBox::question(
+               parent, "Quorin", fileName + " already exists.\nDo you want to replace it?",
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtDialogs::RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
+                              std::function<void(const QString&)> reportError) {
+    TRandomWindow window(seed, std::move(randomSeed), std::move(reportError), parent);
+    window.exec();
 }
 
 }  // namespace quorin

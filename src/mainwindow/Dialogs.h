@@ -2,6 +2,8 @@
 // so that tests can answer them and the program shows the real dialogs.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 #include <QColor>
@@ -26,6 +28,18 @@ class Dialogs {
     // The "Board finished !" window, shown modally.
     virtual void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                               const QImage& girl) = 0;
+
+    // --- Layout editor ---
+    // A plain message with an OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // The file to save a layout to, or empty when cancelled. Replacing a file is asked apart.
+    virtual QString SaveLayoutFile(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& folder) = 0;
+    // True when the existing file may be replaced.
+    virtual bool AskReplace(QWidget* parent, const QString& fileName) = 0;
+    // The seed window, modal: `seed` follows what the player types.
+    virtual void RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
+                               std::function<void(const QString&)> reportError) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -37,6 +51,14 @@ class QtDialogs : public Dialogs {
     std::optional<QColor> ChooseColor(QWidget* parent, QColor initial) override;
     void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                       const QImage& girl) override;
+
+    // --- Layout editor ---
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    QString SaveLayoutFile(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& folder) override;
+    bool AskReplace(QWidget* parent, const QString& fileName) override;
+    void RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
+                       std::function<void(const QString&)> reportError) override;
 };
 
 }  // namespace quorin

@@ -1,7 +1,6 @@
 #include "mainwindow/TQuorin.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,13 +17,13 @@
 
 #include "audio/SoundDevice.h"
 #include "board/FreeRule.h"
+#include "layouts/Favourites.h"
 #include "layouts/LayoutFile.h"
 #include "mainwindow/BoardSurface.h"
 #include "mainwindow/ImageBox.h"
 #include "mainwindow/Settings.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/WelcomePanel.h"
-#include "platform/AtomicFile.h"
 #include "platform/DisplayMode.h"
 #include "platform/IniFile.h"
 
@@ -133,6 +132,7 @@ void TQuorin::Init() {
           welcome_->Hall, welcome_->About})
         later->setEnabled(false);  // games and windows of later versions
     BuildMenus();
+    BuildEditor();
 
     ShowStatus(" ");
 
@@ -348,21 +348,15 @@ bool TQuorin::LoadFiles() {
 }
 
 void TQuorin::LoadFavourites() {
-    const std::string path = programDirStd_ + "Favelay.ini";
-    std::ifstream in(path);
-    favourites_.clear();
-    if (in) {
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            if (!line.empty())
-                favourites_.push_back(line);
-        }
+    const std::string path = programDirStd_ + std::string(kFavouritesFile);
+    FavouritesLoad load = quorin::LoadFavourites(path);
+    favourites_ = std::move(load.names);
+    if (!load.error.empty())
+        startupWarnings_ << QString::fromStdString(load.error);
+    if (!load.missing)
         return;
-    }
-    favourites_.push_back("Traditional");
-    if (std::string reason = WriteFileAtomically(path, "Traditional\r\n"); !reason.empty())
+    favourites_ = {"Traditional"};
+    if (std::string reason = SaveFavourites(path, favourites_); !reason.empty())
         startupWarnings_ << QString::fromStdString("Unable to write to " + path + ": " + reason);
 }
 

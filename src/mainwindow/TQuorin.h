@@ -23,6 +23,7 @@
 #include "render/Tileset.h"
 
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QToolButton;
 class QVBoxLayout;
@@ -283,6 +284,44 @@ class TQuorin : public QMainWindow, public BoardView {
     bool mediaOpen_ = false;
     bool deviceErrorShown_ = false;
     std::string lastMusicProblem_;
+
+    // --- Layout editor, layout chooser and seed window ---
+  public:
+    enum class SaveKind { Save, SaveAs, TryIt };
+    void CreateLayout1Click();
+    void Editlayout1Click();
+    void SaveandexitClick(SaveKind kind);
+    void Cancel2Click();
+    void Movetoleft1Click();
+    void Movetoright1Click();
+    void Movetotop1Click();
+    void Movetobottom1Click();
+    void SelectLayout1Click();
+    QLineEdit* EditorName() const { return edit1_; }
+    QLabel* EditorTilesLabel() const { return label40_; }
+    const std::vector<std::string>& Favourites() const { return favourites_; }
+    int GhostLayer() const { return ghostLayer_; }
+
+  private:
+    void BuildEditor();
+    void EnterEditor(bool keepLayout);
+    void LeaveEditor();
+    void SwapMenus(bool editor);
+    void EditorButtonDown(Qt::MouseButton button, QPoint at);
+    void EditorMouseMove(int px, int py);
+    void EditorMove(int dx, int dy);
+    void ShowEditorTilesLeft();
+    bool SaveLayout();
+    void AddLayoutEntry(const std::string& caption, bool isShp);
+    std::string LayoutFileOf(int index) const;
+    QLineEdit* edit1_ = nullptr;
+    QLabel* label40_ = nullptr;
+    std::vector<QAction*> mainMenus_;    // the top menus of the game, hidden while editing
+    std::vector<QAction*> editorMenus_;  // "Exit" and "Move Board"
+    std::vector<std::pair<QAction*, QKeySequence>> parkedShortcuts_;
+    int ghostX_ = -1, ghostY_ = -1, ghostLayer_ = -1;
+    TileRect ghostRect_ = FullRect;
+    bool newLayout_ = false;  // made by "Create Layout" and not saved yet: it has no file
 };
 
 // Window placement: where a window of `frame` size at `wanted` goes so that it lies inside

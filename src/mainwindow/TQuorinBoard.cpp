@@ -88,6 +88,9 @@ DrawOptions TQuorin::CurrentDrawOptions() const {
     o.Invert = Action("Invert")->isChecked();
     o.HighlightMode = highlightMode_;
     o.Pen = pen_;
+    o.GhostX = ghostX_;
+    o.GhostY = ghostY_;
+    o.GhostLayer = ghostLayer_;
     return o;
 }
 
@@ -249,8 +252,11 @@ void TQuorin::FormMouseMove(QPoint at) {
     const int py = at.y() - s.BoardOriginY;
     const int col = px / 20;
     const int row = py / 25;
-    if (mode == ModeEditor)
-        return;  // the editor's ghost tile is not in this version
+    if (mode == ModeEditor) {
+        if (static_cast<unsigned>(col) <= 34u && static_cast<unsigned>(row) <= 20u)
+            EditorMouseMove(px, py);
+        return;
+    }
     prevHoverCandidate_ = hoverCandidate_;
     if (static_cast<unsigned>(col) > 34u || static_cast<unsigned>(row) > 20u)
         return;

@@ -209,12 +209,13 @@ void TQuorin::BuildMenus() {
             [this, few] { SelectTileset(few, "Tilesets/pai256.bmp"); });
 
     layoutMenu_ = topMenu("&Layout");
-    QAction* select =
-        AddAction(layoutMenu_, "SelectLayout1", "Select Layout", kNone, 0, false, nullptr);
+    QAction* select = AddAction(layoutMenu_, "SelectLayout1", "Select Layout", kNone, 0, false,
+                                &TQuorin::SelectLayout1Click);
     select->setIcon(QIcon(":/glyphs/layout.png"));
-    QAction* create =
-        AddAction(layoutMenu_, "CreateLayout1", "Create Layout", kNone, -2, false, nullptr);
-    QAction* edit = AddAction(layoutMenu_, "Editlayout1", "Edit Layout", kNone, -2, false, nullptr);
+    AddAction(layoutMenu_, "CreateLayout1", "Create Layout", kNone, -2, false,
+              &TQuorin::CreateLayout1Click);
+    AddAction(layoutMenu_, "Editlayout1", "Edit Layout", kNone, -2, false,
+              &TQuorin::Editlayout1Click);
     separator(layoutMenu_);
 
     musicMenu_ = topMenu("M&usic");
@@ -233,8 +234,8 @@ void TQuorin::BuildMenus() {
     about->setIcon(QIcon(":/glyphs/about.png"));
 
     Disable({twoPlayers, riversEasy, riversHard, memoryEasy, memoryHard, clicksEasy, clicksHard,
-             playerName, tileRivers, animateClicks, select, create, edit, contents, whatsNew,
-             french, viewTiles, hall, about});
+             playerName, tileRivers, animateClicks, contents, whatsNew, french, viewTiles, hall,
+             about});
     SetPauseButtons();
 }
 
@@ -287,9 +288,8 @@ void TQuorin::BuildToolbar() {
     separator();
     AddToolButton("SetMusic", "Music", "Pause music", "music", false, nullptr)
         ->setEnabled(false);  // until music is switched on
-    layoutButton_ =
-        AddToolButton("LayoutButton", "Layout", "Choose new layout", "layout", false, nullptr);
-    layoutButton_->setEnabled(false);
+    layoutButton_ = AddToolButton("LayoutButton", "Layout", "Choose new layout", "layout", false,
+                                  &TQuorin::SelectLayout1Click);
     separator();
     AddToolButton("HelpButton", "?", "Help :)", "help", false, nullptr)->setEnabled(false);
     AddToolButton("AboutButton", "About", "", "about", false, nullptr)->setEnabled(false);

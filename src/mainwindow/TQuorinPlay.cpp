@@ -55,13 +55,6 @@ void TQuorin::RandomSolitaireGame1Click() {
     BeginGame();
 }
 
-void TQuorin::NewSpecificGame1Click() {
-    // Deals the game of the stored seed number ("RandomSeed" in the settings).
-    Action("RandomSeed1")->setChecked(true);
-    game_.Rng().SeedFromClock();
-    BeginGame();
-}
-
 void TQuorin::BeginGame() {
     GameState& s = State();
     ColorHighlight();
@@ -239,6 +232,10 @@ void TQuorin::changeEvent(QEvent* event) {
 }
 
 void TQuorin::ButtonDown(Qt::MouseButton button, QPoint at) {
+    if (State().GameMode == ModeEditor) {
+        EditorButtonDown(button, at);
+        return;
+    }
     const MouseButton b = button == Qt::RightButton    ? MouseButton::Right
                           : button == Qt::MiddleButton ? MouseButton::Middle
                                                        : MouseButton::Left;

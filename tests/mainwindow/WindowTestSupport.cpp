@@ -2,8 +2,11 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
+#include "layouts/TRandomWindow.h"
 #include "mainwindow/BoardSurface.h"
 #include "mainwindow/StatusLine.h"
 #include "render/Geometry.h"
@@ -27,6 +30,21 @@ void CopyTree(const QString& from, const QString& to) {
 }
 
 }  // namespace
+
+// --- Layout editor, chooser and seed window ---
+void FakeDialogs::RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
+                                std::function<void(const QString&)> reportError) {
+    // The real window, typed into as a player would, then closed by its close box.
+    ++seedWindows;
+    TRandomWindow window(seed, std::move(randomSeed), std::move(reportError), parent);
+    if (seedNewRandom)
+        window.BitBtn2->click();
+    if (seedTyped) {
+        window.RandomSeed->clear();
+        QTest::keyClicks(window.RandomSeed, *seedTyped);
+    }
+    window.close();
+}
 
 ProgramFolder::ProgramFolder(const QString& ini) {
     CopyTree(QStringLiteral(QUORIN_SOURCE_DIR "/data"), dir_.path());

@@ -37,6 +37,26 @@ class FakeDialogs : public Dialogs {
         gameOvers << finalTime + (enterFame ? " [fame]" : "");
     }
 
+    // --- Layout editor ---
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    QString SaveLayoutFile(QWidget*, const QString& title, const QString&,
+                           const QString& folder) override {
+        saveTitles << title + " in " + folder;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    bool AskReplace(QWidget*, const QString& fileName) override {
+        replaceQuestions << fileName;
+        return answerReplace;
+    }
+    // Types `seedTyped` into the seed window, when set, and closes it.
+    void RunSeedWindow(QWidget*, int32_t& seed, std::function<int32_t()> randomSeed,
+                       std::function<void(const QString&)> reportError) override;
+    std::optional<QString> seedTyped;
+    bool seedNewRandom = false;  // press "New random game seed" before anything is typed
+    int seedWindows = 0;
+    QStringList messages, saveTitles, saveAnswers, replaceQuestions;
+    bool answerReplace = false;
+
     bool answerOk = true;
     QStringList pictureAnswers;
     std::optional<QColor> colorAnswer;

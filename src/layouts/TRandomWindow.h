@@ -1,0 +1,42 @@
+// The seed window: asks for the number of a specific deal before a solitaire game starts,
+// so that the same deal can be played again.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace quorin {
+
+class TRandomWindow : public QDialog {
+    Q_OBJECT
+  public:
+    // `seed` is shown at once and follows every valid edit. `randomSeed` gives the number of
+    // "New random game seed"; `reportError` shows the message for a text that is no number.
+    TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
+                  std::function<void(const QString&)> reportError, QWidget* parent = nullptr);
+
+    QLineEdit* RandomSeed = nullptr;
+    QPushButton* BitBtn1 = nullptr;  // "OK"
+    QPushButton* BitBtn2 = nullptr;  // "New random game seed"
+
+  private:
+    void RandomSeedChange();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    bool TakeSeed(bool reportEmpty);
+
+    int32_t& seed_;
+    std::function<int32_t()> randomSeed_;
+    std::function<void(const QString&)> reportError_;
+    bool settingText_ = false;
+};
+
+// The message for a seed text that is not a whole number.
+QString NotAnIntegerMessage(const QString& text);
+
+}  // namespace quorin

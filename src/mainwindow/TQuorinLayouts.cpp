@@ -1,0 +1,61 @@
+// The layout chooser, its favourites and the seed window, as the main window runs them.
+#include <QMenu>
+
+#include "layouts/Favourites.h"
+#include "layouts/TChooseLayout.h"
+#include "mainwindow/TQuorin.h"
+
+namespace quorin {
+
+void TQuorin::NewSpecificGame1Click() {
+    GameState& s = State();
+    if (s.GameMode == ModeEditor)
+        return;
+    Action("RandomSeed1")->setChecked(true);
+    dialogs_.RunSeedWindow(
+        this, s.SeedNumber,
+        [this] { return static_cast<int32_t>(game_.Rng().Next(999999999)) + 1; },
+        [this](const QString& text) { dialogs_.ShowError(this, text); });
+    // Closed by "OK" or by its close box: the game starts with the last good number.
+    game_.Rng().SeedFromClock();
+    BeginGame();
+}
+
+void TQuorin::SelectLayout1Click() {
+    GameState& s = State();
+    if (s.GameMode == ModeEditor)
+        return;
+    CheckPause();
+    TChooseLayout::Choice choice = TChooseLayout::Choice::Cancel;
+    int chosen = -1;
+    {
+        TChooseLayout chooser(
+            programDirStd_ + "Layouts/",
+            std::vector<std::string>(layoutNames_.begin() + 1, layoutNames_.end()),
+            renderer_.BackgroundImage(), favourites_, this);
+        chooser.exec();
+        choice = chooser.Result();
+        chosen = chooser.ChosenIndex();
+        // Whatever way the chooser closed, the favourites are kept.
+        favourites_ = chooser.FavouriteNames();
+    }
+    const std::string path = programDirStd_ + std::string(kFavouritesFile);
+    if (const std::string reason = SaveFavourites(path, favourites_); !reason.empty())
+        dialogs_.ShowError(this,
+                           QString::fromStdString("Unable to write to " + path + ": " + reason));
+    ShowLayoutMenuEntries();
+    Action("SelectLayout1")->setIcon(QIcon(":/glyphs/layout.png"));
+    UnCheckPause();
+
+    if ((choice == TChooseLayout::Choice::Play || choice == TChooseLayout::Choice::Edit) &&
+        chosen >= 0 && chosen < static_cast<int>(layoutEntries_.size())) {
+        QAction* entry = layoutEntries_[static_cast<size_t>(chosen)];
+        entry->trigger();
+        if (choice == TChooseLayout::Choice::Edit && State().CurrentLayout == chosen + 1)
+            Editlayout1Click();
+    } else if (choice == TChooseLayout::Choice::Create) {
+        CreateLayout1Click();
+    }
+}
+
+}  // namespace quorin

@@ -1,0 +1,418 @@
+// The layout editor, the layout chooser with its favourites, the large chooser and the seed
+// window, driven through the main window as a player drives them.
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QTimer>
+
+#include "WindowTestSupport.h"
+#include "board/BoardView.h"
+#include "board/Game.h"
+#include "board/Placement.h"
+#include "layouts/LayoutFile.h"
+#include "layouts/TChooseLayout.h"
+#include "layouts/TExtendedChoose.h"
+#include "layouts/TRandomWindow.h"
+#include "mainwindow/StatusLine.h"
+
+using namespace quorin;
+using namespace quorin::test;
+
+namespace {
+
+const QString kPlainIni = "[Quorin]\r\nCoolStatus=0\r\nWinnable=1\r\nRandomSeed=4242\r\n";
+
+// A window pixel that the editor maps to exactly this cell (1-based, as in the layout).
+QPoint CellPoint(const TQuorin& w, int x, int y, int layer) {
+    const GameState& s = w.State();
+    return {20 * x + 6 * layer - 40 + s.BoardOriginX, 25 * y - 6 * layer - 50 + s.BoardOriginY};
+}
+
+// A right press on a visible part of the tile at this cell, inside the area presses reach.
+void RemoveAt(Window& w, int x, int y, int layer) {
+    const GameState& s = w->State();
+    const int tile = s.board.Cell(x, y, layer);
+    QVERIFY(tile > 0 && tile <= kTileCount);
+    const int left = 20 * x + 6 * layer - 52, top = 25 * y - 6 * layer - 59;
+    for (int py = top; py < top + 56; ++py)
+        for (int px = left; px < left + 46; ++px)
+            if (px > -20 && py > -25 && WhatTileThere(s.board, px, py) == tile) {
+                w.Press({px + s.BoardOriginX, py + s.BoardOriginY}, Qt::RightButton);
+                return;
+            }
+    QFAIL("no part of the tile shows");
+}
+
+// Clicks positions `from` .. `to` - 1 of a 16 x 9 grid on the first layer, two cells apart,
+// from the far corner: a press on the right half of a tile aims at the layer above it.
+void ClickGrid(Window& w, int from, int to) {
+    for (int i = from; i < to; ++i)
+        w.Press(CellPoint(*w, 33 - 2 * (i % 16), 19 - 2 * (i / 16), 1));
+}
+
+int Tiles(const TQuorin& w) {
+    return w.EditorTilesLabel()->text().toInt();
+}
+
+QStringList VisibleMenus(TQuorin& w) {
+    QStringList menus;
+    for (QAction* a : w.menuBar()->actions())
+        if (a->menu() && a->isVisible())
+            menus << a->text();
+    return menus;
+}
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// The current modal window, once the event loop runs it.
+template <typename Act>
+void WhenModal(Act act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        act(modal);
+    });
+}
+
+}  // namespace
+
+class LayoutWindowsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void CreateSaveRegistersOnceAndPlays();
+    void SaveRefusesBadNamesAndAsksBeforeReplacing();
+    void EditorMouseGhostAndMoves();
+    void TryItAndExit();
+    void SeedWindow();
+    void ChooserFavouritesAndMenu();
+    void ChooserPreviewAndPlay();
+    void FavouriteDropOrder();
+    void ExtendedChooser();
+};
+
+void LayoutWindowsTest::CreateSaveRegistersOnceAndPlays() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    const QByteArray traditional = Read(folder.File("Layouts/Traditional.lay"));
+    const int layouts = w->State().LayoutCount;
+    w->Action("CreateLayout1")->trigger();
+    QCOMPARE(w->State().GameMode, uint8_t(ModeEditor));
+    QVERIFY(w->menuBar()->isVisible());
+    QCOMPARE(VisibleMenus(*w), (QStringList{"Exit", "Move Board"}));
+    QCOMPARE(w->Action("Shuffle1")->shortcut(), QKeySequence());  // Ctrl+S moves the layout
+    QCOMPARE(w->EditorName()->text(), QString("New Layout"));
+    QCOMPARE(Tiles(*w), 144);
+
+    // Right clicks on an empty board take nothing away.
+    w.Press(CellPoint(*w, 2, 2, 1), Qt::RightButton);
+    QCOMPARE(Tiles(*w), 144);
+    ClickGrid(w, 0, 143);
+    QCOMPARE(Tiles(*w), 1);
+    w->Action("Saveandexit")->trigger();
+    QCOMPARE(w.dialogs.messages, QStringList{"You haven't finished building the layout yet !"});
+    QCOMPARE(w->State().GameMode, uint8_t(ModeEditor));
+    ClickGrid(w, 143, 144);
+    QCOMPARE(Tiles(*w), 0);
+    w.Press(CellPoint(*w, 5, 2, 1));
+    QCOMPARE(Tiles(*w), 0);
+
+    // A new layout's "Save" asks for a file name and never writes over the current layout.
+    w->EditorName()->setText("Grid of squares");
+    w.dialogs.saveAnswers << folder.File("Layouts/Grid");
+    w->Action("Saveandexit")->trigger();
+    QCOMPARE(w.dialogs.saveTitles.size(), 1);
+    QCOMPARE(Read(folder.File("Layouts/Traditional.lay")), traditional);
+    const LayoutLoad saved = ReadLayoutFile(folder.File("Layouts/Grid.lay").toStdString());
+    QVERIFY2(saved.ok, saved.reason.c_str());
+    QCOMPARE(saved.name, std::string("Grid of squares"));
+    QVERIFY(saved.grid == w->State().layout);
+    QCOMPARE(w->State().GameMode, uint8_t(ModeSolitaire));
+    QCOMPARE(w->State().TilesLeft, 144);
+    QCOMPARE(w->State().LayoutCount, layouts + 1);
+    QCOMPARE(w->State().CurrentLayout, layouts + 1);
+    QCOMPARE(w->LayoutNames().back(), std::string("Grid"));
+    // Ten placeholder ranks, 300 s to 840 s.
+    for (int r = 1; r <= 10; ++r)
+        QCOMPARE(HallTable::Total(w->Hall().Table().Entry(r, layouts + 1)), 240 + 60 * r);
+    QCOMPARE(w->Action("Shuffle1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QVERIFY(VisibleMenus(*w).contains("&Play"));
+
+    // The menu shows it, checked; editing and saving again writes the same file, no new entry.
+    QAction* gridEntry = nullptr;
+    for (QAction* a : w->menuBar()->actions())
+        if (a->menu())
+            for (QAction* e : a->menu()->actions())
+                if (e->text() == "Grid")
+                    gridEntry = e;
+    QVERIFY(gridEntry && gridEntry->isVisible() && gridEntry->isChecked());
+    w->Action("Editlayout1")->trigger();
+    QCOMPARE(Tiles(*w), 0);
+    QCOMPARE(w->EditorName()->text(), QString("Grid of squares"));
+    w->Action("Saveandexit")->trigger();
+    QCOMPARE(w.dialogs.saveTitles.size(), 1);
+    QCOMPARE(w->State().LayoutCount, layouts + 1);
+}
+
+void LayoutWindowsTest::SaveRefusesBadNamesAndAsksBeforeReplacing() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    const QByteArray bridge = Read(folder.File("Layouts/Bridge.lay"));
+    w->Action("CreateLayout1")->trigger();
+    ClickGrid(w, 0, 144);
+    w.dialogs.saveAnswers << folder.File("Layouts/..") << folder.File("Layouts/Bridge.lay")
+                          << folder.Path() + "/Elsewhere.lay";
+    w.dialogs.answerReplace = false;
+    for (int i = 0; i < 3; ++i) {
+        w->Action("Saveasandexit")->trigger();
+        QCOMPARE(w->State().GameMode, uint8_t(ModeEditor));  // nothing written, still editing
+    }
+    QCOMPARE(w.dialogs.errors.size(), 2);
+    QCOMPARE(w.dialogs.replaceQuestions, QStringList{"Bridge.lay"});
+    QCOMPARE(Read(folder.File("Layouts/Bridge.lay")), bridge);
+    QVERIFY(!QFile::exists(folder.Path() + "/Elsewhere.lay"));
+    // Cancelling the file question keeps the work too.
+    w->Action("Saveasandexit")->trigger();
+    QCOMPARE(w->State().GameMode, uint8_t(ModeEditor));
+
+    // Replacing an existing layout keeps its menu entry and hall of fame column.
+    const int layouts = w->State().LayoutCount;
+    w.dialogs.answerReplace = true;
+    w.dialogs.saveAnswers << folder.File("Layouts/Bridge.lay");
+    w->Action("Saveasandexit")->trigger();
+    QCOMPARE(w->State().GameMode, uint8_t(ModeSolitaire));
+    QCOMPARE(w->State().LayoutCount, layouts);
+    QCOMPARE(w->LayoutNames()[w->State().CurrentLayout], std::string("Bridge"));
+    QVERIFY(Read(folder.File("Layouts/Bridge.lay")) != bridge);
+}
+
+void LayoutWindowsTest::EditorMouseGhostAndMoves() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Action("Highlight1")->trigger();  // no highlight: the editor still shows its ghost
+    w->Action("CreateLayout1")->trigger();
+    w->FormMouseMove(CellPoint(*w, 5, 5, 1));
+    QCOMPARE(w->GhostLayer(), 0);
+
+    // Two stacked positions: the lower one stays while the upper one rests on it.
+    w.Press(CellPoint(*w, 1, 5, 1));
+    w.Press(CellPoint(*w, 1, 5, 2));
+    QCOMPARE(Tiles(*w), 142);
+    QCOMPARE(w->State().layout.At(1, 5, 2), 1);
+    w->Action("Movetoleft1")->trigger();  // column 1 is taken
+    QCOMPARE(w->State().layout.At(1, 5, 1), 1);
+    w->Action("Movetoright1")->trigger();
+    QCOMPARE(w->State().layout.At(2, 5, 1), 1);
+    QCOMPARE(w->State().layout.At(2, 5, 2), 1);
+    QCOMPARE(w->State().layout.At(1, 5, 1), 0);
+    QCOMPARE(w->State().board.TilePos[w->State().board.Cell(2, 5, 2)].x, 2);
+    // Ctrl+S is "Move to left <" while editing.
+    QTest::keyClick(w.window.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(w->State().layout.At(1, 5, 1), 1);
+    QCOMPARE(w->State().GameMode, uint8_t(ModeEditor));
+
+    // A press on the lower tile's visible part cannot take it: the upper one rests on it.
+    RemoveAt(w, 1, 5, 1);
+    QCOMPARE(Tiles(*w), 142);
+    RemoveAt(w, 1, 5, 2);
+    QCOMPARE(Tiles(*w), 143);
+    QCOMPARE(w->State().layout.At(1, 5, 2), 0);
+}
+
+void LayoutWindowsTest::TryItAndExit() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    const int current = w->State().CurrentLayout;
+    const QStringList before = QDir(folder.File("Layouts")).entryList(QDir::Files);
+    w->Action("CreateLayout1")->trigger();
+    ClickGrid(w, 0, 144);
+    w->Action("Cancel1")->trigger();  // "Try it"
+    QCOMPARE(w->State().GameMode, uint8_t(ModeSolitaire));
+    QCOMPARE(w->State().TilesLeft, 144);
+    QCOMPARE(w->State().layout.At(3, 3, 1), 1);
+    QCOMPARE(QDir(folder.File("Layouts")).entryList(QDir::Files), before);
+    QCOMPARE(w->State().CurrentLayout, current);
+    // "Edit Layout" now edits what was tried; "Exit" goes back to the current layout's file.
+    w->Action("Editlayout1")->trigger();
+    QCOMPARE(Tiles(*w), 0);
+    RemoveAt(w, 3, 3, 1);
+    QCOMPARE(Tiles(*w), 1);
+    w->Action("Cancel2")->trigger();
+    QCOMPARE(w->State().GameMode, uint8_t(ModeSolitaire));
+    QVERIFY(w->State().layout == ReadLayoutFile(w->State().LayoutPath).grid);
+    QVERIFY(w->Action("Undo1")->isVisible());
+}
+
+void LayoutWindowsTest::SeedWindow() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    // 42 deals what the core deals for seed 42 on the same layout and options.
+    w.dialogs.seedTyped = "42";
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(w.dialogs.seedWindows, 1);
+    QCOMPARE(w->State().SeedNumber, 42);
+    SilentView view;
+    FakeClock clock;
+    Game game(view, clock, clock);
+    game.State().layout = w->State().layout;
+    game.State().options = w->State().options;
+    game.State().SeedNumber = 42;
+    game.State().GameMode = ModeSolitaire;
+    game.DealLayout();
+    for (int t = 1; t <= kTileCount; ++t)
+        QVERIFY(w->State().board.TilePos[t] == game.State().board.TilePos[t]);
+    w.Tick();
+    QVERIFY(w.StatusText().contains("Random Seed #42"));
+
+    // Text that is no number is reported and the last good number stays.
+    w.dialogs.seedTyped = "4x";
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(w->State().SeedNumber, 4);
+    QCOMPARE(w.dialogs.errors.last(), QString("'4x' is not a valid integer value"));
+
+    // "New random game seed" picks a number in range; 0 deals an ordinary random game.
+    w.dialogs.seedTyped.reset();
+    w.dialogs.seedNewRandom = true;
+    w->Action("NewSpecificGame1")->trigger();
+    QVERIFY(w->State().SeedNumber >= 1 && w->State().SeedNumber <= 999999999);
+    w.dialogs.seedNewRandom = false;
+    w.dialogs.seedTyped = "0";
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(w->State().GameMode, uint8_t(ModeSolitaire));
+    QCOMPARE(w->State().SeedNumber, 0);
+
+    // The field holds nine characters at most.
+    int32_t seed = 7;
+    TRandomWindow window(
+        seed, [] { return 1; }, [](const QString&) {});
+    QCOMPARE(window.RandomSeed->text(), QString("7"));
+    QTest::keyClicks(window.RandomSeed, "12345678901");
+    QCOMPARE(seed, 712345678);
+}
+
+void LayoutWindowsTest::ChooserFavouritesAndMenu() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    QCOMPARE(Read(folder.File("Favelay.ini")), QByteArray("Traditional\r\n"));
+    auto visible = [&](const QString& caption) {
+        for (QAction* a : w->findChildren<QAction*>())
+            if (a->text() == caption && a->data() == -2 && a->isCheckable())
+                return a->isVisible();
+        return false;
+    };
+    QVERIFY(!visible("Spiral"));
+    // Cancelling still saves the favourites and rebuilds the menu.
+    WhenModal([](QWidget* modal) {
+        auto* chooser = qobject_cast<TChooseLayout*>(modal);
+        QVERIFY(chooser);
+        const auto spiral = chooser->LayoutList->findItems("Spiral", Qt::MatchExactly);
+        QCOMPARE(spiral.size(), 1);
+        chooser->LayoutList->setCurrentItem(spiral.first());
+        chooser->FaveLayoutsDragDrop(chooser->FaveLayouts->count());
+        chooser->BitBtn2->click();
+    });
+    w->Action("SelectLayout1")->trigger();
+    QCOMPARE(Read(folder.File("Favelay.ini")), QByteArray("Spiral\r\nTraditional\r\n"));
+    QVERIFY(visible("Spiral"));
+
+    // Dropping a favourite back on the list removes it; the current layout always shows.
+    WhenModal([](QWidget* modal) {
+        auto* chooser = qobject_cast<TChooseLayout*>(modal);
+        chooser->FaveLayouts->setCurrentRow(1);  // Traditional
+        chooser->LayoutListDragDrop();
+        chooser->BitBtn2->click();
+    });
+    w->Action("SelectLayout1")->trigger();
+    QCOMPARE(Read(folder.File("Favelay.ini")), QByteArray("Spiral\r\n"));
+    QCOMPARE(w->LayoutNames()[w->State().CurrentLayout], std::string("Traditional"));
+    QVERIFY(visible("Traditional"));
+}
+
+void LayoutWindowsTest::ChooserPreviewAndPlay() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    // A .shp entry is previewed and played through its own reader.
+    WhenModal([](QWidget* modal) {
+        auto* chooser = qobject_cast<TChooseLayout*>(modal);
+        const QImage first = chooser->PreviewImage();
+        const auto pyramid = chooser->LayoutList->findItems("Pyramid.shp", Qt::MatchExactly);
+        QCOMPARE(pyramid.size(), 1);
+        chooser->LayoutList->setCurrentItem(pyramid.first());
+        QVERIFY(chooser->PreviewImage() != first);
+        QVERIFY(!chooser->LayoutN->text().contains("cannot"));
+        chooser->BitBtn1->click();
+    });
+    w->Action("SelectLayout1")->trigger();
+    QCOMPARE(w->LayoutNames()[w->State().CurrentLayout], std::string("Pyramid.shp"));
+    QCOMPARE(w->State().GameMode, uint8_t(ModeSolitaire));
+
+    // "Edit" plays the selected layout and opens the editor on it.
+    WhenModal([](QWidget* modal) {
+        auto* chooser = qobject_cast<TChooseLayout*>(modal);
+        chooser->LayoutList->setCurrentItem(
+            chooser->LayoutList->findItems("Crab", Qt::MatchExactly).first());
+        chooser->BitBtn3->click();
+    });
+    w->Action("SelectLayout1")->trigger();
+    QCOMPARE(w->LayoutNames()[w->State().CurrentLayout], std::string("Crab"));
+    QCOMPARE(w->State().GameMode, uint8_t(ModeEditor));
+    QCOMPARE(Tiles(*w), 0);
+    w->Action("Cancel2")->trigger();
+}
+
+void LayoutWindowsTest::FavouriteDropOrder() {
+    // Only first characters are compared, so equal ones keep the order they were dropped in.
+    const QImage none;
+    TChooseLayout chooser("", {"Alpha", "Bb", "Beta"}, none, {"Gamma", "Beta"});
+    chooser.LayoutList->setCurrentRow(0);
+    chooser.FaveLayoutsDragDrop(99);
+    QCOMPARE(chooser.FavouriteNames(), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
+    TChooseLayout second("", {"Alpha", "Bb"}, none, {"Bc", "Ba"});
+    second.LayoutList->setCurrentRow(1);
+    second.FaveLayoutsDragDrop(0);
+    QCOMPARE(second.FavouriteNames(), (std::vector<std::string>{"Bb", "Ba", "Bc"}));
+    // A copy goes only when it ends up beside the other.
+    second.FaveLayoutsDragDrop(1);
+    QCOMPARE(second.FavouriteNames(), (std::vector<std::string>{"Bb", "Ba", "Bc"}));
+}
+
+void LayoutWindowsTest::ExtendedChooser() {
+    std::vector<QImage> pictures(101, QImage(206, 138, QImage::Format_RGB32));
+    TExtendedChoose seven(std::vector<QImage>(pictures.begin(), pictures.begin() + 7), 7);
+    QCOMPARE(seven.Pictures.size(), size_t(7));
+    QCOMPARE(seven.ScrollBox->widget()->height(), 417);
+    QCOMPARE(seven.Pictures[6]->geometry(), QRect(0, 276, 206, 138));
+    QCOMPARE(seven.Pictures[5]->pos(), QPoint(404, 138));
+    TExtendedChoose many(pictures, 101);
+    QCOMPARE(many.Pictures.size(), size_t(100));
+    QCOMPARE(many.ScrollBox->widget()->height(), 33 * 139 + 139);
+    QTest::mouseClick(many.Pictures[4], Qt::LeftButton);
+    QCOMPARE(many.result(), int(QDialog::Accepted));
+    QCOMPARE(many.SelectedIndex(), 4);
+
+    // From the chooser: "<< Reduce" comes back to it, "Cancel" closes it as well.
+    TChooseLayout chooser(QUORIN_SOURCE_DIR "/data/Layouts/", {"Bridge", "Crab", "Spiral"}, {}, {});
+    WhenModal([](QWidget* modal) { qobject_cast<TExtendedChoose*>(modal)->BitBtn2->click(); });
+    chooser.BitBtn5->click();
+    QCOMPARE(chooser.LayoutList->currentRow(), 2);  // the last miniature built
+    QCOMPARE(chooser.result(), 0);
+    WhenModal([](QWidget* modal) {
+        auto* extended = qobject_cast<TExtendedChoose*>(modal);
+        QTest::mouseClick(extended->Pictures[1], Qt::LeftButton);
+    });
+    chooser.BitBtn5->click();
+    QCOMPARE(chooser.Result(), TChooseLayout::Choice::Play);
+    QCOMPARE(chooser.ChosenIndex(), 1);
+}
+
+QTEST_MAIN(LayoutWindowsTest)
+#include "LayoutWindowsTest.moc"
