@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "halloffame/TGameOverForm.h"
+#include "halloffame/THallWindow.h"
 
 namespace quorin {
 
@@ -36,6 +37,17 @@ void QtDialogs::ShowGameOver(QWidget* parent, const QString& finalTime, bool ent
     form.FinalTime->setText(finalTime);
     form.EnterFame->setVisible(enterFame);
     form.exec();
+}
+
+// --- Game over and hall of fame ---
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtDialogs::ShowHall(THallWindow& window) {
+    window.exec();
 }
 
 }  // namespace quorin

@@ -12,6 +12,8 @@ class QWidget;
 
 namespace quorin {
 
+class THallWindow;
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -26,6 +28,12 @@ class Dialogs {
     // The "Board finished !" window, shown modally.
     virtual void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                               const QImage& girl) = 0;
+
+    // --- Game over and hall of fame ---
+    // True for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Shows the hall of fame window modally; it is released by the caller.
+    virtual void ShowHall(THallWindow& window) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -37,6 +45,10 @@ class QtDialogs : public Dialogs {
     std::optional<QColor> ChooseColor(QWidget* parent, QColor initial) override;
     void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                       const QImage& girl) override;
+
+    // --- Game over and hall of fame ---
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    void ShowHall(THallWindow& window) override;
 };
 
 }  // namespace quorin

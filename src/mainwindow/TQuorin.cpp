@@ -126,6 +126,7 @@ void TQuorin::Init() {
           welcome_->Hall, welcome_->About})
         later->setEnabled(false);  // games and windows of later versions
     BuildMenus();
+    WireHallAndTwoPlayers();
 
     ShowStatus(" ");
 
@@ -167,7 +168,7 @@ void TQuorin::Init() {
 
     s.GameFinished = s.GameOverShown = s.ClickHandled = false;
     s.ElapsedSeconds = 0;
-    newHallRank_ = 0;
+    hallOfFame_.ClearNewHallRank();
     s.TilesLeft = s.TotalTiles = kTileCount;
     s.PausedElapsed = s.PausedTurn1 = s.PausedTurn2 = 0;
     hoverCandidate_ = prevHoverCandidate_ = 0;
@@ -424,7 +425,7 @@ bool TQuorin::RunLayout(const std::string& path) {
     s.LayoutName = path.ends_with(".shp") || path.ends_with(".SHP")
                        ? QFileInfo(QString::fromStdString(path)).fileName().toStdString()
                        : load.name;
-    newHallRank_ = 0;
+    hallOfFame_.ClearNewHallRank();
     if (startingUp_)
         ShowStatus(kTitleLine);
     return true;

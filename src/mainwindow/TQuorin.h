@@ -249,7 +249,6 @@ class TQuorin : public QMainWindow, public BoardView {
     QColor pen_ = QColor(0, 128, 0);
     int hoverCandidate_ = 0;
     int prevHoverCandidate_ = 0;
-    int newHallRank_ = 0;
     bool startingUp_ = false;
     bool dealing_ = false;  // a deal or a shuffle is drawing its animation frames
     bool displayModeChanged_ = false;
@@ -281,6 +280,21 @@ class TQuorin : public QMainWindow, public BoardView {
     bool mediaOpen_ = false;
     bool deviceErrorShown_ = false;
     std::string lastMusicProblem_;
+
+    // --- Game over, hall of fame and two players ---
+  public:
+    void TwoPlayers();
+    void ShowScores();
+    bool JustEnteredHall() const { return justEnteredHall_; }
+
+  private:
+    void WireHallAndTwoPlayers();
+    void RunHallWindow(bool justEntered);
+    void DrawPlayerClocks();
+    void LeaveLastPairForTest();
+    bool justEnteredHall_ = false;
+    bool giveUpOpen_ = false;  // the Clicks give-up question is on screen
+    QImage helpPicture_;
 };
 
 // Window placement: where a window of `frame` size at `wanted` goes so that it lies inside

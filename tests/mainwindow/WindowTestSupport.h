@@ -2,6 +2,7 @@
 // the test answers.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,6 +32,20 @@ class FakeDialogs : public Dialogs {
     void ShowGameOver(QWidget*, const QString& finalTime, bool enterFame, const QImage&) override {
         gameOvers << finalTime + (enterFame ? " [fame]" : "");
     }
+
+    // --- Game over and hall of fame ---
+    bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
+        questions << caption + ": " + text;
+        return answerYes;
+    }
+    void ShowHall(THallWindow& window) override {
+        ++hallsShown;
+        if (onHall)
+            onHall(window);
+    }
+    bool answerYes = true;
+    int hallsShown = 0;
+    std::function<void(THallWindow&)> onHall;  // plays the player's part in the window
 
     bool answerOk = true;
     QStringList pictureAnswers;
