@@ -68,8 +68,8 @@ THallWindow::THallWindow(Context context, QWidget* parent)
     Label23 = Place(this, "Time", {164, 14, 60, 20}, header, Qt::AlignCenter);
     Place(this, "Malus", {234, 14, 60, 20}, header, Qt::AlignCenter);
 
-    const QString rank = "font: bold 10pt 'Arial'; color: #fff3c0; background: transparent;";
-    const QString number = "font: bold 10pt 'Arial'; color: #ffffff; background: transparent;";
+    const QString rank = "font: bold 10pt 'Arial'; color: #6a2400; background: transparent;";
+    const QString number = "font: bold 10pt 'Arial'; color: #3a1400; background: transparent;";
     for (int i = 1; i <= HallTable::kRanks; ++i) {
         const int y = kRowTop + (i - 1) * kRowStep;
         Place(this, QString::number(i), {14, y, 30, 22}, rank, Qt::AlignCenter);
