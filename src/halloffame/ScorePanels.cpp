@@ -29,8 +29,11 @@ ScoreReport ReportScore(GameState& s, bool showMoves, bool showTime, bool noMove
     if (showTime && timed)
         r.time = FormatGameTime(s.ElapsedSeconds + s.PenaltySeconds);
     r.movesFound = s.MovesLeft > 0;
+    // A cleared board is no dead end, in Clicks neither: it ends the game before any question.
     if (s.TilesLeft == 0 && !s.GameOverShown) {
         r.event = ScoreReport::Event::BoardEmpty;
+    } else if (mode == ModeClicks && s.TilesLeft > 0 && s.MovesLeft == 0) {
+        r.event = ScoreReport::Event::GiveUp;
     } else if (s.TilesLeft > 0 && s.MovesLeft == 0 &&
                (mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers) &&
                !noMovesTold) {

@@ -22,6 +22,7 @@ struct ScoreReport {
         None,
         BoardEmpty,   // the redraw that follows ends the game
         NoMoreMoves,  // a dead end the status line has not told yet
+        GiveUp,       // Clicks has no group left to remove: the player is asked to give up
     } event = Event::None;
 };
 

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "halloffame/TGameOverForm.h"
+#include "halloffame/THallWindow.h"
 #include "layouts/TRandomWindow.h"
 
 namespace quorin {
@@ -61,6 +62,17 @@ bool QtDialogs::AskReplace(QWidget* parent, const QString& fileName) {
 void QtDialogs::RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
                               std::function<void(const QString&)> reportError) {
     TRandomWindow window(seed, std::move(randomSeed), std::move(reportError), parent);
+    window.exec();
+}
+
+// --- Game over and hall of fame ---
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtDialogs::ShowHall(THallWindow& window) {
     window.exec();
 }
 

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace quorin {
 
+class THallWindow;
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -40,6 +42,11 @@ class Dialogs {
     // The seed window, modal: `seed` follows what the player types.
     virtual void RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
                                std::function<void(const QString&)> reportError) = 0;
+    // --- Game over and hall of fame ---
+    // True for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Shows the hall of fame window modally; it is released by the caller.
+    virtual void ShowHall(THallWindow& window) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -59,6 +66,9 @@ class QtDialogs : public Dialogs {
     bool AskReplace(QWidget* parent, const QString& fileName) override;
     void RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
                        std::function<void(const QString&)> reportError) override;
+    // --- Game over and hall of fame ---
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    void ShowHall(THallWindow& window) override;
 };
 
 }  // namespace quorin

@@ -133,6 +133,7 @@ void TQuorin::Init() {
         later->setEnabled(false);  // games and windows of later versions
     BuildMenus();
     BuildEditor();
+    WireHallAndTwoPlayers();
 
     ShowStatus(" ");
 
@@ -174,7 +175,7 @@ void TQuorin::Init() {
 
     s.GameFinished = s.GameOverShown = s.ClickHandled = false;
     s.ElapsedSeconds = 0;
-    newHallRank_ = 0;
+    hallOfFame_.ClearNewHallRank();
     s.TilesLeft = s.TotalTiles = kTileCount;
     s.PausedElapsed = s.PausedTurn1 = s.PausedTurn2 = 0;
     hoverCandidate_ = prevHoverCandidate_ = 0;
@@ -425,7 +426,7 @@ bool TQuorin::RunLayout(const std::string& path) {
     s.LayoutName = IsShpName(path)
                        ? QFileInfo(QString::fromStdString(path)).fileName().toStdString()
                        : load.name;
-    newHallRank_ = 0;
+    hallOfFame_.ClearNewHallRank();
     if (startingUp_)
         ShowStatus(kTitleLine);
     return true;

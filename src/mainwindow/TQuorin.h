@@ -252,7 +252,6 @@ class TQuorin : public QMainWindow, public BoardView {
     QColor pen_ = QColor(0, 128, 0);
     int hoverCandidate_ = 0;
     int prevHoverCandidate_ = 0;
-    int newHallRank_ = 0;
     bool startingUp_ = false;
     bool dealing_ = false;  // a deal or a shuffle is drawing its animation frames
     bool displayModeChanged_ = false;
@@ -322,6 +321,20 @@ class TQuorin : public QMainWindow, public BoardView {
     int ghostX_ = -1, ghostY_ = -1, ghostLayer_ = -1;
     TileRect ghostRect_ = FullRect;
     bool newLayout_ = false;  // made by "Create Layout" and not saved yet: it has no file
+                              // --- Game over, hall of fame and two players ---
+  public:
+    void TwoPlayers();
+    void ShowScores();
+    bool JustEnteredHall() const { return justEnteredHall_; }
+
+  private:
+    void WireHallAndTwoPlayers();
+    void RunHallWindow(bool justEntered);
+    void DrawPlayerClocks();
+    void LeaveLastPairForTest();
+    bool justEnteredHall_ = false;
+    bool giveUpOpen_ = false;  // the Clicks give-up question is on screen
+    QImage helpPicture_;
 };
 
 // Window placement: where a window of `frame` size at `wanted` goes so that it lies inside

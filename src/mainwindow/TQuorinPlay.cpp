@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRandomGenerator>
 
+#include "halloffame/GameOverRules.h"
 #include "halloffame/ScorePanels.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TQuorin.h"
@@ -45,6 +46,12 @@ void TQuorin::IM(uint8_t mode) {
 }
 
 void TQuorin::NewGame() {
+    const GameState& s = State();
+    if (s.GameMode == ModeTwoPlayers ||
+        (s.GameMode == ModePaused && s.SavedMode == ModeTwoPlayers)) {
+        TwoPlayers();
+        return;
+    }
     // "New" continues the kind of the last game; the other games are not in this version,
     // so anything else starts a solitaire game.
     RandomSolitaireGame1Click();
@@ -93,6 +100,7 @@ void TQuorin::BeginGame() {
     ShowPanelHOF();
     if (status_.Pos() <= 1 || status_.Message() == kNoMoreMoves)
         ShowStatus("New game started.");
+    LeaveLastPairForTest();
     s.StartTick = ticks_.Now();
 }
 
@@ -133,15 +141,39 @@ void TQuorin::Shuffle1Click() {
 void TQuorin::GameOver() {
     GameState& s = State();
     if (s.GameMode != ModeClicks)
-        ShowFond();
-    if (s.GameFinished && !s.GameOverShown) {
+        ShowFond();  // Clicks leaves what is left of its board in view
+    const int girl = 3 * static_cast<int>(QRandomGenerator::global()->bounded(4)) + 1;
+    if (s.GameMode == ModeTwoPlayers && !s.GameOverShown) {
         s.GameOverShown = true;
+        // Whatever resumes while the window is up (the window coming back to the front)
+        // must land on the welcome panel, not on the finished game.
+        s.SavedMode = ModeGameOver;
         WriteScore();
         IM(ModePaused);
-        const int total = s.ElapsedSeconds + s.PenaltySeconds;
-        const QString text = "Your final time is " + QString::fromStdString(FormatGameTime(total));
-        const int girl = 3 * static_cast<int>(QRandomGenerator::global()->bounded(4)) + 1;
-        dialogs_.ShowGameOver(this, text, false, girls_[girl]);
+        const std::string verdict = TwoPlayerVerdict(s.Player1Millis, s.Player2Millis);
+        dialogs_.ShowGameOver(this, QString::fromStdString(verdict), false, girls_[girl]);
+    } else if (s.GameFinished && !s.GameOverShown) {
+        s.GameOverShown = true;
+        s.SavedMode = ModeGameOver;
+        if (s.GameMode == ModeClicks && s.TilesLeft == 0)
+            s.ElapsedSeconds = 0;  // a cleared Clicks board scores nothing but its penalty
+        WriteScore();
+        IM(ModePaused);
+        const int elapsed = s.ElapsedSeconds;
+        const int penalty = s.PenaltySeconds;
+        const int column = s.CurrentLayout;
+        const bool entersHall =
+            Action("EnableHall")->isChecked() && hallOfFame_.Qualifies(column, elapsed + penalty);
+        const std::string text = FinalTimeText(column, elapsed, penalty);
+        if (!text.empty())
+            dialogs_.ShowGameOver(this, QString::fromStdString(text), entersHall, girls_[girl]);
+        if (entersHall) {
+            hallOfFame_.AddHall(column, currentPlayer_, elapsed, penalty);
+            if (!hallOfFame_.LastSaveError().empty())
+                dialogs_.ShowError(this, QString::fromStdString(hallOfFame_.LastSaveError()));
+            ShowPanelHOF();
+            RunHallWindow(true);
+        }
     }
     IM(ModeGameOver);
     s.SavedMode = ModeGameOver;
@@ -157,25 +189,53 @@ void TQuorin::Temps() {
 
     if (game_.AdvanceClock())
         Stop();  // the time limit ends the game without a word
+    if (State().GameMode == ModeTwoPlayers)
+        DrawPlayerClocks();
     WriteScore();
     if (Action("PlayMusic")->isChecked())
         MediaNotify();
 }
 
 void TQuorin::WriteScore() {
-    const ScoreReport r = ReportScore(State(), Action("Moves")->isChecked(),
+    GameState& s = State();
+    const ScoreReport r = ReportScore(s, Action("Moves")->isChecked(),
                                       Action("ShowTime")->isChecked(), status_.bounce);
     SetText(statusLine_->TilesLeftLine, QString::fromStdString(r.tilesLeft));
     SetText(statusLine_->MovesLeftLine, QString::fromStdString(r.movesLeft));
     SetText(statusLine_->TimeLine, QString::fromStdString(r.time));
     if (r.movesFound)
         status_.bounce = false;
-    if (r.event == ScoreReport::Event::BoardEmpty) {
-        FullRedraw();  // finds the board empty and ends the game
-    } else if (r.event == ScoreReport::Event::NoMoreMoves) {
-        status_.step = 1;
-        ShowStatus(kNoMoreMoves);
-        status_.bounce = true;
+    switch (r.event) {
+        case ScoreReport::Event::None:
+            break;
+        case ScoreReport::Event::GiveUp:
+            // The clock goes on ticking while the question is up: ask once.
+            if (giveUpOpen_)
+                break;
+            giveUpOpen_ = true;
+            if (dialogs_.AskYesNo(this, "Game Over",
+                                  "No more moves. Do you want to give up ? (If you reply Yes and "
+                                  "made a good score, you'll enter the hall of fame. If you reply "
+                                  "No, the game will go back one move)")) {
+                s.GameFinished = true;
+                GameOver();
+            } else {
+                game_.GoBack();
+            }
+            giveUpOpen_ = false;
+            break;
+        case ScoreReport::Event::BoardEmpty:
+            // Clicks counts pieces, not seconds: its cleared board would never look finished
+            // to the redraw, which waits for a running clock.
+            if (s.GameMode == ModeClicks)
+                s.GameFinished = true;
+            FullRedraw();  // finds the board empty and ends the game
+            break;
+        case ScoreReport::Event::NoMoreMoves:
+            status_.step = 1;
+            ShowStatus(kNoMoreMoves);
+            status_.bounce = true;
+            break;
     }
 }
 

@@ -56,6 +56,19 @@ class FakeDialogs : public Dialogs {
     int seedWindows = 0;
     QStringList messages, saveTitles, saveAnswers, replaceQuestions;
     bool answerReplace = false;
+    // --- Game over and hall of fame ---
+    bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
+        questions << caption + ": " + text;
+        return answerYes;
+    }
+    void ShowHall(THallWindow& window) override {
+        ++hallsShown;
+        if (onHall)
+            onHall(window);
+    }
+    bool answerYes = true;
+    int hallsShown = 0;
+    std::function<void(THallWindow&)> onHall;  // plays the player's part in the window
 
     bool answerOk = true;
     QStringList pictureAnswers;

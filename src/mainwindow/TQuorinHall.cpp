@@ -1,0 +1,164 @@
+// The hall of fame window as the main window opens it, the two-player game and its clocks,
+// and the menu entries and buttons that lead there.
+#include <QFont>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "board/FreeRule.h"
+#include "board/Tiles.h"
+#include "board/TwoPlayerClocks.h"
+#include "halloffame/THallWindow.h"
+#include "mainwindow/ImageBox.h"
+#include "mainwindow/TQuorin.h"
+#include "mainwindow/WelcomePanel.h"
+#include "render/JpegPicture.h"
+
+namespace quorin {
+
+void TQuorin::WireHallAndTwoPlayers() {
+    connect(Action("TwoPlayers1"), &QAction::triggered, this, &TQuorin::TwoPlayers);
+    connect(Action("HallOfFame1"), &QAction::triggered, this, &TQuorin::ShowScores);
+    connect(Action("PlayerName1"), &QAction::triggered, this, &TQuorin::ShowScores);
+    for (QAction* a : {Action("TwoPlayers1"), Action("HallOfFame1"), Action("PlayerName1")})
+        a->setEnabled(true);
+    welcome_->TwoPlayers->setEnabled(true);
+    welcome_->Hall->setEnabled(true);
+    connect(welcome_->TwoPlayers, &QPushButton::clicked, this, &TQuorin::TwoPlayers);
+    connect(welcome_->Hall, &QPushButton::clicked, this, &TQuorin::ShowScores);
+    for (QToolButton* b : toolButtons_) {
+        if (b->objectName() == "HallButton") {
+            b->setEnabled(true);
+            connect(b, &QToolButton::clicked, this, &TQuorin::ShowScores);
+        }
+    }
+}
+
+void TQuorin::ShowScores() {
+    CheckPause();
+    RunHallWindow(false);
+    UnCheckPause();
+}
+
+void TQuorin::RunHallWindow(bool justEntered) {
+    if (helpPicture_.isNull()) {
+        JpegPicture picture;
+        if (picture.Load(programDir_ + "orange.jpg"))
+            helpPicture_ = picture.Image();
+    }
+    justEnteredHall_ = justEntered;
+    THallWindow window({.hall = hallOfFame_,
+                        .layoutNames = layoutNames_,
+                        .currentLayout = State().CurrentLayout,
+                        .justEntered = justEntered,
+                        .currentPlayer = currentPlayer_,
+                        .dialogs = dialogs_,
+                        .repaintPanel = [this] { ShowPanelHOF(); },
+                        .panelChanged = [this] { State().HallPanelDirty = true; },
+                        .backdrop = helpPicture_},
+                       this);
+    dialogs_.ShowHall(window);
+    justEnteredHall_ = false;
+}
+
+void TQuorin::TwoPlayers() {
+    GameState& s = State();
+    ColorHighlight();
+    renderer_.ShowFond();
+    if (s.CurrentLayout >= 100) {
+        // Back from another game: the layout checked in the Layout menu is the one played.
+        if (const int checked = CheckedLayoutEntry())
+            s.CurrentLayout = checked;
+    }
+    welcome_->hide();
+    dealing_ = true;
+    if (game_.DealLayout() == DealResult::CannotDeal) {
+        ShowStatus("This layout could not be dealt as a winnable game: dealt at random.");
+        game_.MakeDealer().PlainDeal();
+    }
+    dealing_ = false;
+
+    game_.ResetForNewGame();
+    StartTwoPlayerClocks(s, ticks_.Now());
+    status_.bounce = false;
+    if (s.GameMode == ModePaused) {
+        SetPauseCaptions(false);
+        Action("Pause1")->setEnabled(true);
+    }
+    ShowStatus("Two-Player Solitaire started.");
+    IM(ModeTwoPlayers);
+    SetPauseButtons();
+    if (s.SeedNumber > 0 && s.options.RandomSeed1)
+        ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber));
+    ShowPanelHOF();
+    FullRedraw();
+    LeaveLastPairForTest();
+    StartTwoPlayerClocks(s, ticks_.Now());
+}
+
+void TQuorin::DrawPlayerClocks() {
+    const GameState& s = State();
+    const uint32_t now = ticks_.Now();
+    const QRect band(0, 380, 92, 88);
+    QPainter p(&saveHof_);
+    p.drawImage(band.topLeft(), hofPic_, band);
+    QFont name("Arial", 12, QFont::Bold);
+    p.setFont(name);
+    auto text = [&p](int x, int y, const QString& t) {
+        p.drawText(x, y + p.fontMetrics().ascent(), t);
+    };
+    if (PlayerNameLit(s, 1, now)) {
+        p.setPen(QColor(255, 255, 0));
+        text(8, 382, "PLAYER 1");
+    }
+    if (PlayerNameLit(s, 2, now)) {
+        p.setPen(QColor(0, 255, 255));
+        text(8, 424, "PLAYER 2");
+    }
+    QFont clock("Arial", 10);
+    p.setFont(clock);
+    p.setPen(Qt::white);
+    text(30, 402, QString::fromStdString(FormatPlayerClock(PlayerClockMillis(s, 1, now))));
+    text(30, 444, QString::fromStdString(FormatPlayerClock(PlayerClockMillis(s, 2, now))));
+    p.end();
+    RedrawHOF();
+}
+
+void TQuorin::LeaveLastPairForTest() {
+    // End-to-end runs finish a game in two clicks: every tile but one free pair is taken
+    // away as if played, so the last removal goes through the ordinary rule.
+    if (!qEnvironmentVariableIsSet("QUORIN_TEST_LAST_PAIR"))
+        return;
+    GameState& s = State();
+    IsItFree(s);
+    int keepA = 0, keepB = 0;
+    for (int k = 1; k < s.FreeCount && !keepA; ++k)
+        if (SameGroup(s.board.FreeList[k], s.board.FreeList[k + 1])) {
+            keepA = s.board.FreeList[k];
+            keepB = s.board.FreeList[k + 1];
+        }
+    if (!keepA)
+        return;
+    std::array<int, kGroupCount + 1> waiting{};  // a tile of the group lifted without its pair
+    int removed = 0;
+    for (int t = 1; t <= kTileCount; ++t) {
+        if (t == keepA || t == keepB || !s.board.TilePos[t].OnBoard())
+            continue;
+        int& partner = waiting[static_cast<size_t>(TileGroup(t))];
+        if (!partner) {
+            partner = t;
+            continue;
+        }
+        for (const int tile : {partner, t}) {
+            const TilePosition at = s.board.TilePos[tile];
+            s.board.MoveHistory[static_cast<size_t>(removed++)] = {static_cast<uint8_t>(tile), at.x,
+                                                                   at.y, at.layer};
+            s.board.Lift(tile);
+        }
+        partner = 0;
+        s.TilesLeft -= 2;
+    }
+    FullRedraw();
+}
+
+}  // namespace quorin

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# The real program in a real window under Xvfb finishes a game and enters the hall of fame:
+# the test switch QUORIN_TEST_LAST_PAIR deals a board with only one free pair left, the hint
+# shows it and two clicks remove it through the ordinary rule. The name is typed into the
+# hall of fame window, the program is killed with SIGKILL, started again and closed, and the
+# entry must still be in Hallfame.ini.
+# usage: hall_end_to_end.sh QUORIN_EXECUTABLE DATA_FOLDER     (exit 77: skipped, tools missing)
+set -Eeuo pipefail
+exe=$1 data=$2
+work=""
+trap 'status=$?; echo "FAILED at line $LINENO: $BASH_COMMAND (status $status)" >&2; [ -n "$work" ] && [ -f "$work/log" ] && cat "$work/log" >&2' ERR
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+
+# A program folder of its own: the executable beside a copy of the data.
+mkdir "$work/program"
+cp "$exe" "$work/program/quorin"
+cp -r "$data"/. "$work/program/"
+if ! ls "$work/program/Musics/"*.mid >/dev/null 2>&1; then
+  mkdir -p "$work/program/Musics"
+  printf 'MThd\0\0\0\6\0\0\0\1\0\140' > "$work/program/Musics/Night.mid"
+fi
+# Known options: the blue tileset, time tracking for the hall of fame.
+printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\nEnableHall=1\r\nPauseFocus=0\r\n' > "$work/program/Quorin.ini"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(sed -n 1p "$work/display")"
+export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+
+QUORIN_TEST_LAST_PAIR=1 "$work/program/quorin" >"$work/log" 2>&1 &
+app=$!
+# Whole outputs are read and the first line taken afterwards: `head` closing the pipe early
+# would kill the writer with SIGPIPE, and pipefail would make that a failure.
+wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
+  fail "the main window did not appear"
+wid=${wids%%$'\n'*}
+sleep 1
+xdotool windowfocus --sync "$wid" || true
+
+# "Classic" is the welcome panel's default button.
+xdotool key --clearmodifiers Return
+sleep 1.5  # the clock must have run for the game to count as finished
+xdotool key --clearmodifiers ctrl+h
+sleep 0.5
+
+# Where the hint tint shows: the two faces of the hinted pair.
+tint=$(convert "$work/program/Tilesets/bluepai.bmp" -crop 40x50+98+256 +repage \
+         -format %c histogram:info:- | sort -rn | awk 'NR == 1' | grep -o '#[0-9A-Fa-f]\{6\}')
+[ -n "$tint" ] || fail "could not read the hint colour of the tileset"
+hinted() {
+  import -window "$wid" "$work/shot.png"
+  convert "$work/shot.png" -fill black +opaque "$tint" -fill white -opaque "$tint" txt:- |
+    awk -F'[,: ]+' '/#FFFFFF/ { print $1, $2 }'
+}
+points=$(hinted)
+[ -n "$points" ] || fail "no hinted tile on screen"
+# Two clusters, one per face: start from the two points farthest apart, then refine.
+read -r ax ay bx by < <(echo "$points" | awk '
+  { x[NR] = $1; y[NR] = $2 }
+  END {
+    if (NR < 2) exit
+    far = 0
+    for (i = 1; i <= NR; i++) { d = (x[i] - x[1]) ^ 2 + (y[i] - y[1]) ^ 2; if (d > far) { far = d; j = i } }
+    ax = x[1]; ay = y[1]; bx = x[j]; by = y[j]
+    for (round = 0; round < 8; round++) {
+      sa = sb = tax = tay = tbx = tby = 0
+      for (i = 1; i <= NR; i++) {
+        if ((x[i] - ax) ^ 2 + (y[i] - ay) ^ 2 <= (x[i] - bx) ^ 2 + (y[i] - by) ^ 2) { sa++; tax += x[i]; tay += y[i] }
+        else { sb++; tbx += x[i]; tby += y[i] }
+      }
+      if (!sa || !sb) exit
+      ax = tax / sa; ay = tay / sa; bx = tbx / sb; by = tby / sb
+    }
+    printf "%d %d %d %d\n", ax, ay, bx, by
+  }')
+[ -n "${by:-}" ] || fail "the hint did not show two tiles"
+
+xdotool mousemove --window "$wid" "$ax" "$ay" click 1
+sleep 0.3
+xdotool mousemove --window "$wid" "$bx" "$by" click 1
+
+# "Board finished !" and then the hall of fame window, each found by its caption.
+timeout 10 xdotool search --sync --onlyvisible --name '^Board finished !$' >/dev/null ||
+  fail "the game-over window did not appear"
+sleep 0.5
+xdotool key --clearmodifiers Return
+timeout 10 xdotool search --sync --onlyvisible --name '^Hall of Fame$' >/dev/null ||
+  fail "the hall of fame window did not appear"
+sleep 0.5
+# The name field has the focus with its text selected: typing replaces it.
+xdotool type --delay 80 "Zoe"
+entered=""
+for _ in $(seq 20); do
+  grep -q '^Rank1=Zoe ' "$work/program/Hallfame.ini" 2>/dev/null && { entered=1; break; }
+  sleep 0.2
+done
+[ -n "$entered" ] || fail "the typed name is not in Hallfame.ini: $(cat "$work/program/Hallfame.ini" 2>/dev/null || true)"
+
+# Killed with the hall of fame window still open: nothing gets a chance to save.
+kill -KILL "$app"
+wait "$app" 2>/dev/null || true
+app=""
+
+# Started again: the table is read back, and closing writes it out again.
+"$work/program/quorin" >"$work/log" 2>&1 &
+app=$!
+wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
+  fail "the main window did not appear after the restart"
+wid=${wids%%$'\n'*}
+sleep 1
+xdotool windowfocus --sync "$wid" || true
+xdotool key --clearmodifiers ctrl+c
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not close"
+wait "$app" || fail "the program exited with an error"
+app=""
+grep -q '^Rank1=Zoe ' "$work/program/Hallfame.ini" || fail "the entry was lost after the restart"
+echo "hall end to end: ok"
