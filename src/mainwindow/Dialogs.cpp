@@ -38,4 +38,11 @@ void QtDialogs::ShowGameOver(QWidget* parent, const QString& finalTime, bool ent
     form.exec();
 }
 
+// --- Rivers, Memory and Clicks ---
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 }  // namespace quorin

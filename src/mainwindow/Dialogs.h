@@ -26,6 +26,10 @@ class Dialogs {
     // The "Board finished !" window, shown modally.
     virtual void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                               const QImage& girl) = 0;
+
+    // --- Rivers, Memory and Clicks ---
+    // True for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -37,6 +41,9 @@ class QtDialogs : public Dialogs {
     std::optional<QColor> ChooseColor(QWidget* parent, QColor initial) override;
     void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                       const QImage& girl) override;
+
+    // --- Rivers, Memory and Clicks ---
+    bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
 };
 
 }  // namespace quorin

@@ -126,6 +126,7 @@ void TQuorin::Init() {
           welcome_->Hall, welcome_->About})
         later->setEnabled(false);  // games and windows of later versions
     BuildMenus();
+    ConnectOtherGames();
 
     ShowStatus(" ");
 

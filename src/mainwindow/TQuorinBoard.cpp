@@ -88,6 +88,7 @@ DrawOptions TQuorin::CurrentDrawOptions() const {
     o.Invert = Action("Invert")->isChecked();
     o.HighlightMode = highlightMode_;
     o.Pen = pen_;
+    o.RiverFound = State().RiverFound;
     return o;
 }
 

@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QRandomGenerator>
 
+#include "games/Clicks.h"
+#include "games/Memory.h"
+#include "games/Rivers.h"
 #include "halloffame/ScorePanels.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TQuorin.h"
@@ -40,9 +43,18 @@ void TQuorin::IM(uint8_t mode) {
 }
 
 void TQuorin::NewGame() {
-    // "New" continues the kind of the last game; the other games are not in this version,
-    // so anything else starts a solitaire game.
-    RandomSolitaireGame1Click();
+    // "New" continues the kind of the last game, also after a restart of the program, which
+    // keeps CurrentLayout; a two-player game is known only by its mode.
+    const GameState& s = State();
+    const int32_t last = s.CurrentLayout;
+    if (s.GameMode == ModeClicks || last == kClicksEasy || last == kClicksHard)
+        MahJonggClicks(Level::Last);
+    else if (s.GameMode == ModeMemory || last == kMemoryEasy || last == kMemoryHard)
+        Memory(Level::Last);
+    else if (s.GameMode == ModeRivers || last == kRiversEasy || last == kRiversHard)
+        FourRivers(Level::Last);
+    else
+        RandomSolitaireGame1Click();
 }
 
 void TQuorin::RandomSolitaireGame1Click() {
@@ -66,8 +78,9 @@ void TQuorin::BeginGame() {
 
     if (IsOtherGame(s.CurrentLayout)) {
         // Back from another game: the layout checked in the Layout menu is the one played.
-        if (const int checked = CheckedLayoutEntry())
-            s.CurrentLayout = checked;
+        // With none checked (a start-up after another game), the layout loaded then.
+        const int checked = CheckedLayoutEntry();
+        s.CurrentLayout = checked ? checked : loadedLayout_;
     }
 
     // The tiles of an animated deal must not land behind the welcome panel.
@@ -154,6 +167,7 @@ void TQuorin::ShowStatus(std::string_view message) {
 }
 
 void TQuorin::Temps() {
+    game_.Tick();
     if (const auto text = status_.Tick(Action("CoolStatus")->isChecked()))
         SetText(statusLine_->StatusText, QString::fromStdString(*text));
 
@@ -179,6 +193,7 @@ void TQuorin::WriteScore() {
         ShowStatus(kNoMoreMoves);
         status_.bounce = true;
     }
+    AskClicksGiveUp();
 }
 
 void TQuorin::PauseClick() {

@@ -32,6 +32,13 @@ class FakeDialogs : public Dialogs {
         gameOvers << finalTime + (enterFame ? " [fame]" : "");
     }
 
+    // --- Rivers, Memory and Clicks ---
+    bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
+        questions << caption + ": " + text;
+        return answerYes;
+    }
+    bool answerYes = true;
+
     bool answerOk = true;
     QStringList pictureAnswers;
     std::optional<QColor> colorAnswer;
