@@ -78,9 +78,8 @@ void TQuorin::BeginGame() {
 
     if (IsOtherGame(s.CurrentLayout)) {
         // Back from another game: the layout checked in the Layout menu is the one played.
-        // With none checked (a start-up after another game), the layout loaded then.
-        const int checked = CheckedLayoutEntry();
-        s.CurrentLayout = checked ? checked : loadedLayout_;
+        if (const int checked = CheckedLayoutEntry())
+            s.CurrentLayout = checked;
     }
 
     // The tiles of an animated deal must not land behind the welcome panel.
