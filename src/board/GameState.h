@@ -52,10 +52,14 @@ struct ClicksGrid {
     // A move removes two pieces at least, so no game has more moves than this.
     static constexpr int kMaxMoves = kPieces / 2;
 
-    uint8_t& At(int n, int i) { return cells[static_cast<size_t>(n * kRows + i)]; }
-    uint8_t At(int n, int i) const { return cells[static_cast<size_t>(n * kRows + i)]; }
+    static constexpr size_t Index(int n, int i) {
+        return static_cast<size_t>(n) * kRows + static_cast<size_t>(i);
+    }
+    uint8_t& At(int n, int i) { return cells[Index(n, i)]; }
+    uint8_t At(int n, int i) const { return cells[Index(n, i)]; }
 
-    std::array<uint8_t, static_cast<size_t>(kColumns* kRows)> cells{};
+    static constexpr size_t kCells = static_cast<size_t>(kColumns) * kRows;
+    std::array<uint8_t, kCells> cells{};
 };
 
 struct GameState {

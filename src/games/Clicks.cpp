@@ -46,24 +46,24 @@ void DealClicks(GameState& state, Random& random, bool hard) {
 }
 
 int ClicksMoves(const ClicksGrid& grid) {
-    std::array<bool, static_cast<size_t>(G::kColumns * G::kRows)> seen{};
+    std::array<bool, G::kCells> seen{};
     std::vector<std::pair<int, int>> stack;
     int groups = 0;
     for (int n = G::kFirstColumn; n <= G::kLastColumn; ++n)
         for (int i = G::kFirstRow; i <= G::kLastRow; ++i) {
             const uint8_t v = grid.At(n, i);
-            if (v == 0 || seen[static_cast<size_t>(n * G::kRows + i)])
+            if (v == 0 || seen[G::Index(n, i)])
                 continue;
             int size = 0;
             stack.assign(1, {n, i});
-            seen[static_cast<size_t>(n * G::kRows + i)] = true;
+            seen[G::Index(n, i)] = true;
             while (!stack.empty()) {
                 const auto [cn, ci] = stack.back();
                 stack.pop_back();
                 ++size;
                 for (const auto& [dn, di] : {std::pair{1, 0}, {0, 1}, {-1, 0}, {0, -1}}) {
                     const int nn = cn + dn, ni = ci + di;
-                    auto& mark = seen[static_cast<size_t>(nn * G::kRows + ni)];
+                    auto& mark = seen[G::Index(nn, ni)];
                     if (!mark && grid.At(nn, ni) == v) {
                         mark = true;
                         stack.emplace_back(nn, ni);
