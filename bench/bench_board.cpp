@@ -14,6 +14,7 @@
 #include "board/Clock.h"
 #include "board/FreeRule.h"
 #include "board/Game.h"
+#include "games/Clicks.h"
 #include "games/Rivers.h"
 #include "layouts/LayoutFile.h"
 
@@ -119,6 +120,19 @@ void BM_RiversMovesLeft(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RiversMovesLeft)->Unit(benchmark::kMicrosecond);
+
+// The Clicks count of groups on a fresh hard grid, which every clock tick runs as well.
+void BM_ClicksMovesLeft(benchmark::State& state) {
+    Table t;
+    t.s.GameMode = ModeClicks;
+    t.clock.timeOfDay = 12345;
+    DealClicks(t.s, t.game.Rng(), true);
+    for (auto _ : state) {
+        ClicksFreeCount(t.s);
+        benchmark::DoNotOptimize(t.s.MovesLeft);
+    }
+}
+BENCHMARK(BM_ClicksMovesLeft)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,5 +1,8 @@
 #include "board/FreeRule.h"
 
+#include "games/Clicks.h"
+#include "games/Rivers.h"
+
 namespace quorin {
 
 namespace {
@@ -69,10 +72,16 @@ void IsItFree(GameState& state) {
     const uint8_t mode = state.GameMode;
     if (mode != ModeSolitaire && mode != ModeTwoPlayers && mode != ModeRivers && mode != ModeClicks)
         return;
+    if (mode == ModeRivers) {
+        RiversFreeCount(state);
+        return;
+    }
+    if (mode == ModeClicks) {
+        ClicksFreeCount(state);
+        return;
+    }
     state.FreeCount = 0;
     state.MovesLeft = 0;
-    if (mode != ModeSolitaire && mode != ModeTwoPlayers)
-        return;
 
     auto& list = state.board.FreeList;
     for (int t = 1; t <= state.TotalTiles && t <= kTileCount; ++t)

@@ -1,25 +1,33 @@
 // The rules of play: what a press on the board does, dealing a game, and the player's aids
 // (back, restart, hint, shuffle). The window forwards its events here and draws what the
-// state says.
+// state says. What differs between the games lives in one class per game (GameRules); this
+// class holds what they share and hands each event to the game of the mode in progress.
 #pragma once
+
+#include <memory>
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
 #include "board/Dealer.h"
 #include "board/GameState.h"
 #include "board/Random.h"
+#include "games/GameRules.h"
 
 namespace quorin {
 
-enum class MouseButton { Left, Right, Middle };
+class Solitaire;
+class RiversGame;
+class MemoryGame;
+class ClicksGame;
 
 class Game {
   public:
-    Game(BoardView& view, TickSource& ticks, TimeOfDaySource& timeOfDay)
-        : view_(view), ticks_(ticks), random_(timeOfDay) {}
+    Game(BoardView& view, TickSource& ticks, TimeOfDaySource& timeOfDay);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
-    // A game stops when its time with penalties reaches 100 minutes (99:59 is the last shown).
-    static constexpr int32_t kTimeLimitSeconds = 6000;
+    static constexpr int kTimeLimitSeconds = quorin::kTimeLimitSeconds;
 
     GameState& State() { return s_; }
     const GameState& State() const { return s_; }
@@ -31,11 +39,15 @@ class Game {
     DealResult DealLayout();
     // Clears what belongs to the previous game: selection, hint, clocks and penalties.
     void ResetForNewGame();
+    // Deals a game of Rivers, Memory or Clicks at its easy or hard level and starts its
+    // clock. The mode itself is the window's to set.
+    void StartGame(uint8_t mode, bool hard);
+
+    // The game of that mode; none outside a game (paused games included).
+    GameRules* RulesFor(uint8_t mode);
 
     // A press on the board surface at window pixel (X, Y).
     void ButtonDown(MouseButton button, int X, int Y);
-    // A press at board point (px, py), in cell column and row.
-    void ChoisitPai(int px, int py, int column, MouseButton button, int row);
 
     void Back();
     void GoBack();
@@ -43,6 +55,8 @@ class Game {
     void Restart();
     void Hint();
 
+    // What happens at each tick before the clock: a turned Memory pair is judged.
+    void Tick();
     // The game clock at a tick: the elapsed seconds of the game in progress (in Clicks the
     // pieces left). True when the total with penalties has reached the 100-minute limit.
     bool AdvanceClock();
@@ -53,18 +67,15 @@ class Game {
     void Shuffle1Click();
 
   private:
-    void SonOK(int tile);
-    void TestStile2();
-    void MatchSelection();
-    void RemoveSelectedPair();
-    void PassTurn();
-    void FreeShuffle();
-    void ReportShuffle();
-
     GameState s_;
     BoardView& view_;
     TickSource& ticks_;
     Random random_;
+    GameContext context_;
+    std::unique_ptr<Solitaire> solitaire_;
+    std::unique_ptr<RiversGame> rivers_;
+    std::unique_ptr<MemoryGame> memory_;
+    std::unique_ptr<ClicksGame> clicks_;
 };
 
 }  // namespace quorin

@@ -62,8 +62,10 @@ bool RiverSearch::CanBeReached(int a, int b) {
     layer_ = pa.layer;
     targetX_ = pb.x;
     targetY_ = pb.y;
-    return Segment(1, pa.x, pa.y, 2, 0) || Segment(1, pa.x, pa.y, -2, 0) ||
-           Segment(1, pa.x, pa.y, 0, 2) || Segment(1, pa.x, pa.y, 0, -2);
+    const bool found = Segment(1, pa.x, pa.y, 2, 0) || Segment(1, pa.x, pa.y, -2, 0) ||
+                       Segment(1, pa.x, pa.y, 0, 2) || Segment(1, pa.x, pa.y, 0, -2);
+    s_.RiverFound = false;
+    return found;
 }
 
 bool RiverSearch::Turn(int depth, int x, int y, Axis along) {
@@ -100,6 +102,7 @@ bool RiverSearch::Segment(int depth, int x, int y, int dx, int dy) {
 bool RiverSearch::IsIt(int x, int y) {
     if (x != targetX_ || y != targetY_)
         return false;
+    s_.RiverFound = true;
     MovingTile = s_.board.Cell(x, y, layer_);
     MovingX = x;
     MovingY = y;
@@ -150,6 +153,36 @@ void RiversFreeCount(GameState& state) {
     for (int k = 1; k < state.FreeCount; ++k)
         if (SameGroup(list[k], list[k + 1]))
             ++state.MovesLeft;
+}
+
+void RiversGame::Start(bool hard) {
+    DealRivers(S(), c_.random, hard);
+}
+
+void RiversGame::MatchSameGroup() {
+    GameState& s = S();
+    if (s.options.ShowGirls)
+        View().RepaintSidePanel();
+    // The history keeps the first pick where it stood, before it travelled.
+    const TilePosition from = s.board.TilePos[s.Selected1];
+    RiverSearch search(s, View());
+    search.animate = s.options.AnimateTileRivers;
+    if (search.CanBeReached(s.Selected2, s.Selected1))
+        RemoveSelectedPair(&from);
+    else
+        KeepSecondPick();
+}
+
+void RiversGame::Shuffle() {
+    GameState& s = S();
+    for (int pass = 1; pass <= 101; ++pass) {
+        FreeShuffle(true);
+        CountFree();
+        if (s.MovesLeft > 0)
+            break;
+    }
+    View().ShowStatus("Tiles shuffled. 40 seconds penalty.");
+    s.PenaltySeconds += 40;
 }
 
 }  // namespace quorin

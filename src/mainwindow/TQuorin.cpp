@@ -134,6 +134,7 @@ void TQuorin::Init() {
     BuildMenus();
     BuildEditor();
     WireHallAndTwoPlayers();
+    ConnectOtherGames();
 
     ShowStatus(" ");
 

@@ -333,8 +333,23 @@ class TQuorin : public QMainWindow, public BoardView {
     void DrawPlayerClocks();
     void LeaveLastPairForTest();
     bool justEnteredHall_ = false;
-    bool giveUpOpen_ = false;  // the Clicks give-up question is on screen
     QImage helpPicture_;
+    // --- Rivers, Memory and Clicks ---
+  public:
+    // Which level a command starts: the one of the menu entry or button, or, for "New", the
+    // one last played.
+    enum class Level { Last, Easy, Hard };
+    void FourRivers(Level level);
+    void Memory(Level level);
+    void MahJonggClicks(Level level);
+
+  private:
+    void ConnectOtherGames();
+    void StartOtherGame(uint8_t mode, Level level, int32_t hardCode, const char* started);
+    // Clicks at a dead end: give up, or take the last move back.
+    void AskClicksGiveUp();
+    bool giveUpOpen_ = false;      // the question is on screen
+    bool giveUpDeclined_ = false;  // No was answered with nothing left to take back
 };
 
 // Window placement: where a window of `frame` size at `wanted` goes so that it lies inside

@@ -91,6 +91,7 @@ DrawOptions TQuorin::CurrentDrawOptions() const {
     o.GhostX = ghostX_;
     o.GhostY = ghostY_;
     o.GhostLayer = ghostLayer_;
+    o.RiverFound = State().RiverFound;
     return o;
 }
 

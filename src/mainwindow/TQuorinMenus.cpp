@@ -309,6 +309,8 @@ void TQuorin::SyncOptions() {
     o.Animate = Action("Animate")->isChecked();
     o.RandomSeed1 = Action("RandomSeed1")->isChecked();
     o.ShowGirls = Action("ShowGirls")->isChecked();
+    o.AnimateTileRivers = Action("AnimateTileRivers")->isChecked();
+    o.AnimateClicks = Action("AnimateClicks")->isChecked();
 }
 
 void TQuorin::SetPauseCaptions(bool paused) {

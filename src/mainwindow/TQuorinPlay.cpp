@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QRandomGenerator>
 
+#include "games/Clicks.h"
+#include "games/Memory.h"
+#include "games/Rivers.h"
 #include "halloffame/GameOverRules.h"
 #include "halloffame/ScorePanels.h"
 #include "mainwindow/StatusLine.h"
@@ -46,15 +49,23 @@ void TQuorin::IM(uint8_t mode) {
 }
 
 void TQuorin::NewGame() {
+    // "New" continues the kind of the last game, also after a restart of the program, which
+    // keeps CurrentLayout; a two-player game is known only by its mode.
     const GameState& s = State();
     if (s.GameMode == ModeTwoPlayers ||
         (s.GameMode == ModePaused && s.SavedMode == ModeTwoPlayers)) {
         TwoPlayers();
         return;
     }
-    // "New" continues the kind of the last game; the other games are not in this version,
-    // so anything else starts a solitaire game.
-    RandomSolitaireGame1Click();
+    const int32_t last = s.CurrentLayout;
+    if (s.GameMode == ModeClicks || last == kClicksEasy || last == kClicksHard)
+        MahJonggClicks(Level::Last);
+    else if (s.GameMode == ModeMemory || last == kMemoryEasy || last == kMemoryHard)
+        Memory(Level::Last);
+    else if (s.GameMode == ModeRivers || last == kRiversEasy || last == kRiversHard)
+        FourRivers(Level::Last);
+    else
+        RandomSolitaireGame1Click();
 }
 
 void TQuorin::RandomSolitaireGame1Click() {
@@ -184,6 +195,7 @@ void TQuorin::ShowStatus(std::string_view message) {
 }
 
 void TQuorin::Temps() {
+    game_.Tick();
     if (const auto text = status_.Tick(Action("CoolStatus")->isChecked()))
         SetText(statusLine_->StatusText, QString::fromStdString(*text));
 
@@ -209,21 +221,7 @@ void TQuorin::WriteScore() {
         case ScoreReport::Event::None:
             break;
         case ScoreReport::Event::GiveUp:
-            // The clock goes on ticking while the question is up: ask once.
-            if (giveUpOpen_)
-                break;
-            giveUpOpen_ = true;
-            if (dialogs_.AskYesNo(this, "Game Over",
-                                  "No more moves. Do you want to give up ? (If you reply Yes and "
-                                  "made a good score, you'll enter the hall of fame. If you reply "
-                                  "No, the game will go back one move)")) {
-                s.GameFinished = true;
-                GameOver();
-            } else {
-                game_.GoBack();
-            }
-            giveUpOpen_ = false;
-            break;
+            break;  // asked below, where the Clicks rules count the groups left
         case ScoreReport::Event::BoardEmpty:
             // Clicks counts pieces, not seconds: its cleared board would never look finished
             // to the redraw, which waits for a running clock.
@@ -237,6 +235,7 @@ void TQuorin::WriteScore() {
             status_.bounce = true;
             break;
     }
+    AskClicksGiveUp();
 }
 
 void TQuorin::PauseClick() {

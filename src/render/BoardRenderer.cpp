@@ -153,7 +153,9 @@ QRect BoardRenderer::Paint(const GameState& state, const DrawOptions& options, T
 
     Blit(QPainter::CompositionMode_Source, changed.topLeft(), background_, changed);
 
-    if (state.GameMode != ModeClicks) {
+    if (state.GameMode == ModeClicks) {
+        RedrawClicks();
+    } else {
         const BoardTables& board = state.board;
         const bool ghost = options.GhostLayer >= 0;
         // Layers upward, columns right to left, rows downward: left tiles cover their right

@@ -59,6 +59,10 @@ class BoardRenderer {
     // The face alone, for hover changes.
     static TileRect HLRedrawTileRect(const GameState& state, int tile);
 
+    // --- Clicks ---
+    // The pieces of colours 1..6, 38 x 38; black pixels are not drawn.
+    void SetClicksPieces(const std::array<QImage, 6>& pieces);
+
     const QImage& BackgroundImage() const { return background_; }
     const QImage& BoardBuffer() const { return buffer_; }
 
@@ -71,6 +75,10 @@ class BoardRenderer {
     void Blit(QPainter::CompositionMode mode, QPoint to, const QImage& from, const QRect& part);
 
     static QImage BlackToTransparent(const QImage& piece);
+
+    // --- Clicks ---
+    void RedrawClicks();
+    std::array<QImage, 6> clicksPieces_;
 
     const Tileset& tileset_;
     QImage background_;

@@ -1,5 +1,6 @@
 // Rivers: the deal of both levels, the path search on boards laid by hand, and the count of
 // free tiles and moves.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "board/BoardTestSupport.h"
+#include "board/FreeRule.h"
 #include "games/Rivers.h"
 
 namespace quorin::test {
@@ -171,6 +173,105 @@ TEST(RiversCount, CountsJoinablePairsUncoveredAndMovesAmongThem) {
     RiversFreeCount(covered.s);
     EXPECT_EQ(covered.s.FreeCount, 0);
     EXPECT_EQ(covered.s.MovesLeft, 0);
+}
+
+// Play through the game's presses: tiles 1 and 2 of one group with a row of others between
+// them and an open way around, 5 of another group.
+class RiversPlay : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        t.Clear(ModeRivers);
+        t.s.TotalTiles = 84;
+        t.Put(1, 4, 9, 1);
+        t.Put(2, 12, 9, 1);
+        t.Put(9, 8, 9, 1);  // blocks the straight way: the path goes round it
+        t.Put(5, 20, 9, 1);
+    }
+    test::Table t;
+};
+
+TEST_F(RiversPlay, JoinedPairLeavesAfterTheFirstPickTravelledBesideTheSecond) {
+    std::vector<TilePosition> drawn;
+    t.view.onRedrawTile = [&](int tile) {
+        const TilePosition p = t.s.board.TilePos[tile];
+        if (tile == 1 && t.s.board.Cell(p.x, p.y, p.layer) == 1)
+            drawn.push_back(p);
+    };
+    t.Press(1);
+    t.Press(2);
+    EXPECT_EQ(t.s.TilesLeft, 2);
+    EXPECT_EQ(t.s.Selected1, 0);
+    EXPECT_FALSE(t.s.board.TilePos[1].OnBoard());
+    EXPECT_EQ(t.s.board.Cell(4, 9, 1), 0);
+    // Right from 2 meets only 5, left only 9; the first way found goes down, left along the
+    // empty row below and up onto 1, which travels back along it to stand just below 2.
+    const std::vector<TilePosition> path{{4, 9, 1},  {4, 9, 1},   {4, 11, 1}, {6, 11, 1},
+                                         {8, 11, 1}, {10, 11, 1}, {12, 11, 1}};
+    EXPECT_EQ(std::vector<TilePosition>(drawn.begin(), drawn.begin() + 7), path);
+    EXPECT_EQ(drawn.back(), (TilePosition{12, 11, 1}));
+    EXPECT_FALSE(t.s.RiverFound);
+    const std::vector<std::string> events = t.view.Take();
+    EXPECT_EQ(events.back(), "done");
+    // The history keeps 1 where it was picked, so Back puts it there.
+    EXPECT_EQ(t.s.board.MoveHistory[80].tile, 1);
+    EXPECT_EQ(t.s.board.MoveHistory[80].x, 4);
+    t.game.Back();
+    EXPECT_EQ(t.s.board.TilePos[1], (TilePosition{4, 9, 1}));
+    EXPECT_EQ(t.s.board.TilePos[2], (TilePosition{12, 9, 1}));
+    EXPECT_EQ(t.s.TilesLeft, 4);
+
+    // Without animation the tile leaves from its own place.
+    t.s.options.AnimateTileRivers = false;
+    drawn.clear();
+    t.Press(1);
+    t.Press(2);
+    EXPECT_EQ(drawn, (std::vector<TilePosition>{{4, 9, 1}}));
+    EXPECT_EQ(t.s.TilesLeft, 2);
+}
+
+TEST_F(RiversPlay, PicksThatCannotLeaveMoveTheSelectionWithoutRefusing) {
+    // Another group: the second pick becomes the selection.
+    t.Press(1);
+    t.Press(5);
+    EXPECT_EQ(t.s.Selected1, 5);
+    // One group but walled in: the same.
+    for (int x = 2; x <= 32; x += 2) {
+        t.Put(100 + x / 2, x, 7, 1);
+        t.Put(116 + x / 2, x, 11, 1);
+    }
+    t.Put(99, 2, 9, 1);
+    t.Put(98, 10, 9, 1);
+    t.Press(1);
+    t.view.Take();
+    t.Press(2);
+    EXPECT_EQ(t.s.Selected1, 2);
+    EXPECT_EQ(t.s.Selected2, 0);
+    EXPECT_EQ(t.s.board.TilePos[1], (TilePosition{4, 9, 1}));
+    EXPECT_THAT(t.view.Take(), ::testing::ElementsAre("tile 2", "panel", "tile 1", "select"));
+}
+
+TEST_F(RiversPlay, HintNamesAJoinablePairAndShuffleKeepsTheLayers) {
+    t.Put(3, 10, 15, 2);  // on its own layer: never joins 1 or 2
+    t.s.TotalTiles = 144;
+    IsItFree(t.s);
+    ASSERT_EQ(t.s.MovesLeft, 1);
+    t.game.Hint();
+    EXPECT_EQ(t.s.HintTile1, 1);
+    EXPECT_EQ(t.s.HintTile2, 2);
+    EXPECT_EQ(t.s.PenaltySeconds, 40);
+
+    t.s.options.Shuffable = true;  // Rivers always shuffles freely
+    t.game.Shuffle1Click();
+    EXPECT_EQ(t.s.PenaltySeconds, 80);
+    EXPECT_EQ(t.s.HintTile1, 0);
+    EXPECT_EQ(t.s.board.TilePos[3].layer, 2);
+    for (int tile : {1, 2, 5, 9})
+        EXPECT_EQ(t.s.board.TilePos[tile].layer, 1);
+    EXPECT_TRUE(test::TablesAgree(t.s.board));
+    const std::vector<std::string> events = t.view.Take();
+    EXPECT_NE(
+        std::find(events.begin(), events.end(), "status: Tiles shuffled. 40 seconds penalty."),
+        events.end());
 }
 
 }  // namespace

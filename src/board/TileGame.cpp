@@ -1,0 +1,183 @@
+#include "board/TileGame.h"
+
+#include <utility>
+
+#include "board/Placement.h"
+
+namespace quorin {
+
+namespace {
+
+bool InCellRange(int column, int row) {
+    // Compared unsigned, so points left of or above the board fail as well.
+    return static_cast<unsigned>(column) <= 34u && static_cast<unsigned>(row) <= 20u;
+}
+
+}  // namespace
+
+void TileGame::Press(MouseButton button, int px, int py) {
+    (void)button;  // both the left and the middle button pick
+    ChoisitPai(px, py, px / 20, py / 25);
+}
+
+void TileGame::ChoisitPai(int px, int py, int column, int row) {
+    GameState& s = S();
+    s.HallPanelDirty = false;
+    // Only a dealt tile can be chosen; an undealt position is never one.
+    int t = WhatTileThere(s.board, px, py);
+    if (t > kTileCount)
+        t = 0;
+
+    if (InCellRange(column, row) && !s.ClickHandled && t > 0) {
+        if (s.Selected1 == 0) {
+            s.Selected1 = static_cast<uint8_t>(t);
+            if (IsFree(t)) {
+                SonOK(t);
+            } else {
+                s.Selected1 = 0;
+                View().PlaySound(Sound::NoWay);
+            }
+        } else {
+            s.PrevSelected2 = s.Selected2;
+            s.Selected2 = static_cast<uint8_t>(t);
+            if (IsFree(t)) {
+                TestStile2();
+            } else {
+                s.Selected2 = static_cast<uint8_t>(s.PrevSelected2);
+                View().PlaySound(Sound::NoWay);
+            }
+        }
+    }
+
+    s.RedrawTileA = 0;
+    s.RedrawTileB = 0;
+    if (s.Selected1 != 0 && s.Selected2 != 0)
+        MatchSelection();
+}
+
+void TileGame::SonOK(int tile) {
+    View().PlaySound(Sound::Select);
+    if (tile > 0)
+        View().RedrawTile(tile);
+}
+
+void TileGame::TestStile2() {
+    GameState& s = S();
+    s.ClickHandled = true;
+    if (s.Selected1 == s.Selected2) {
+        // The selected tile clicked again: deselect it.
+        s.RedrawTileA = s.Selected1;
+        s.Selected1 = s.Selected2 = 0;
+        View().PlaySound(Sound::Select);
+    } else {
+        s.RedrawTileA = s.Selected2;
+    }
+    if (s.RedrawTileA > 0)
+        View().RedrawTile(s.RedrawTileA);
+}
+
+void TileGame::MatchSelection() {
+    if (!SameGroup(S().Selected1, S().Selected2)) {
+        KeepSecondPick();
+        return;
+    }
+    MatchSameGroup();
+}
+
+void TileGame::KeepSecondPick() {
+    GameState& s = S();
+    s.RedrawTileA = s.Selected1;
+    s.Selected1 = s.Selected2;
+    s.Selected2 = 0;
+    View().RedrawTile(s.RedrawTileA);
+    View().PlaySound(Sound::Select);
+}
+
+void TileGame::RemoveSelectedPair(const TilePosition* firstFrom) {
+    GameState& s = S();
+    const int k = s.TotalTiles - s.TilesLeft;
+    if (k >= 0 && k + 1 < kTileCount) {
+        const TilePosition a = firstFrom ? *firstFrom : s.board.TilePos[s.Selected1];
+        const TilePosition b = s.board.TilePos[s.Selected2];
+        s.board.MoveHistory[k] = {s.Selected1, a.x, a.y, a.layer};
+        s.board.MoveHistory[k + 1] = {s.Selected2, b.x, b.y, b.layer};
+    }
+    s.RedrawTileA = s.Selected1;
+    s.RedrawTileB = s.Selected2;
+    s.Selected1 = s.Selected2 = 0;
+    for (const int tile : {s.RedrawTileA, s.RedrawTileB}) {
+        // The tile's area is redrawn while its position is still known.
+        const TilePosition p = s.board.TilePos[tile];
+        s.board.SetCell(p.x, p.y, p.layer, 0);
+        View().RedrawTile(tile);
+        s.board.TilePos[tile] = {};
+    }
+    s.TilesLeft -= 2;
+    View().PlaySound(Sound::Done);
+}
+
+bool TileGame::TakeBack() {
+    GameState& s = S();
+    if (s.TilesLeft >= s.TotalTiles)
+        return false;
+    s.TilesLeft += 2;
+    s.Selected1 = s.Selected2 = 0;
+    s.HintTile1 = s.HintTile2 = 0;
+    const int k = s.TotalTiles - s.TilesLeft;
+    for (int e = k; e <= k + 1; ++e) {
+        const MoveEntry& m = s.board.MoveHistory[e];
+        if (m.tile == 0)
+            continue;
+        s.board.Place(m.tile, m.x, m.y, m.layer);
+    }
+    return true;
+}
+
+void TileGame::Hint() {
+    GameState& s = S();
+    if (s.MovesLeft == 0)
+        return;
+    s.HintTile1 = s.HintTile2 = 0;
+    CountFree();
+    if (s.FreeCount < 2 || s.MovesLeft == 0)
+        return;
+    s.HintIndex = s.HintIndex % s.MovesLeft + 1;
+    const auto& list = s.board.FreeList;
+    for (int k = 1, found = 0; k < s.FreeCount; ++k) {
+        if (!SameGroup(list[k], list[k + 1]))
+            continue;
+        if (++found == s.HintIndex) {
+            s.HintTile1 = list[k];
+            s.HintTile2 = list[k + 1];
+            break;
+        }
+    }
+    s.PenaltySeconds += 40;
+    View().FullRedraw();
+}
+
+void TileGame::FreeShuffle(bool keepLayer) {
+    auto& b = S().board;
+    Random& random = c_.random;
+    for (int layer = 1; layer <= kLayers; ++layer) {
+        for (int x = 1; x <= kColumns; ++x) {
+            for (int y = 1; y <= kRows; ++y) {
+                const int t = b.Cell(x, y, layer);
+                if (t < 1 || t > kTileCount)
+                    continue;
+                int x2, y2, layer2, u;
+                do {
+                    x2 = static_cast<int>(random.Next(kColumns)) + 1;
+                    y2 = static_cast<int>(random.Next(kRows)) + 1;
+                    layer2 = keepLayer ? layer : static_cast<int>(random.Next(kLayers)) + 1;
+                    u = b.Cell(x2, y2, layer2);
+                } while (u < 1 || u > kTileCount);
+                std::swap(b.TilePos[t], b.TilePos[u]);
+                b.SetCell(x2, y2, layer2, static_cast<uint8_t>(t));
+                b.SetCell(x, y, layer, static_cast<uint8_t>(u));
+            }
+        }
+    }
+}
+
+}  // namespace quorin

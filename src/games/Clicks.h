@@ -1,0 +1,55 @@
+// Mah-Jongg Clicks: a grid of 18 x 12 coloured pieces. A press on a piece with a neighbour of
+// its colour removes the whole group; the pieces above fall, empty columns close to the
+// left, and the fewer pieces are left at the end, the better.
+#pragma once
+
+#include "games/GameRules.h"
+
+namespace quorin {
+
+inline constexpr int32_t kClicksEasy = 120;
+inline constexpr int32_t kClicksHard = 121;
+
+// Pixel pitch of the pieces; their pictures are 38 px wide and overlap.
+inline constexpr int kClicksPitch = 32;
+
+// Every playing cell gets a random colour of the level: 1..4 easy, 1..6 hard.
+void DealClicks(GameState& state, Random& random, bool hard);
+
+// The groups of two or more pieces of one colour joined side by side: the moves left.
+int ClicksMoves(const ClicksGrid& grid);
+// Fills FreeCount and MovesLeft with the moves left.
+void ClicksFreeCount(GameState& state);
+
+// The cell a board point falls on (it may lie outside the playing cells).
+struct ClicksCell {
+    int n;
+    int i;
+};
+constexpr ClicksCell ClicksCellAt(int px, int py) {
+    return {px / kClicksPitch + 1, (py + 16) / kClicksPitch + 1};
+}
+
+// One pass of the settling: every piece with a hole below falls one cell (a piece that fell
+// is looked at again further down in the same pass), then every empty column with pieces
+// to its right is closed by one column. True when anything moved.
+bool SettleClicksPass(ClicksGrid& grid);
+
+class ClicksGame : public GameRules {
+  public:
+    using GameRules::GameRules;
+
+    void Start(bool hard) override;
+    void Press(MouseButton button, int px, int py) override;
+    void CountFree() override { ClicksFreeCount(S()); }
+    bool CanTakeBack() const override { return true; }
+    // Puts back the grid as it was before the last move.
+    bool TakeBack() override;
+    // The score is the pieces left: the clock follows them.
+    bool ClockStep() override;
+
+  private:
+    int FloodFill(int n, int i, uint8_t colour);
+};
+
+}  // namespace quorin

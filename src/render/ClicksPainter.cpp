@@ -1,0 +1,29 @@
+// The Clicks grid in the board buffer.
+#include "games/Clicks.h"
+#include "render/BoardRenderer.h"
+
+namespace quorin {
+
+void BoardRenderer::SetClicksPieces(const std::array<QImage, 6>& pieces) {
+    for (size_t c = 0; c < pieces.size(); ++c)
+        clicksPieces_[c] = BlackToTransparent(pieces[c]);
+}
+
+void BoardRenderer::RedrawClicks() {
+    const GameState& s = *state_;
+    const ClicksGrid& grid = s.Clicks;
+    // The pictures overlap their right and lower neighbours by 6 px: columns from the right
+    // and rows from the top put the left and lower pieces on top.
+    for (int n = ClicksGrid::kLastColumn; n >= ClicksGrid::kFirstColumn; --n)
+        for (int i = ClicksGrid::kFirstRow; i <= ClicksGrid::kLastRow; ++i) {
+            const int v = grid.At(n, i);
+            if (v < 1 || v > 6)
+                continue;
+            const QImage& piece = clicksPieces_[static_cast<size_t>(v - 1)];
+            const QPoint at(kClicksPitch * (n - 1) + s.BoardOriginX - 8,
+                            kClicksPitch * (i - 1) + s.BoardOriginY - 16);
+            Blit(QPainter::CompositionMode_SourceOver, at, piece, piece.rect());
+        }
+}
+
+}  // namespace quorin

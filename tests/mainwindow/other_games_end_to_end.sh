@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Rivers, Memory and Clicks in the real program under Xvfb: start each with its shortcut and
+# make one legal move in it (Rivers: the hinted pair; Memory: turn a tile; Clicks: a group),
+# checking on screen that the board changed.
+# usage: other_games_end_to_end.sh QUORIN_EXECUTABLE DATA_FOLDER     (exit 77: tools missing)
+set -Eeuo pipefail
+exe=$1 data=$2
+work=""
+trap 'status=$?; echo "FAILED at line $LINENO: $BASH_COMMAND (status $status)" >&2; [ -n "$work" ] && [ -f "$work/log" ] && cat "$work/log" >&2' ERR
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+
+mkdir "$work/program"
+cp "$exe" "$work/program/quorin"
+cp -r "$data"/. "$work/program/"
+# The blue tileset, whose hint tint and blank face are read from its picture below.
+printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\n' > "$work/program/Quorin.ini"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(sed -n 1p "$work/display")"
+export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+
+"$work/program/quorin" >"$work/log" 2>&1 &
+app=$!
+wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
+  fail "the main window did not appear"
+wid=${wids%%$'\n'*}
+sleep 1
+xdotool windowfocus --sync "$wid" || true
+
+# The dominant colour of a part of the tileset picture.
+colour_of() {
+  convert "$work/program/Tilesets/bluepai.bmp" -crop "$1" +repage -format %c histogram:info:- |
+    sort -rn | awk 'NR == 1' | grep -o '#[0-9A-Fa-f]\{6\}'
+}
+# The window's pixels of one colour, as "x y" lines.
+pixels_of() {
+  import -window "$wid" "$work/shot.png"
+  convert "$work/shot.png" -fill black +opaque "$1" -fill white -opaque "$1" txt:- |
+    awk -F'[,: ]+' '/#FFFFFF/ { print $1, $2 }'
+}
+# A checksum of the board area, which the clock and the status line do not touch.
+board_sum() {
+  import -window "$wid" "$work/board.png"
+  convert "$work/board.png" -crop 600x380+40+90 +repage rgb:- | md5sum
+}
+
+# --- Rivers: the hint shows a pair that can leave; clicking it takes it away.
+xdotool key --clearmodifiers F3
+sleep 0.5
+xdotool key --clearmodifiers ctrl+h
+sleep 0.5
+tint=$(colour_of 40x50+98+256)
+[ -n "$tint" ] || fail "could not read the hint colour of the tileset"
+points=$(pixels_of "$tint")
+[ -n "$points" ] || fail "Rivers: no hinted tile on screen"
+read -r ax ay bx by < <(echo "$points" | awk '
+  { x[NR] = $1; y[NR] = $2 }
+  END {
+    if (NR < 2) exit
+    far = 0
+    for (i = 1; i <= NR; i++) { d = (x[i] - x[1]) ^ 2 + (y[i] - y[1]) ^ 2; if (d > far) { far = d; j = i } }
+    ax = x[1]; ay = y[1]; bx = x[j]; by = y[j]
+    for (round = 0; round < 8; round++) {
+      sa = sb = tax = tay = tbx = tby = 0
+      for (i = 1; i <= NR; i++) {
+        if ((x[i] - ax) ^ 2 + (y[i] - ay) ^ 2 <= (x[i] - bx) ^ 2 + (y[i] - by) ^ 2) { sa++; tax += x[i]; tay += y[i] }
+        else { sb++; tbx += x[i]; tby += y[i] }
+      }
+      if (!sa || !sb) exit
+      ax = tax / sa; ay = tay / sa; bx = tbx / sb; by = tby / sb
+    }
+    printf "%d %d %d %d\n", ax, ay, bx, by
+  }')
+[ -n "${by:-}" ] || fail "Rivers: the hint did not show two tiles"
+xdotool mousemove --window "$wid" "$ax" "$ay" click 1
+sleep 0.3
+xdotool mousemove --window "$wid" "$bx" "$by" click 1
+removed=""
+for _ in $(seq 10); do
+  sleep 0.3
+  [ -z "$(pixels_of "$tint")" ] && { removed=1; break; }
+done
+[ -n "$removed" ] || fail "Rivers: the hinted pair is still on the board after clicking it"
+echo "Rivers: a pair removed"
+
+# --- Memory: every tile lies face down; a click turns one.
+xdotool key --clearmodifiers F4
+sleep 0.5
+blank=$(colour_of 40x50+6+256)
+[ -n "$blank" ] || fail "could not read the blank face of the tileset"
+# The top-left corner of the first face on the board (the toolbar shares the colour).
+read -r mx my < <(pixels_of "$blank" | awk '$2 > 90 && $1 < 690' | sort -n -k2 -k1 |
+                  awk 'NR == 1 { print $1 + 20, $2 + 25 }')
+[ -n "${my:-}" ] || fail "Memory: no face-down tile on screen"
+# The pointer over a tile outlines it: the board is compared from there on.
+xdotool mousemove --window "$wid" "$mx" "$my"
+sleep 0.3
+before=$(board_sum)
+xdotool click 1
+sleep 0.3
+[ "$(board_sum)" != "$before" ] || fail "Memory: the clicked tile did not turn"
+echo "Memory: a tile turned"
+
+# --- Clicks: pressing pieces along the bottom row until one had a neighbour of its colour.
+xdotool key --clearmodifiers F5
+sleep 0.5
+before=$(board_sum)
+moved=""
+for x in $(seq 84 32 628); do
+  xdotool mousemove --window "$wid" "$x" 462 click 1
+  sleep 0.2
+  [ "$(board_sum)" != "$before" ] && { moved=1; break; }
+done
+[ -n "$moved" ] || fail "Clicks: no press removed a group"
+echo "Clicks: a group removed"
+
+# Closing writes the settings: the game last played is kept for "New".
+xdotool key --clearmodifiers ctrl+c
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not close"
+wait "$app" || fail "the program exited with an error"
+app=""
+grep -q '^BoardNumber=120' "$work/program/Quorin.ini" || fail "BoardNumber is not the Clicks game"
+echo "other games end to end: ok"
