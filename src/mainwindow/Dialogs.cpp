@@ -1,8 +1,11 @@
 #include "mainwindow/Dialogs.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 #include "halloffame/TGameOverForm.h"
 
@@ -36,6 +39,15 @@ void QtDialogs::ShowGameOver(QWidget* parent, const QString& finalTime, bool ent
     form.FinalTime->setText(finalTime);
     form.EnterFame->setVisible(enterFame);
     form.exec();
+}
+
+// --- Help window and about box ---
+int QtDialogs::RunModal(QDialog* window) {
+    return window->exec();
+}
+
+void QtDialogs::OpenLink(const QString& target) {
+    QDesktopServices::openUrl(QUrl(target, QUrl::StrictMode));
 }
 
 }  // namespace quorin

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace quorin {
@@ -26,6 +27,12 @@ class Dialogs {
     // The "Board finished !" window, shown modally.
     virtual void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                               const QImage& girl) = 0;
+
+    // --- Help window and about box ---
+    // Shows one of the game's own windows modally and returns its result.
+    virtual int RunModal(QDialog* window) = 0;
+    // Hands a web or mail address to the desktop's default handler; does not wait for it.
+    virtual void OpenLink(const QString& target) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -37,6 +44,10 @@ class QtDialogs : public Dialogs {
     std::optional<QColor> ChooseColor(QWidget* parent, QColor initial) override;
     void ShowGameOver(QWidget* parent, const QString& finalTime, bool enterFame,
                       const QImage& girl) override;
+
+    // --- Help window and about box ---
+    int RunModal(QDialog* window) override;
+    void OpenLink(const QString& target) override;
 };
 
 }  // namespace quorin

@@ -2,6 +2,7 @@
 // the test answers.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,11 +32,23 @@ class FakeDialogs : public Dialogs {
     void ShowGameOver(QWidget*, const QString& finalTime, bool enterFame, const QImage&) override {
         gameOvers << finalTime + (enterFame ? " [fame]" : "");
     }
+    // --- Help window and about box ---
+    int RunModal(QDialog* window) override {
+        modals << window;
+        if (onModal)
+            onModal(window);
+        return 1;
+    }
+    void OpenLink(const QString& target) override { links << target; }
 
     bool answerOk = true;
     QStringList pictureAnswers;
     std::optional<QColor> colorAnswer;
     QStringList questions, errors, openTitles, gameOvers;
+    // --- Help window and about box ---
+    std::function<void(QDialog*)> onModal;  // runs while the window is "open"
+    QList<QDialog*> modals;
+    QStringList links;
 };
 
 // A copy of the shipped program folder; `ini` becomes its Quorin.ini when given.
