@@ -34,6 +34,13 @@ namespace {
 
 constexpr const char* kTitleLine = "Quorin 6.28 - Mah-Jongg tile-matching solitaire";
 
+// Shape files are listed whatever the case of their extension, so they are told apart the
+// same way.
+bool IsShpName(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))
+        .endsWith(".shp", Qt::CaseInsensitive);
+}
+
 // File names sorted without regard to case, with the extension cut off.
 std::vector<std::string> ListFiles(const QString& folder, const QString& pattern, bool sort,
                                    bool keepExtension) {
@@ -181,7 +188,7 @@ void TQuorin::Init() {
             QAction* entry = layoutEntries_[i];
             const std::string caption = entry->text().toStdString();
             const std::string path =
-                programDirStd_ + "Layouts/" + caption + (caption.ends_with(".shp") ? "" : ".lay");
+                programDirStd_ + "Layouts/" + caption + (IsShpName(caption) ? "" : ".lay");
             if (path == s.LayoutPath || !RunLayout(path))
                 continue;
             s.LayoutPath = path;
@@ -326,7 +333,7 @@ bool TQuorin::LoadFiles() {
     }
     if (!found) {
         s.LayoutPath = programDirStd_ + "Layouts/" + layoutNames_[1] +
-                       (layoutNames_[1].ends_with(".shp") ? "" : ".lay");
+                       (IsShpName(layoutNames_[1]) ? "" : ".lay");
         position = 1;
     }
     loadedLayout_ = position;
@@ -419,7 +426,7 @@ bool TQuorin::RunLayout(const std::string& path) {
     GameState& s = State();
     s.layout = load.grid;
     // A .shp file carries no name: it goes by its file name.
-    s.LayoutName = path.ends_with(".shp") || path.ends_with(".SHP")
+    s.LayoutName = IsShpName(path)
                        ? QFileInfo(QString::fromStdString(path)).fileName().toStdString()
                        : load.name;
     newHallRank_ = 0;

@@ -245,6 +245,8 @@ class TQuorin : public QMainWindow, public BoardView {
     uint32_t backgroundColor_ = 0x808000;  // red in the low byte
     QString lastTilesetFile_;
     QString lastBackgroundFile_;
+    // A stored tileset that did not load at start-up: saved again until the player chooses.
+    QAction* keptTilesetChoice_ = nullptr;
     std::string currentPlayer_ = "Player1";
     int highlightMode_ = 3;
     QColor pen_ = QColor(0, 128, 0);

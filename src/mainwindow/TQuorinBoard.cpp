@@ -97,8 +97,14 @@ void TQuorin::Redraw() {
         ShowPanelHOF();
     if (s.TilesLeft == 0 && s.GameMode != ModeEditor && s.ElapsedSeconds > 0)
         s.GameFinished = true;
-    if (s.GameFinished || s.GameMode == ModePaused) {
+    if (s.GameFinished) {
         GameOver();
+        return;
+    }
+    if (s.GameMode == ModePaused) {
+        // A paused game stays hidden under the background and keeps its tiles and clock:
+        // a new tileset, background or window size shows once the game continues.
+        ShowFond();
         return;
     }
     if (!dealing_ && (s.GameMode == ModeGameOver || s.GameMode == ModeIdle)) {
@@ -294,8 +300,10 @@ bool TQuorin::LoadTilesetFile(const QString& path) {
 
 void TQuorin::SelectTileset(QAction* item, const char* file) {
     CheckOnly(tilesetItems_, item);
-    if (LoadTileset(programDir_ + file))
+    if (LoadTileset(programDir_ + file)) {
         currentTileset_ = item;
+        keptTilesetChoice_ = nullptr;
+    }
     CheckOnly(tilesetItems_, currentTileset_);
 }
 
@@ -332,6 +340,7 @@ void TQuorin::Load1Click() {
     if (!file.isEmpty() && LoadTilesetFile(file)) {
         lastTilesetFile_ = file;
         currentTileset_ = item;
+        keptTilesetChoice_ = nullptr;
     }
     CheckOnly(tilesetItems_, currentTileset_);
 }
@@ -417,23 +426,41 @@ void TQuorin::ActiveTilesetBackground() {
     }
     CheckOnly(backgroundItems_, currentBackground_);
 
-    if (checked("Load1") && !lastTilesetFile_.isEmpty() && LoadTilesetFile(lastTilesetFile_)) {
-        currentTileset_ = Action("Load1");
+    // In the order of the menu: the first of them that loads replaces a damaged one.
+    static const std::pair<const char*, const char*> shipped[] = {
+        {"MahJongg1", "Tilesets/pai.bmp"},
+        {"MahJongg2", "Tilesets/darkpai.bmp"},
+        {"MahJongg3", "Tilesets/bluepai.bmp"},
+        {"Lowcolor1", "Tilesets/pai256.bmp"}};
+    currentTileset_ = nullptr;
+    QAction* stored = nullptr;
+    if (checked("Load1") && !lastTilesetFile_.isEmpty()) {
+        stored = Action("Load1");
+        if (LoadTilesetFile(lastTilesetFile_))
+            currentTileset_ = stored;
     } else {
-        static const std::pair<const char*, const char*> builtIn[] = {
-            {"MahJongg1", "Tilesets/pai.bmp"},
-            {"Lowcolor1", "Tilesets/pai256.bmp"},
-            {"MahJongg3", "Tilesets/bluepai.bmp"}};
-        bool done = false;
-        for (const auto& [name, file] : builtIn) {
-            if (!checked(name))
-                continue;
-            SelectTileset(Action(name), file);
-            done = true;
-            break;
+        const char* file = "Tilesets/darkpai.bmp";
+        stored = Action("MahJongg2");
+        for (const auto& [name, shippedFile] : shipped) {
+            if (checked(name)) {
+                stored = Action(name);
+                file = shippedFile;
+                break;
+            }
         }
-        if (!done)
-            SelectTileset(Action("MahJongg2"), "Tilesets/darkpai.bmp");
+        SelectTileset(stored, file);
+    }
+    if (currentTileset_ == nullptr) {
+        // The player has been told what is wrong with the chosen tileset; rather than black
+        // tiles, show a shipped one, and keep the choice for the next start in case the
+        // file comes back.
+        for (const auto& [name, file] : shipped) {
+            if (Action(name) != stored && tileset_.Load(programDir_ + file, nullptr)) {
+                currentTileset_ = Action(name);
+                break;
+            }
+        }
+        keptTilesetChoice_ = stored;
     }
     CheckOnly(tilesetItems_, currentTileset_);
 }

@@ -32,6 +32,11 @@ void TQuorin::IM(uint8_t mode) {
     if (mode == ModeIdle || mode == ModePaused)
         ShowFond();
     if (mode == ModeGameOver || mode == ModeIdle) {
+        // No paused game is left behind the welcome panel, whichever way the game ended.
+        if (pauseButton_ != nullptr) {
+            SetPauseCaptions(false);
+            SetPauseButtons();
+        }
         CenterWelcome();
         welcome_->show();
         welcome_->raise();
@@ -212,11 +217,10 @@ void TQuorin::FormActivate() {
 }
 
 void TQuorin::CheckPause() {
-    if (!Action("GoCheckPause")->isChecked())
-        return;
-    if (State().GameMode != ModePaused)
+    // Only a game is paused around the program's own windows: marking the welcome screen as
+    // paused would send the window back, on closing, to the mode of a game stopped long ago.
+    if (Action("GoCheckPause")->isChecked() && IsGameInProgress(State().GameMode))
         PauseClick();
-    State().GameMode = ModePaused;
 }
 
 void TQuorin::UnCheckPause() {

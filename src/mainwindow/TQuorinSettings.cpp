@@ -93,6 +93,10 @@ Settings TQuorin::CollectSettings() const {
     for (size_t i = 0; i + 1 < tilesetItems_.size(); ++i)
         if (tilesetItems_[i]->isChecked())
             st.Tileset = static_cast<int>(i);
+    if (keptTilesetChoice_ != nullptr) {
+        const auto kept = std::find(tilesetItems_.begin(), tilesetItems_.end(), keptTilesetChoice_);
+        st.Tileset = static_cast<int>(kept - tilesetItems_.begin());
+    }
     st.Res800 = checked("Res800");
     st.LastTilesetFile = lastTilesetFile_.toStdString();
     st.LastBackgroundFile = lastBackgroundFile_.toStdString();

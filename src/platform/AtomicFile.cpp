@@ -20,9 +20,9 @@ std::string Reason(int error) {
 }
 
 // Writes all of `content`, resuming after a signal or a short write.
-bool WriteAll(int fd, std::string_view content) {
+bool WriteAll(const FileCalls& calls, int fd, std::string_view content) {
     while (!content.empty()) {
-        const ssize_t n = ::write(fd, content.data(), content.size());
+        const ssize_t n = calls.write(fd, content.data(), content.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -45,7 +45,16 @@ void SyncFolder(const fs::path& folder) {
 
 }  // namespace
 
+FileCalls SystemFileCalls() {
+    return {::write, ::fsync, ::close, ::rename};
+}
+
 std::string WriteFileAtomically(const std::string& path, std::string_view content) {
+    return WriteFileAtomically(path, content, SystemFileCalls());
+}
+
+std::string WriteFileAtomically(const std::string& path, std::string_view content,
+                                const FileCalls& calls) {
     fs::path target = path;
     std::error_code ec;
     if (fs::is_symlink(target, ec)) {
@@ -63,9 +72,9 @@ std::string WriteFileAtomically(const std::string& path, std::string_view conten
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
     // The data must be on disk before the rename, or a power cut leaves an empty file.
-    bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+    bool ok = WriteAll(calls, fd, content) && calls.fsync(fd) == 0;
     int error = errno;
-    if (::close(fd) != 0 && ok) {
+    if (calls.close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
@@ -73,10 +82,10 @@ std::string WriteFileAtomically(const std::string& path, std::string_view conten
         std::remove(temp.c_str());
         return Reason(error);
     }
-    fs::rename(temp, target, ec);
-    if (ec) {
+    if (calls.rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
         std::remove(temp.c_str());
-        return ec.message();
+        return Reason(error);
     }
     SyncFolder(target.parent_path());
     return {};

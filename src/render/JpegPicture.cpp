@@ -34,6 +34,27 @@ void EmitMessage(j_common_ptr cinfo, int msgLevel) {
 
 void OutputMessage(j_common_ptr) {}
 
+// Called between the rows and scans the decoder reads in.
+void WatchScans(j_common_ptr cinfo) {
+    const auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
+    if (d->input_scan_number <= JpegPicture::kMaxScans)
+        return;
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    std::snprintf(err->message, JMSG_LENGTH_MAX, "the picture has more than %d scans",
+                  JpegPicture::kMaxScans);
+    std::longjmp(err->jump, 1);
+}
+
+// Every 8 x 8 block of the first component takes at least one bit of coded data, so a file
+// shorter than that cannot hold the picture its header claims; decoding it anyway would
+// spend a long time inventing every block of it.
+bool TooShortFor(const jpeg_decompress_struct& cinfo, unsigned long size) {
+    const jpeg_component_info& first = cinfo.comp_info[0];
+    const unsigned long long blocks =
+        static_cast<unsigned long long>(first.width_in_blocks) * first.height_in_blocks;
+    return blocks / 8 > size;
+}
+
 // Only plain C data lives in this frame, so the jump back leaves nothing half-destroyed.
 bool DecodeInto(const unsigned char* data, unsigned long size, QImage* image, char* message) {
     jpeg_decompress_struct cinfo;
@@ -49,6 +70,9 @@ bool DecodeInto(const unsigned char* data, unsigned long size, QImage* image, ch
         return false;
     }
     jpeg_create_decompress(&cinfo);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = WatchScans;
+    cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
     // Four bytes B, G, R, 0xFF: the memory layout of Format_RGB32.
@@ -56,6 +80,13 @@ bool DecodeInto(const unsigned char* data, unsigned long size, QImage* image, ch
     if (qint64{cinfo.image_width} * cinfo.image_height > JpegPicture::kMaxPixels) {
         std::snprintf(message, JMSG_LENGTH_MAX, "the picture is too large (%u x %u pixels)",
                       cinfo.image_width, cinfo.image_height);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    if (TooShortFor(cinfo, size)) {
+        std::snprintf(message, JMSG_LENGTH_MAX,
+                      "the file is too short for a picture of %u x %u pixels", cinfo.image_width,
+                      cinfo.image_height);
         jpeg_destroy_decompress(&cinfo);
         return false;
     }

@@ -20,6 +20,9 @@ class JpegPicture {
 
     // Larger pictures are refused rather than risking the memory of the whole game.
     static constexpr qint64 kMaxPixels = qint64{1} << 26;
+    // Real pictures have a handful of scans; a file of hundreds of empty ones would make the
+    // decoder go over a huge picture hundreds of times.
+    static constexpr int kMaxScans = 100;
 
   private:
     QImage image_;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <sstream>
 #include <unordered_set>
 
@@ -21,7 +21,16 @@ struct Bits {
     void Clear(int i) { w[i >> 6] &= ~(uint64_t{1} << (i & 63)); }
     bool Has(int i) const { return (w[i >> 6] >> (i & 63)) & 1; }
     bool Meets(const Bits& o) const { return (w[0] & o.w[0]) | (w[1] & o.w[1]) | (w[2] & o.w[2]); }
+    bool Within(const Bits& o) const {
+        return ((w[0] & ~o.w[0]) | (w[1] & ~o.w[1]) | (w[2] & ~o.w[2])) == 0;
+    }
     bool Empty() const { return (w[0] | w[1] | w[2]) == 0; }
+    Bits operator&(const Bits& o) const { return {{w[0] & o.w[0], w[1] & o.w[1], w[2] & o.w[2]}}; }
+    Bits& operator|=(const Bits& o) {
+        for (int k = 0; k < 3; ++k)
+            w[k] |= o.w[k];
+        return *this;
+    }
     bool operator==(const Bits&) const = default;
 };
 
@@ -40,12 +49,18 @@ struct Neighbours {
     Bits top, sideA, sideB;
 };
 
+// Removing tiles only ever frees others, so once it is settled which tile of a group pairs
+// with which, taking off any pair that is free never hurts and the order of such moves does
+// not matter. The search therefore decides pairings, not moves: it takes off every pair it
+// may, and when it is stuck it settles the pairing of one group of four (three ways) and goes
+// on. A group whose remaining tiles are all free needs no decision: any pairing serves.
 class Search {
   public:
     Search(const std::vector<SolverTile>& tiles, bool vertical, const SolveLimits& limits)
-        : tiles_(tiles), limits_(limits), start_(std::chrono::steady_clock::now()) {
+        : tiles_(tiles), limits_(limits), start_(ProcessorMs()) {
         const int n = static_cast<int>(tiles.size());
         nb_.resize(n);
+        below_.resize(n);
         weight_.assign(n, 0);
         for (int i = 0; i < n; ++i) {
             const TilePosition a = tiles[i].pos;
@@ -65,133 +80,566 @@ class Search {
                     ++weight_[j];
                 }
             }
-            groupMembers_[TileGroup(tiles[i].id)].push_back(i);
+            groups_[TileGroup(tiles[i].id)].members.push_back(i);
         }
+        holds_.resize(n);
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                if (nb_[i].top.Has(j) || nb_[i].sideA.Has(j) || nb_[i].sideB.Has(j))
+                    holds_[j].push_back(i);
+        // What lies under a tile, however deep: none of it comes free while the tile stays,
+        // and a tile only leaves after everything on it, so this holds in every position.
+        std::vector<int> byLayer(n);
+        for (int i = 0; i < n; ++i)
+            byLayer[i] = i;
+        std::sort(byLayer.begin(), byLayer.end(),
+                  [&](int x, int y) { return tiles[x].pos.layer < tiles[y].pos.layer; });
+        for (int j : byLayer)
+            for (int i : byLayer)
+                if (nb_[i].top.Has(j)) {
+                    below_[j].Set(i);
+                    below_[j] |= below_[i];
+                }
+        above_.resize(n);
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                if (below_[j].Has(i))
+                    above_[i].Set(j);
+        // The tiles reached going one way along a row. To free a tile from its right, every
+        // tile on its right must go first, each freed from its own right.
+        std::vector<Bits> leftward(n), rightward(n);
+        for (int i = 0; i < n; ++i) {
+            for (auto [reach, side] : {std::pair{&leftward, &Neighbours::sideA},
+                                       std::pair{&rightward, &Neighbours::sideB}}) {
+                Bits seen = nb_[i].*side;
+                for (bool grew = true; grew;) {
+                    grew = false;
+                    for (int j = 0; j < n; ++j)
+                        if (seen.Has(j) && !((nb_[j].*side).Within(seen))) {
+                            seen |= nb_[j].*side;
+                            grew = true;
+                        }
+                }
+                (*reach)[i] = seen;
+            }
+        }
+        // For every pair a group could make: the tiles that must be gone before it comes off.
+        // Those on top of either tile; and when one tile lies along the row of the other, each
+        // can only be freed from its far side, so that whole side of the row as well, with
+        // what lies on it.
+        pairIndex_.assign(static_cast<size_t>(n) * n, -1);
+        for (const Group& g : groups_)
+            for (size_t x = 0; x < g.members.size(); ++x)
+                for (size_t y = x + 1; y < g.members.size(); ++y) {
+                    const int a = g.members[x], b = g.members[y];
+                    Bits row;
+                    if (rightward[a].Has(b)) {
+                        row = leftward[a];
+                        row |= rightward[b];
+                    } else if (leftward[a].Has(b)) {
+                        row = rightward[a];
+                        row |= leftward[b];
+                    }
+                    Bits pre = above_[a];
+                    pre |= above_[b];
+                    pre |= row;
+                    for (int j = 0; j < n; ++j)
+                        if (row.Has(j))
+                            pre |= above_[j];
+                    pairIndex_[a * n + b] = pairIndex_[b * n + a] =
+                        static_cast<int>(pairBefore_.size());
+                    pairBefore_.push_back(pre);
+                }
     }
 
     SolveResult Run() {
         SolveResult result;
-        Bits all;
+        Node start;
         for (size_t i = 0; i < tiles_.size(); ++i)
-            all.Set(static_cast<int>(i));
+            start.left.Set(static_cast<int>(i));
         bool oddGroup = false;
-        for (const auto& members : groupMembers_)
-            oddGroup |= members.size() % 2 != 0;
+        for (const Group& g : groups_)
+            oddGroup |= g.members.size() % 2 != 0;
         if (oddGroup) {
             result.answer = SolveAnswer::Unwinnable;
-        } else if (Dfs(all)) {
-            result.answer = SolveAnswer::Winnable;
-            for (const auto& [a, b] : path_)
-                result.order.emplace_back(tiles_[a].id, tiles_[b].id);
         } else {
-            result.answer = outOfBudget_ ? SolveAnswer::Undecided : SolveAnswer::Unwinnable;
+            // Restarts: a search that went wrong near the top can spend ages under one bad
+            // decision, so runs are cut after a growing number of nodes (1, 1, 2, 1, 1, 2, 4,
+            // ... times a base) and the next run breaks ties at random. What a run proved
+            // unwinnable stays known; a run that ends without being cut is the answer.
+            for (uint64_t run = 1;; ++run) {
+                cutAt_ = nodes_ + kRunBase * Luby(run);
+                cut_ = false;
+                rng_ = run == 1 ? 0 : 0x9E3779B97F4A7C15ULL * run;
+                path_.clear();
+                if (Dfs(start)) {
+                    result.answer = SolveAnswer::Winnable;
+                    for (const auto& [a, b] : path_)
+                        result.order.emplace_back(tiles_[a].id, tiles_[b].id);
+                    break;
+                }
+                if (!cut_) {
+                    result.answer = SolveAnswer::Unwinnable;
+                    break;
+                }
+                if (outOfBudget_) {
+                    result.answer = SolveAnswer::Undecided;
+                    break;
+                }
+            }
         }
         result.nodes = nodes_;
         return result;
     }
 
   private:
+    struct Group {
+        std::vector<int> members;  // local indices, 0, 2 or 4 of them
+    };
+    // The three ways to split four tiles m0..m3 into two pairs: m0 goes with m1, m2 or m3.
+    static constexpr int kSplit[4][4] = {{0, 0, 0, 0}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0}};
+
+    struct Node {
+        Bits left;
+        std::array<uint8_t, kGroupCount> split{};  // 0 while undecided, else 1..3
+        bool operator==(const Node&) const = default;
+    };
+    struct NodeHash {
+        size_t operator()(const Node& n) const {
+            uint64_t h = BitsHash{}(n.left);
+            for (uint8_t s : n.split)
+                h = (h ^ s) * 0x100000001B3ULL;
+            return static_cast<size_t>(h);
+        }
+    };
+
     bool Free(const Bits& left, int i) const {
         const Neighbours& n = nb_[i];
         return !left.Meets(n.top) && (!left.Meets(n.sideA) || !left.Meets(n.sideB));
     }
 
+    // True when this run must stop: the whole budget is spent, or the run's share.
     bool OverBudget() {
         if (limits_.maxNodes && nodes_ >= limits_.maxNodes)
-            return true;
-        if (limits_.budgetMs && (nodes_ & 255) == 0) {
-            const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                std::chrono::steady_clock::now() - start_)
-                                .count();
-            if (ms >= limits_.budgetMs)
-                return true;
-        }
-        return false;
+            outOfBudget_ = true;
+        if (limits_.budgetMs && (nodes_ & 63) == 0 &&
+            ProcessorMs() - start_ >= static_cast<double>(limits_.budgetMs))
+            outOfBudget_ = true;
+        return outOfBudget_ || nodes_ >= cutAt_;
     }
 
-    bool Dfs(const Bits& left) {
-        if (left.Empty())
-            return true;
-        if (failed_.count(left))
-            return false;
-        ++nodes_;
-        if (OverBudget()) {
-            outOfBudget_ = true;
-            return false;
+    static uint64_t Luby(uint64_t i) {
+        for (uint64_t k = 1;; ++k) {
+            if (i == (uint64_t{1} << k) - 1)
+                return uint64_t{1} << (k - 1);
+            if (i < (uint64_t{1} << k) - 1)
+                return Luby(i - (uint64_t{1} << (k - 1)) + 1);
         }
+    }
 
-        struct Move {
-            int a, b, c, d;  // c, d >= 0: the group's second pair comes off with the first
-            int score;
+    // Noise for breaking ties; none in the first run.
+    int Noise(int range) {
+        if (rng_ == 0)
+            return 0;
+        rng_ ^= rng_ << 13;
+        rng_ ^= rng_ >> 7;
+        rng_ ^= rng_ << 17;
+        return static_cast<int>(rng_ % static_cast<uint64_t>(range));
+    }
+
+    void TakeOff(Node& n, int a, int b) {
+        n.left.Clear(a);
+        n.left.Clear(b);
+        path_.emplace_back(a, b);
+    }
+
+    // Takes off every pair that can go without a decision, until none is left. Only the
+    // groups of tiles a removal may have freed are looked at again.
+    void TakeOffWhatIsSafe(Node& n) {
+        std::array<int, kGroupCount> queue{};
+        std::array<bool, kGroupCount> queued{};
+        int head = 0, tail = 0;
+        auto push = [&](int g) {
+            if (!queued[g]) {
+                queued[g] = true;
+                queue[tail++ % queue.size()] = g;
+            }
         };
-        std::vector<Move> moves;
-        for (const auto& members : groupMembers_) {
-            std::array<int, 4> freeTiles{}, rest{};
-            int nFree = 0, nLeft = 0;
-            for (int i : members) {
-                if (!left.Has(i))
-                    continue;
-                rest[nLeft++] = i;
-                if (Free(left, i))
-                    freeTiles[nFree++] = i;
-            }
-            // The last two of a group, one on top of the other, can never both be free.
-            if (nLeft == 2 && (nb_[rest[0]].top.Has(rest[1]) || nb_[rest[1]].top.Has(rest[0]))) {
-                failed_.insert(left);
-                return false;
-            }
-            if (nFree < 2)
+        auto off = [&](int a, int b) {
+            TakeOff(n, a, b);
+            for (int x : {a, b})
+                for (int i : holds_[x])
+                    if (n.left.Has(i))
+                        push(TileGroup(tiles_[i].id));
+        };
+        for (int g = 0; g < kGroupCount; ++g)
+            push(g);
+        while (head != tail) {
+            const int g = queue[head++ % queue.size()];
+            queued[g] = false;
+            const std::vector<int>& m = groups_[g].members;
+            std::array<int, 4> rest{};
+            int nLeft = 0, nFree = 0;
+            for (int i : m)
+                if (n.left.Has(i)) {
+                    rest[nLeft++] = i;
+                    nFree += Free(n.left, i);
+                }
+            if (nLeft == 0 || nFree < 2)
                 continue;
-            if (nFree == nLeft) {
-                // Every tile left of the group is free: they are only of use to each other,
-                // and taking them off first never hurts, so no other move needs trying.
-                Bits next = left;
-                for (int k = 0; k < nLeft; ++k)
-                    next.Clear(rest[k]);
-                path_.emplace_back(freeTiles[0], freeTiles[1]);
-                if (nLeft == 4)
-                    path_.emplace_back(freeTiles[2], freeTiles[3]);
-                if (Dfs(next))
-                    return true;
-                path_.resize(path_.size() - (nLeft == 4 ? 2 : 1));
-                if (!outOfBudget_)
-                    failed_.insert(left);
-                return false;
+            if (nLeft == 2) {
+                if (nFree == 2)
+                    off(rest[0], rest[1]);
+                continue;
             }
-            for (int p = 0; p < nFree; ++p)
-                for (int q = p + 1; q < nFree; ++q) {
-                    const int a = freeTiles[p], b = freeTiles[q];
-                    moves.push_back({a, b, -1, -1, weight_[a] + weight_[b]});
+            if (n.split[g] == 0) {
+                if (nFree == 4) {
+                    n.split[g] = 1;
+                    off(m[0], m[1]);
+                    off(m[2], m[3]);
+                }
+                continue;
+            }
+            for (int k : {0, kSplit[n.split[g]][0] == 1 ? 2 : 1}) {
+                const int a = m[k], b = m[kSplit[n.split[g]][k]];
+                if (n.left.Has(a) && Free(n.left, a) && Free(n.left, b)) {
+                    off(a, b);
+                    push(g);  // its other pair may be free as well
+                    break;
+                }
+            }
+        }
+    }
+
+    // The pairs that are settled: the last two of a group, and both pairs of a group whose
+    // split is decided. Each comes off in one move, so a tile under either of its tiles waits
+    // for both, and so does a tile whose row can only open on a side that holds a tile of
+    // the pair. A pair over itself, or pairs waiting on each other in a circle, never come
+    // off. An undecided group is jammed when one of its tiles has every partner under it.
+    struct Waits {
+        int pairs = 0;
+        Bits settled;                                   // the tiles of the settled pairs
+        std::array<int16_t, kTileCount> pairOf;         // a settled tile's pair
+        std::array<Bits, kTileCount / 2> tiles, reach;  // reach: all that must go first
+    };
+
+    const Bits& PairBefore(int a, int b) const {
+        return pairBefore_[pairIndex_[a * static_cast<int>(tiles_.size()) + b]];
+    }
+
+    template <typename F>
+    static void ForEachBit(const Bits& b, F&& f) {
+        for (int k = 0; k < 3; ++k)
+            for (uint64_t word = b.w[k]; word; word &= word - 1)
+                f(k * 64 + __builtin_ctzll(word));
+    }
+
+    // Fills `w` with the settled pairs and what each waits on, however far; false when they
+    // jam.
+    bool SettledPairs(const Node& n, Waits& w) const {
+        std::array<Bits, kTileCount / 2> before;
+        w.pairs = 0;
+        w.settled = Bits();
+        auto addPair = [&](int a, int b) {
+            const int p = w.pairs++;
+            w.tiles[p] = Bits();
+            w.tiles[p].Set(a);
+            w.tiles[p].Set(b);
+            w.settled |= w.tiles[p];
+            w.pairOf[a] = w.pairOf[b] = static_cast<int16_t>(p);
+            before[p] = PairBefore(a, b) & n.left;
+            return !before[p].Meets(w.tiles[p]);
+        };
+        for (int g = 0; g < kGroupCount; ++g) {
+            const std::vector<int>& m = groups_[g].members;
+            std::array<int, 4> rest{};
+            int nLeft = 0;
+            for (int i : m)
+                if (n.left.Has(i))
+                    rest[nLeft++] = i;
+            if (nLeft == 2) {
+                if (!addPair(rest[0], rest[1]))
+                    return false;
+            } else if (nLeft == 4 && n.split[g] != 0) {
+                const int other = kSplit[n.split[g]][0] == 1 ? 2 : 1;
+                if (!addPair(m[0], m[kSplit[n.split[g]][0]]) ||
+                    !addPair(m[other], m[kSplit[n.split[g]][other]]))
+                    return false;
+            } else if (nLeft == 4) {
+                for (int i : m) {
+                    int partners = 0;
+                    for (int j : m)
+                        partners += j != i && !below_[i].Has(j);
+                    if (partners == 0)
+                        return false;
+                }
+            }
+        }
+        // Take the pairs in an order where each comes after all it waits on; the pairs that
+        // never come free to be taken wait on each other in a circle.
+        std::array<int, kTileCount / 2> waiting{}, ready{};
+        std::array<std::array<uint64_t, 2>, kTileCount / 2> waitedOnBy{};
+        int readyCount = 0;
+        for (int p = 0; p < w.pairs; ++p) {
+            std::array<uint64_t, 2> on{};
+            ForEachBit(before[p] & w.settled, [&](int tile) {
+                const int q = w.pairOf[tile];
+                if (!(on[q >> 6] >> (q & 63) & 1)) {
+                    on[q >> 6] |= uint64_t{1} << (q & 63);
+                    waitedOnBy[q][p >> 6] |= uint64_t{1} << (p & 63);
+                    ++waiting[p];
+                }
+            });
+            if (waiting[p] == 0)
+                ready[readyCount++] = p;
+        }
+        for (int taken = 0; taken < readyCount; ++taken) {
+            const int p = ready[taken];
+            w.reach[p] = before[p];
+            ForEachBit(before[p] & w.settled,
+                       [&](int tile) { w.reach[p] |= w.reach[w.pairOf[tile]]; });
+            for (int k = 0; k < 2; ++k)
+                for (uint64_t word = waitedOnBy[p][k]; word; word &= word - 1) {
+                    const int d = k * 64 + __builtin_ctzll(word);
+                    if (--waiting[d] == 0)
+                        ready[readyCount++] = d;
                 }
         }
-        // Tiles that hold many others back first.
-        std::stable_sort(moves.begin(), moves.end(),
-                         [](const Move& x, const Move& y) { return x.score > y.score; });
-        for (const Move& m : moves) {
-            Bits next = left;
-            next.Clear(m.a);
-            next.Clear(m.b);
-            path_.emplace_back(m.a, m.b);
-            if (Dfs(next))
-                return true;
-            path_.pop_back();
-            if (outOfBudget_)
+        return readyCount == w.pairs;
+    }
+
+    // Everything that must go before `first`, through the settled pairs.
+    static Bits Reach(const Waits& w, const Bits& first) {
+        Bits all = first;
+        ForEachBit(first & w.settled, [&](int tile) { all |= w.reach[w.pairOf[tile]]; });
+        return all;
+    }
+
+    // Whether settling group g's split s jams a position whose settled pairs are `w`: one of
+    // the two new pairs must then go before itself, or each before the other.
+    bool SplitJams(const Bits& left, const Waits& w, int g, int s) const {
+        const std::vector<int>& m = groups_[g].members;
+        const int other = kSplit[s][0] == 1 ? 2 : 1;
+        const int a1 = m[0], a2 = m[kSplit[s][0]], b1 = m[other], b2 = m[kSplit[s][other]];
+        Bits a, b;
+        a.Set(a1);
+        a.Set(a2);
+        b.Set(b1);
+        b.Set(b2);
+        const Bits fromA = Reach(w, PairBefore(a1, a2) & left);
+        const Bits fromB = Reach(w, PairBefore(b1, b2) & left);
+        if (fromA.Meets(a) || fromB.Meets(b))
+            return true;
+        return fromA.Meets(b) && fromB.Meets(a);
+    }
+
+    // A free tile that holds nothing back: nothing lies under it, and every tile beside it
+    // is open on its other side. It stays so to the end, so it matters only as a partner.
+    bool Idle(const Bits& left, int i) const {
+        if (!Free(left, i) || below_[i].Meets(left))
+            return false;
+        for (int j : holds_[i]) {
+            if (!left.Has(j))
+                continue;
+            if ((nb_[j].sideA.Has(i) && nb_[j].sideB.Meets(left)) ||
+                (nb_[j].sideB.Has(i) && nb_[j].sideA.Meets(left)))
                 return false;
         }
-        failed_.insert(left);
-        return false;
+        return true;
+    }
+
+    // The split a whole group can take without losing anything, or 0. Two idle tiles are
+    // alike, so with three idle two of them pair. With two idle, each waits for one of the
+    // others: pairing the idle two now would only make the others come off together.
+    int IdleSplit(const Bits& left, int g) const {
+        const std::vector<int>& m = groups_[g].members;
+        std::array<int, 4> idle{}, busy{};
+        int nIdle = 0, nBusy = 0;
+        for (int k = 0; k < 4; ++k)
+            (Idle(left, m[k]) ? idle[nIdle++] : busy[nBusy++]) = k;
+        int a = -1, b = -1;
+        if (nIdle == 3) {
+            a = idle[0];
+            b = idle[1];
+        } else if (nIdle == 2) {
+            a = idle[0];
+            b = busy[0];
+        } else {
+            return 0;
+        }
+        for (int s = 1; s <= 3; ++s)
+            if (kSplit[s][a] == b)
+                return s;
+        return 0;
+    }
+
+    // A split is hopeless at once when one of its pairs has a tile under the other.
+    bool SplitPossible(int g, int split) const {
+        const std::vector<int>& m = groups_[g].members;
+        for (int k = 0; k < 4; ++k) {
+            const int a = m[k], b = m[kSplit[split][k]];
+            const Bits& before = PairBefore(a, b);
+            if (before.Has(a) || before.Has(b))
+                return false;
+        }
+        return true;
+    }
+
+    bool Whole(const Node& n, int g) const {
+        const std::vector<int>& m = groups_[g].members;
+        return m.size() == 4 && n.left.Has(m[0]) && n.left.Has(m[1]) && n.left.Has(m[2]) &&
+               n.left.Has(m[3]);
+    }
+
+    // How promising taking off a free pair is: the tiles it frees that find a free partner at
+    // once count most, then how many tiles the pair holds back.
+    int MoveScore(const Bits& left, int a, int b) const {
+        Bits after = left;
+        after.Clear(a);
+        after.Clear(b);
+        int matched = 0;
+        for (int x : {a, b})
+            for (int i : holds_[x]) {
+                if (!after.Has(i) || Free(left, i) || !Free(after, i))
+                    continue;
+                for (int j : groups_[TileGroup(tiles_[i].id)].members)
+                    if (j != i && after.Has(j) && Free(after, j)) {
+                        ++matched;
+                        break;
+                    }
+            }
+        return 64 * matched + 8 * (weight_[a] + weight_[b]);
+    }
+
+    bool Dfs(Node n) {
+        const size_t pathMark = path_.size();
+        // Settle what needs no choice: what can come off, the groups with idle tiles, and the
+        // groups left with a single split that does not jam at once.
+        for (bool changed = true; changed;) {
+            changed = false;
+            TakeOffWhatIsSafe(n);
+            for (int g = 0; g < kGroupCount; ++g) {
+                if (n.split[g] != 0 || !Whole(n, g))
+                    continue;
+                if (const int s = IdleSplit(n.left, g); s != 0) {
+                    n.split[g] = static_cast<uint8_t>(s);
+                    changed = true;
+                }
+            }
+        }
+        if (n.left.Empty())
+            return true;
+        // Only the splits of groups still whole matter from here on.
+        Node key = n;
+        for (int g = 0; g < kGroupCount; ++g)
+            if (!Whole(n, g))
+                key.split[g] = 0;
+        auto fail = [&] {
+            path_.resize(pathMark);
+            if (!cut_)
+                failed_.insert(key);
+            return false;
+        };
+        if (failed_.count(key)) {
+            path_.resize(pathMark);
+            return false;
+        }
+        ++nodes_;
+        if (OverBudget()) {
+            cut_ = true;
+            path_.resize(pathMark);
+            return false;
+        }
+        Waits settled;
+        if (!SettledPairs(n, settled))
+            return fail();
+
+        // Look one split ahead in every undecided group: a split that jams at once is out.
+        std::array<std::array<bool, 4>, kGroupCount> viable{};
+        bool forced = false;
+        for (int g = 0; g < kGroupCount; ++g) {
+            if (n.split[g] != 0 || !Whole(n, g))
+                continue;
+            int count = 0, only = 0;
+            for (int s = 1; s <= 3; ++s)
+                if (SplitPossible(g, s) && !SplitJams(n.left, settled, g, s)) {
+                    viable[g][s] = true;
+                    ++count;
+                    only = s;
+                }
+            if (count == 0)
+                return fail();
+            if (count == 1) {
+                n.split[g] = static_cast<uint8_t>(only);
+                forced = true;
+            }
+        }
+        if (forced) {
+            if (Dfs(n))
+                return true;
+            return cut_ ? (path_.resize(pathMark), false) : fail();
+        }
+
+        // Stuck: whatever comes off next is a free pair of an undecided group, which settles
+        // that group's split. Try each, the most promising first.
+        struct Move {
+            int g, split, score;
+        };
+        std::array<Move, size_t{kGroupCount} * 3> moves{};
+        int count = 0;
+        for (int g = 0; g < kGroupCount; ++g) {
+            if (n.split[g] != 0 || !Whole(n, g))
+                continue;
+            const std::vector<int>& m = groups_[g].members;
+            std::array<bool, 4> freeOf{};
+            for (int k = 0; k < 4; ++k)
+                freeOf[k] = Free(n.left, m[k]);
+            for (int s = 1; s <= 3; ++s) {
+                if (!viable[g][s])
+                    continue;
+                for (int k : {0, kSplit[s][0] == 1 ? 2 : 1}) {
+                    const int j = kSplit[s][k];
+                    if (freeOf[k] && freeOf[j]) {
+                        moves[count++] = {g, s, MoveScore(n.left, m[k], m[j]) + Noise(kNoise)};
+                        break;
+                    }
+                }
+            }
+        }
+        std::sort(moves.begin(), moves.begin() + count,
+                  [](const Move& x, const Move& y) { return x.score > y.score; });
+        for (int i = 0; i < count; ++i) {
+            Node child = n;
+            child.split[moves[i].g] = static_cast<uint8_t>(moves[i].split);
+            if (Dfs(child))
+                return true;
+            if (cut_) {
+                path_.resize(pathMark);
+                return false;
+            }
+        }
+        return fail();
     }
 
     const std::vector<SolverTile>& tiles_;
     SolveLimits limits_;
-    std::chrono::steady_clock::time_point start_;
+    double start_;
     std::vector<Neighbours> nb_;
+    std::vector<Bits> below_, above_;
+    std::vector<int> pairIndex_;    // a * n + b: the pair's entry in pairBefore_
+    std::vector<Bits> pairBefore_;  // what must be gone before the pair comes off
     std::vector<int> weight_;
-    std::array<std::vector<int>, kGroupCount> groupMembers_;
-    std::unordered_set<Bits, BitsHash> failed_;
+    std::vector<std::vector<int>> holds_;  // the tiles whose freedom a tile has a say in
+    std::array<Group, kGroupCount> groups_;
+    std::unordered_set<Node, NodeHash> failed_;
     std::vector<std::pair<int, int>> path_;
     uint64_t nodes_ = 0;
-    bool outOfBudget_ = false;
+    bool outOfBudget_ = false;  // the caller's budget is spent
+    static constexpr uint64_t kRunBase = 64;
+    uint64_t cutAt_ = 0;  // this run stops at this node count
+    bool cut_ = false;    // this run was stopped: what it did not finish proves nothing
+    uint64_t rng_ = 0;
+    static constexpr int kNoise = 400;
 };
 
 }  // namespace
@@ -207,6 +655,10 @@ std::vector<SolverTile> TilesOnBoard(const BoardTables& board) {
         if (board.TilePos[t].OnBoard())
             tiles.push_back({t, board.TilePos[t]});
     return tiles;
+}
+
+double ProcessorMs() {
+    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 const char* AnswerName(SolveAnswer answer) {

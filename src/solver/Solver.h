@@ -18,7 +18,9 @@ struct SolverTile {
 enum class SolveAnswer { Winnable, Unwinnable, Undecided };
 
 struct SolveLimits {
-    int64_t budgetMs = 0;   // 0: no time limit
+    // Processor time (see ProcessorMs), so that a busy machine does not turn answers into
+    // "undecided"; 0: no time limit.
+    int64_t budgetMs = 0;
     uint64_t maxNodes = 0;  // 0: no node limit
 };
 
@@ -36,6 +38,9 @@ SolveResult Solve(const std::vector<SolverTile>& tiles, bool vertical, const Sol
 std::vector<SolverTile> TilesOnBoard(const BoardTables& board);
 
 const char* AnswerName(SolveAnswer answer);
+
+// The processor time the program has used, in milliseconds: the clock of the time budget.
+double ProcessorMs();
 
 // Reads lines "ID X Y LAYER". Refuses, with a message naming the line, overlapping tiles,
 // cells outside the play area, unknown or repeated ids and an odd number of tiles.

@@ -106,20 +106,22 @@ TEST(PutLayoutOnBoard, MarksThePositionsAndCountsThemWhateverTheirNumber) {
     test::Table t;
     t.s.board.Place(5, 3, 3, 1);  // left over from an earlier game
     t.s.layout.Clear();
-    t.s.layout.Set(1, 1, 1, 1);
-    t.s.layout.Set(34, 20, 5, 1);
-    t.s.layout.Set(10, 10, 2, 1);
+    // Each coordinate alone would give another order: the later row holds the smaller
+    // column, and the upper layer the first cell.
+    t.s.layout.Set(1, 1, 2, 1);
+    t.s.layout.Set(34, 20, 1, 1);
+    t.s.layout.Set(5, 3, 1, 1);
+    t.s.layout.Set(2, 3, 1, 1);
+    t.s.layout.Set(7, 1, 1, 1);
     PutLayoutOnBoard(t.s);
-    EXPECT_EQ(t.s.TilesLeft, 3);
+    EXPECT_EQ(t.s.TilesLeft, 5);
     EXPECT_EQ(t.s.TotalTiles, 144);
     EXPECT_FALSE(t.s.board.TilePos[5].OnBoard());
     EXPECT_EQ(t.s.board.Cell(3, 3, 1), 0);
     const auto cells = test::OccupiedCells(t.s.board);
-    ASSERT_EQ(cells.size(), 3u);
     // Positions are listed layer by layer, then by row, then by column.
-    EXPECT_EQ(cells[0], (TilePosition{1, 1, 1}));
-    EXPECT_EQ(cells[1], (TilePosition{10, 10, 2}));
-    EXPECT_EQ(cells[2], (TilePosition{34, 20, 5}));
+    EXPECT_EQ(cells,
+              (std::vector<TilePosition>{{7, 1, 1}, {2, 3, 1}, {5, 3, 1}, {34, 20, 1}, {1, 1, 2}}));
     for (const auto& p : cells)
         EXPECT_EQ(t.s.board.Cell(p.x, p.y, p.layer), UndealtMark);
 }

@@ -57,7 +57,7 @@ TEST(Favourites, FileHasCrLfLinesAndReadsBack) {
     std::filesystem::create_directory(path);
     const FavouritesLoad bad = LoadFavourites(path);
     EXPECT_FALSE(bad.missing);
-    EXPECT_NE(bad.error, "");
+    EXPECT_EQ(bad.error, "Unable to read " + path + ": it is a folder");
     std::filesystem::remove_all(dir);
 }
 

@@ -26,15 +26,20 @@ class FakeDialogs : public Dialogs {
     void ShowError(QWidget*, const QString& text) override { errors << text; }
     QString OpenPicture(QWidget*, const QString& title, const QString&, const QString&) override {
         openTitles << title;
+        Opened();
         return pictureAnswers.isEmpty() ? QString() : pictureAnswers.takeFirst();
     }
-    std::optional<QColor> ChooseColor(QWidget*, QColor) override { return colorAnswer; }
+    std::optional<QColor> ChooseColor(QWidget*, QColor) override {
+        Opened();
+        return colorAnswer;
+    }
     void ShowGameOver(QWidget*, const QString& finalTime, bool enterFame, const QImage&) override {
         gameOvers << finalTime + (enterFame ? " [fame]" : "");
     }
     // --- Help window and about box ---
     int RunModal(QDialog* window) override {
         modals << window;
+        Opened();
         if (onModal)
             onModal(window);
         return 1;
@@ -49,6 +54,14 @@ class FakeDialogs : public Dialogs {
     std::function<void(QDialog*)> onModal;  // runs while the window is "open"
     QList<QDialog*> modals;
     QStringList links;
+
+    // Pause around the game's own windows: a real file or colour dialog takes activation
+    // from the main window while it is open; a test sets what happens meanwhile.
+    std::function<void()> whileOpen;
+    void Opened() {
+        if (whileOpen)
+            whileOpen();
+    }
 };
 
 // A copy of the shipped program folder; `ini` becomes its Quorin.ini when given.

@@ -24,6 +24,28 @@ QByteArray Encoded(const QImage& img, const char* format) {
     return bytes;
 }
 
+// A progressive grey JPEG whose frame claims `width` x `height` and whose scans carry almost
+// no data: the decoder invents every block, once per scan.
+QByteArray HollowJpeg(int width, int height, int acScans) {
+    auto segment = [](char marker, const QByteArray& payload) {
+        const int length = static_cast<int>(payload.size()) + 2;
+        return QByteArray("\xff") + marker + char(length >> 8) + char(length & 0xff) + payload;
+    };
+    QByteArray out("\xff\xd8");
+    out += segment('\xdb', QByteArray(1, '\0') + QByteArray(64, '\1'));
+    out += segment('\xc2', QByteArray("\x08", 1) + char(height >> 8) + char(height & 0xff) +
+                               char(width >> 8) + char(width & 0xff) +
+                               QByteArray("\x01\x01\x11\x00", 4));
+    // One 1-bit code in each table: no DC difference, end of block.
+    const QByteArray oneCode = QByteArray(1, '\1') + QByteArray(15, '\0') + QByteArray(1, '\0');
+    out += segment('\xc4', QByteArray(1, '\x00') + oneCode);
+    out += segment('\xc4', QByteArray(1, '\x10') + oneCode);
+    out += segment('\xda', QByteArray("\x01\x01\x00\x00\x00\x00", 6)) + QByteArray(2, '\0');
+    for (int i = 0; i < acScans; ++i)
+        out += segment('\xda', QByteArray("\x01\x01\x00\x01\x3f\x00", 6)) + QByteArray(1, '\0');
+    return out + "\xff\xd9";
+}
+
 class PicturesTest : public ::testing::Test {
   protected:
     QString Write(const QString& name, const QByteArray& bytes) {
@@ -47,6 +69,24 @@ TEST_F(PicturesTest, JpegDecodesLikeQtsOwnReader) {
         EXPECT_EQ(out.format(), QImage::Format_RGB32);
         EXPECT_EQ(out, QImage(path, "jpeg").convertToFormat(QImage::Format_RGB32));
     }
+}
+
+// Small files that would keep the decoder busy for minutes are refused before decoding.
+TEST_F(PicturesTest, JpegsTheirDataCannotBackAreRefused) {
+    QImage out;
+    QString error;
+    EXPECT_TRUE(quorin::DecodePicture(HollowJpeg(64, 48, 5), "hollow.jpg", out, error))
+        << error.toStdString();
+    EXPECT_EQ(out.size(), QSize(64, 48));
+
+    out = QImage();
+    EXPECT_FALSE(quorin::DecodePicture(HollowJpeg(65297, 255, 20), "bomb.jpg", out, error));
+    EXPECT_EQ(error.toStdString(),
+              "bomb.jpg is not a readable picture: the file is too short for a picture of 65297 x "
+              "255 pixels");
+    EXPECT_FALSE(quorin::DecodePicture(HollowJpeg(64, 48, 150), "scans.jpg", out, error));
+    EXPECT_TRUE(error.endsWith("the picture has more than 100 scans")) << error.toStdString();
+    EXPECT_TRUE(out.isNull());
 }
 
 TEST_F(PicturesTest, ContentNotNameChoosesTheDecoder) {

@@ -7,7 +7,6 @@
 //   quorin-layout solve --position POSFILE [--vertical] [--budget-ms M]
 //   quorin-layout survey FILE --seeds A-B [--vertical]
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -261,11 +260,9 @@ int Survey(int argc, char** argv) {
             return 1;
         SolveLimits limits;
         limits.budgetMs = budget;
-        const auto start = std::chrono::steady_clock::now();
+        const double start = quorin::ProcessorMs();
         const SolveResult result = quorin::Solve(tiles, vertical, limits);
-        millis.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
+        millis.push_back(quorin::ProcessorMs() - start);
         ++counts[static_cast<int>(result.answer)];
     }
     std::sort(millis.begin(), millis.end());
