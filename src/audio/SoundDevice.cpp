@@ -42,6 +42,11 @@ SoundDevice::SoundDevice(std::string soundFont) : fontPath_(std::move(soundFont)
     fluid_settings_setnum(settings, "synth.sample-rate", kRate);
     fluid_settings_setint(settings, "synth.threadsafe-api", 0);  // we hold our own lock
     fluid_settings_setnum(settings, "synth.gain", 0.5);
+    // Only the instruments a piece selects are read into memory: our pieces use a handful
+    // of the SoundFont's presets, and the rest of its samples would weigh several MiB.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // Our pieces sound a few dozen notes at once at most; every voice costs memory.
+    fluid_settings_setint(settings, "synth.polyphony", 64);
     settings_ = settings;
     loader_ = std::thread([this, settings] {
         if (!FileExists(fontPath_)) {

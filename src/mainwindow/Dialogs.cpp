@@ -1,8 +1,11 @@
 #include "mainwindow/Dialogs.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 #include "halloffame/TGameOverForm.h"
 #include "halloffame/THallWindow.h"
@@ -74,6 +77,15 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString&
 
 void QtDialogs::ShowHall(THallWindow& window) {
     window.exec();
+}
+
+// --- Help window and about box ---
+int QtDialogs::RunModal(QDialog* window) {
+    return window->exec();
+}
+
+void QtDialogs::OpenLink(const QString& target) {
+    QDesktopServices::openUrl(QUrl(target, QUrl::StrictMode));
 }
 
 }  // namespace quorin

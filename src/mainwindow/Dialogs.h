@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace quorin {
@@ -47,6 +48,11 @@ class Dialogs {
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Shows the hall of fame window modally; it is released by the caller.
     virtual void ShowHall(THallWindow& window) = 0;
+    // --- Help window and about box ---
+    // Shows one of the game's own windows modally and returns its result.
+    virtual int RunModal(QDialog* window) = 0;
+    // Hands a web or mail address to the desktop's default handler; does not wait for it.
+    virtual void OpenLink(const QString& target) = 0;
 };
 
 class QtDialogs : public Dialogs {
@@ -69,6 +75,9 @@ class QtDialogs : public Dialogs {
     // --- Game over and hall of fame ---
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowHall(THallWindow& window) override;
+    // --- Help window and about box ---
+    int RunModal(QDialog* window) override;
+    void OpenLink(const QString& target) override;
 };
 
 }  // namespace quorin

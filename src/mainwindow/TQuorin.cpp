@@ -128,8 +128,7 @@ void TQuorin::Init() {
     connect(welcome_->Exit, &QPushButton::clicked, this, &TQuorin::Exit1Click);
     for (QPushButton* later :
          {welcome_->TwoPlayers, welcome_->RiversEasy, welcome_->RiversHard, welcome_->MemoryEasy,
-          welcome_->MemoryHard, welcome_->ClicksEasy, welcome_->ClicksHard, welcome_->Help,
-          welcome_->Hall, welcome_->About})
+          welcome_->MemoryHard, welcome_->ClicksEasy, welcome_->ClicksHard, welcome_->Hall})
         later->setEnabled(false);  // games and windows of later versions
     BuildMenus();
     BuildEditor();
@@ -217,8 +216,7 @@ void TQuorin::Init() {
 
     connect(&timer_, &QTimer::timeout, this, &TQuorin::Temps);
     timer_.start(50);
-    if (Action("PlayMusic")->isChecked())
-        CallMusic();
+    StartSoundAfterFirstPaint();
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive)

@@ -35,6 +35,7 @@ class ImageBox;
 class IniFile;
 class StatusLine;
 class SoundDevice;
+class THelpForm;
 class WelcomePanel;
 struct Settings;
 
@@ -274,14 +275,19 @@ class TQuorin : public QMainWindow, public BoardView {
     void SonOK(int tile);
     SoundDevice& Media() { return *media_; }
     int MusicIndex() const { return musicIndex_; }
+    // True from start-up until the sound output is opened, after the first paint.
+    bool SoundPending() const { return soundPending_; }
 
   private:
     void SetUpMusic();
     void ChooseRandomPiece();
     void ReportMusicProblem(const std::string& text);
+    void StartSoundAfterFirstPaint();
+    void StartSound();
     std::unique_ptr<SoundDevice> media_;
     bool mediaOpen_ = false;
     bool deviceErrorShown_ = false;
+    bool soundPending_ = true;
     std::string lastMusicProblem_;
 
     // --- Layout editor, layout chooser and seed window ---
@@ -350,6 +356,23 @@ class TQuorin : public QMainWindow, public BoardView {
     void AskClicksGiveUp();
     bool giveUpOpen_ = false;      // the question is on screen
     bool giveUpDeclined_ = false;  // No was answered with nothing left to take back
+                                   // --- Help window and about box ---
+  public:
+    void HelpClick();
+    void WhatsNew1Click();
+    void French1Click();
+    void ViewTiles1Click();
+    void CallHelp(int page);
+    void About1Click();
+    // The help window, built on first use.
+    THelpForm& HelpWindow();
+    const Tileset& Tiles() const { return tileset_; }
+
+  private:
+    void ConnectHelpCommands();
+    bool PauseForWindow();
+    void ResumeAfterWindow(bool paused);
+    THelpForm* help_ = nullptr;  // a child of the window
 };
 
 // Window placement: where a window of `frame` size at `wanted` goes so that it lies inside

@@ -223,10 +223,10 @@ void TQuorin::BuildMenus() {
     separator(musicMenu_);
 
     m = topMenu("&Help");
-    QAction* contents = AddAction(m, "Contents1", "&Contents", Qt::Key_F1, 0, false, nullptr);
-    QAction* whatsNew = AddAction(m, "WhatsNew1", "What's New", kNone, 0, false, nullptr);
-    QAction* french = AddAction(m, "French1", "French Help", kNone, 0, false, nullptr);
-    QAction* viewTiles = AddAction(m, "ViewTiles1", "View Tiles", kNone, 0, false, nullptr);
+    AddAction(m, "Contents1", "&Contents", Qt::Key_F1, 0, false, nullptr);
+    AddAction(m, "WhatsNew1", "What's New", kNone, 0, false, nullptr);
+    AddAction(m, "French1", "French Help", kNone, 0, false, nullptr);
+    AddAction(m, "ViewTiles1", "View Tiles", kNone, 0, false, nullptr);
     separator(m);
     QAction* hall = AddAction(m, "HallOfFame1", "&Hall of Fame", Qt::Key_F10, 9, false, nullptr);
     hall->setIcon(QIcon(":/glyphs/hall.png"));
@@ -234,8 +234,8 @@ void TQuorin::BuildMenus() {
     about->setIcon(QIcon(":/glyphs/about.png"));
 
     Disable({twoPlayers, riversEasy, riversHard, memoryEasy, memoryHard, clicksEasy, clicksHard,
-             playerName, tileRivers, animateClicks, contents, whatsNew, french, viewTiles, hall,
-             about});
+             playerName, tileRivers, animateClicks, hall});
+    ConnectHelpCommands();
     SetPauseButtons();
 }
 
@@ -291,8 +291,8 @@ void TQuorin::BuildToolbar() {
     layoutButton_ = AddToolButton("LayoutButton", "Layout", "Choose new layout", "layout", false,
                                   &TQuorin::SelectLayout1Click);
     separator();
-    AddToolButton("HelpButton", "?", "Help :)", "help", false, nullptr)->setEnabled(false);
-    AddToolButton("AboutButton", "About", "", "about", false, nullptr)->setEnabled(false);
+    AddToolButton("HelpButton", "?", "Help :)", "help", false, nullptr);
+    AddToolButton("AboutButton", "About", "", "about", false, nullptr);
     AddToolButton("HallButton", "Hall", "Best of the best :)", "hall", false, nullptr)
         ->setEnabled(false);
     separator();

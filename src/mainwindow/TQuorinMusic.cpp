@@ -1,17 +1,46 @@
 // The Music menu, the "Music" button and the three sound effects.
 #include <cstdio>
+#include <functional>
 #include <random>
 
 #include <QAction>
+#include <QEvent>
 #include <QFile>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 
 #include "audio/SoundDevice.h"
+#include "mainwindow/BoardSurface.h"
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/TQuorin.h"
 
 namespace quorin {
+
+namespace {
+
+// Calls `then` once, from the event loop, right after the watched widget first painted.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget* watched, std::function<void()> then)
+        : QObject(watched), then_(std::move(then)) {
+        watched->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, then_);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> then_;
+};
+
+}  // namespace
 
 void TQuorin::SetUpMusic() {
     // The SoundFont starts loading now, on its own thread, while the window is built.
@@ -23,9 +52,6 @@ void TQuorin::SetUpMusic() {
         const QByteArray bytes = file.readAll();
         media_->AddWave(name, bytes.constData(), static_cast<size_t>(bytes.size()));
     }
-    // No sound card is no reason to stop: one line, and the game plays silently.
-    if (const std::string error = media_->OpenOutput(); !error.empty())
-        std::fprintf(stderr, "Quorin: no sound output (%s); playing silently.\n", error.c_str());
 
     const QList<QAction*> items = musicMenu_->actions();
     items[musicIndex_ + 1]->setChecked(true);
@@ -37,6 +63,21 @@ void TQuorin::SetUpMusic() {
     for (QToolButton* button : toolButtons_)
         if (button->objectName() == "SetMusic")
             connect(button, &QToolButton::clicked, this, [this] { SetMusicClick(); });
+}
+
+void TQuorin::StartSoundAfterFirstPaint() {
+    // Opening the sound card and waiting for the SoundFont take tens of milliseconds that
+    // the first showing of the window does not need: they run once it is on screen.
+    new AfterFirstPaint(surface_, [this] { StartSound(); });
+}
+
+void TQuorin::StartSound() {
+    soundPending_ = false;
+    // No sound card is no reason to stop: one line, and the game plays silently.
+    if (const std::string error = media_->OpenOutput(); !error.empty())
+        std::fprintf(stderr, "Quorin: no sound output (%s); playing silently.\n", error.c_str());
+    if (Action("PlayMusic")->isChecked())
+        CallMusic();
 }
 
 void TQuorin::PlayWave(const char* name) {

@@ -69,6 +69,10 @@ Window::Window(const ProgramFolder& folder, int screenWidth) {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qWarning("the window was not exposed");
+        // Sound and music start from the event loop after the first paint: every test
+        // begins with them started, as a player does.
+        if (!QTest::qWaitFor([this] { return !window->SoundPending(); }, 2000))
+            qWarning("the sound output was not started after the first paint");
     }
 }
 

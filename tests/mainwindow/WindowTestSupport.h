@@ -36,6 +36,15 @@ class FakeDialogs : public Dialogs {
     void ShowGameOver(QWidget*, const QString& finalTime, bool enterFame, const QImage&) override {
         gameOvers << finalTime + (enterFame ? " [fame]" : "");
     }
+    // --- Help window and about box ---
+    int RunModal(QDialog* window) override {
+        modals << window;
+        Opened();
+        if (onModal)
+            onModal(window);
+        return 1;
+    }
+    void OpenLink(const QString& target) override { links << target; }
 
     // --- Layout editor ---
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
@@ -74,6 +83,10 @@ class FakeDialogs : public Dialogs {
     QStringList pictureAnswers;
     std::optional<QColor> colorAnswer;
     QStringList questions, errors, openTitles, gameOvers;
+    // --- Help window and about box ---
+    std::function<void(QDialog*)> onModal;  // runs while the window is "open"
+    QList<QDialog*> modals;
+    QStringList links;
 
     // Pause around the game's own windows: a real file or colour dialog takes activation
     // from the main window while it is open; a test sets what happens meanwhile.
