@@ -26,11 +26,8 @@ cp "$exe" "$work/program/quorin"
 cp -r "$data"/. "$work/program/"
 printf '[Quorin]\r\nPlayMusic=1\r\nStartMusic=1\r\n' > "$work/program/Quorin.ini"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+source "$(dirname "$0")/../support/xvfb_lib.sh"
+start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/card.raw"
 

@@ -32,11 +32,8 @@ fi
 # Known options: the blue tileset, the Andromeda background, no winnable shuffles.
 printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\n' > "$work/program/Quorin.ini"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(sed -n 1p "$work/display")"
+source "$(dirname "$0")/../support/xvfb_lib.sh"
+start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
 "$work/program/quorin" >"$work/log" 2>&1 &
@@ -56,35 +53,13 @@ xdotool key --clearmodifiers ctrl+h
 sleep 0.5
 
 # Where the hint tint shows: the two faces of the hinted pair.
-tint=$(convert "$work/program/Tilesets/bluepai.bmp" -crop 40x50+98+256 +repage \
-         -format %c histogram:info:- | sort -rn | awk 'NR == 1' | grep -o '#[0-9A-Fa-f]\{6\}')
+tint=$(colour_of "$work/program/Tilesets/bluepai.bmp" 40x50+98+256)
 [ -n "$tint" ] || fail "could not read the hint colour of the tileset"
-hinted() {
-  import -window "$wid" "$work/shot.png"
-  convert "$work/shot.png" -fill black +opaque "$tint" -fill white -opaque "$tint" txt:- |
-    awk -F'[,: ]+' '/#FFFFFF/ { print $1, $2 }'
-}
+hinted() { pixels_of "$wid" "$tint"; }
 points=$(hinted)
 [ -n "$points" ] || fail "no hinted tile on screen"
 # Two clusters, one per face: start from the two points farthest apart, then refine.
-read -r ax ay bx by < <(echo "$points" | awk '
-  { x[NR] = $1; y[NR] = $2 }
-  END {
-    if (NR < 2) exit
-    far = 0
-    for (i = 1; i <= NR; i++) { d = (x[i] - x[1]) ^ 2 + (y[i] - y[1]) ^ 2; if (d > far) { far = d; j = i } }
-    ax = x[1]; ay = y[1]; bx = x[j]; by = y[j]
-    for (round = 0; round < 8; round++) {
-      sa = sb = tax = tay = tbx = tby = 0
-      for (i = 1; i <= NR; i++) {
-        if ((x[i] - ax) ^ 2 + (y[i] - ay) ^ 2 <= (x[i] - bx) ^ 2 + (y[i] - by) ^ 2) { sa++; tax += x[i]; tay += y[i] }
-        else { sb++; tbx += x[i]; tby += y[i] }
-      }
-      if (!sa || !sb) exit
-      ax = tax / sa; ay = tay / sa; bx = tbx / sb; by = tby / sb
-    }
-    printf "%d %d %d %d\n", ax, ay, bx, by
-  }')
+read -r ax ay bx by < <(echo "$points" | two_clusters)
 [ -n "${by:-}" ] || fail "the hint did not show two tiles"
 
 xdotool mousemove --window "$wid" "$ax" "$ay" click 1

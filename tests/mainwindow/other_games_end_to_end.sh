@@ -28,11 +28,8 @@ cp -r "$data"/. "$work/program/"
 # The blue tileset, whose hint tint and blank face are read from its picture below.
 printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\n' > "$work/program/Quorin.ini"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(sed -n 1p "$work/display")"
+source "$(dirname "$0")/../support/xvfb_lib.sh"
+start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
 "$work/program/quorin" >"$work/log" 2>&1 &
@@ -43,17 +40,6 @@ wid=${wids%%$'\n'*}
 sleep 1
 xdotool windowfocus --sync "$wid" || true
 
-# The dominant colour of a part of the tileset picture.
-colour_of() {
-  convert "$work/program/Tilesets/bluepai.bmp" -crop "$1" +repage -format %c histogram:info:- |
-    sort -rn | awk 'NR == 1' | grep -o '#[0-9A-Fa-f]\{6\}'
-}
-# The window's pixels of one colour, as "x y" lines.
-pixels_of() {
-  import -window "$wid" "$work/shot.png"
-  convert "$work/shot.png" -fill black +opaque "$1" -fill white -opaque "$1" txt:- |
-    awk -F'[,: ]+' '/#FFFFFF/ { print $1, $2 }'
-}
 # A checksum of the board area, which the clock and the status line do not touch.
 board_sum() {
   import -window "$wid" "$work/board.png"
@@ -65,28 +51,11 @@ xdotool key --clearmodifiers F3
 sleep 0.5
 xdotool key --clearmodifiers ctrl+h
 sleep 0.5
-tint=$(colour_of 40x50+98+256)
+tint=$(colour_of "$work/program/Tilesets/bluepai.bmp" 40x50+98+256)
 [ -n "$tint" ] || fail "could not read the hint colour of the tileset"
-points=$(pixels_of "$tint")
+points=$(pixels_of "$wid" "$tint")
 [ -n "$points" ] || fail "Rivers: no hinted tile on screen"
-read -r ax ay bx by < <(echo "$points" | awk '
-  { x[NR] = $1; y[NR] = $2 }
-  END {
-    if (NR < 2) exit
-    far = 0
-    for (i = 1; i <= NR; i++) { d = (x[i] - x[1]) ^ 2 + (y[i] - y[1]) ^ 2; if (d > far) { far = d; j = i } }
-    ax = x[1]; ay = y[1]; bx = x[j]; by = y[j]
-    for (round = 0; round < 8; round++) {
-      sa = sb = tax = tay = tbx = tby = 0
-      for (i = 1; i <= NR; i++) {
-        if ((x[i] - ax) ^ 2 + (y[i] - ay) ^ 2 <= (x[i] - bx) ^ 2 + (y[i] - by) ^ 2) { sa++; tax += x[i]; tay += y[i] }
-        else { sb++; tbx += x[i]; tby += y[i] }
-      }
-      if (!sa || !sb) exit
-      ax = tax / sa; ay = tay / sa; bx = tbx / sb; by = tby / sb
-    }
-    printf "%d %d %d %d\n", ax, ay, bx, by
-  }')
+read -r ax ay bx by < <(echo "$points" | two_clusters)
 [ -n "${by:-}" ] || fail "Rivers: the hint did not show two tiles"
 xdotool mousemove --window "$wid" "$ax" "$ay" click 1
 sleep 0.3
@@ -94,7 +63,7 @@ xdotool mousemove --window "$wid" "$bx" "$by" click 1
 removed=""
 for _ in $(seq 10); do
   sleep 0.3
-  [ -z "$(pixels_of "$tint")" ] && { removed=1; break; }
+  [ -z "$(pixels_of "$wid" "$tint")" ] && { removed=1; break; }
 done
 [ -n "$removed" ] || fail "Rivers: the hinted pair is still on the board after clicking it"
 echo "Rivers: a pair removed"
@@ -102,10 +71,10 @@ echo "Rivers: a pair removed"
 # --- Memory: every tile lies face down; a click turns one.
 xdotool key --clearmodifiers F4
 sleep 0.5
-blank=$(colour_of 40x50+6+256)
+blank=$(colour_of "$work/program/Tilesets/bluepai.bmp" 40x50+6+256)
 [ -n "$blank" ] || fail "could not read the blank face of the tileset"
 # The top-left corner of the first face on the board (the toolbar shares the colour).
-read -r mx my < <(pixels_of "$blank" | awk '$2 > 90 && $1 < 690' | sort -n -k2 -k1 |
+read -r mx my < <(pixels_of "$wid" "$blank" | awk '$2 > 90 && $1 < 690' | sort -n -k2 -k1 |
                   awk 'NR == 1 { print $1 + 20, $2 + 25 }')
 [ -n "${my:-}" ] || fail "Memory: no face-down tile on screen"
 # The pointer over a tile outlines it: the board is compared from there on.

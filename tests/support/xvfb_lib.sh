@@ -1,0 +1,47 @@
+# Shared by the end-to-end scripts, sourced after their `work` folder and `fail` exist.
+
+# Starts Xvfb on a free display of its own, sets `xvfb` to its process and exports DISPLAY.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  DISPLAY=":$(sed -n 1p "$work/display")"
+  export DISPLAY
+}
+
+# The dominant colour of a part ("WxH+X+Y") of a picture.
+colour_of() {
+  convert "$1" -crop "$2" +repage -format %c histogram:info:- |
+    sort -rn | awk 'NR == 1' | grep -o '#[0-9A-Fa-f]\{6\}'
+}
+
+# The pixels of window $1 in colour $2, as "x y" lines.
+pixels_of() {
+  import -window "$1" "$work/shot.png"
+  convert "$work/shot.png" -fill black +opaque "$2" -fill white -opaque "$2" txt:- |
+    awk -F'[,: ]+' '/#FFFFFF/ { print $1, $2 }'
+}
+
+# The centres of two clusters of "x y" lines read on standard input, as "ax ay bx by";
+# nothing when there are not two. Starts from the two points farthest apart, then refines.
+two_clusters() {
+  awk '
+  { x[NR] = $1; y[NR] = $2 }
+  END {
+    if (NR < 2) exit
+    far = 0
+    for (i = 1; i <= NR; i++) { d = (x[i] - x[1]) ^ 2 + (y[i] - y[1]) ^ 2; if (d > far) { far = d; j = i } }
+    ax = x[1]; ay = y[1]; bx = x[j]; by = y[j]
+    for (round = 0; round < 8; round++) {
+      sa = sb = tax = tay = tbx = tby = 0
+      for (i = 1; i <= NR; i++) {
+        if ((x[i] - ax) ^ 2 + (y[i] - ay) ^ 2 <= (x[i] - bx) ^ 2 + (y[i] - by) ^ 2) { sa++; tax += x[i]; tay += y[i] }
+        else { sb++; tbx += x[i]; tby += y[i] }
+      }
+      if (!sa || !sb) exit
+      ax = tax / sa; ay = tay / sa; bx = tbx / sb; by = tby / sb
+    }
+    printf "%d %d %d %d\n", ax, ay, bx, by
+  }'
+}
