@@ -253,6 +253,7 @@ void TQuorin::SaveandexitClick(SaveKind kind) {
         IM(ModeEditor);
         return;
     }
+    triedLayout_ = kind == SaveKind::TryIt;
     LeaveEditor();
     IM(ModeNone);
     BeginGame();
