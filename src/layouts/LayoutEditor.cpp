@@ -43,7 +43,42 @@ bool EdgeEmpty(const LayoutGrid& grid, int dx, int dy) {
     return true;
 }
 
+bool RestsOnSomething(const BoardTables& board, int x, int y, int layer) {
+    if (layer == 1)
+        return true;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (board.Cell(x + dx, y + dy, layer - 1) != 0)
+                return true;
+    return false;
+}
+
 }  // namespace
+
+TilePosition EditorTarget(const BoardTables& board, int px, int py) {
+    // Aiming by the target rectangles of every layer at once would let the layer above a
+    // tile win over the empty cell beside it, stacking a row placed from left to right.
+    const int under = WhatTileThere(board, px, py);
+    const int layer = under > 0 && under <= kTileCount ? board.TilePos[under].layer + 1 : 1;
+    if (layer > kLayers)
+        return {};
+    // The upper-left 30 x 35 pixels of a cell's tile aim at it; where two overlap, the
+    // smaller column and then the larger row win, as for the tile under a point.
+    TilePosition result;
+    for (int x = kColumns; x >= 1; --x) {
+        const int left = 20 * x + 6 * layer - 52;
+        if (px < left || px >= left + 30)
+            continue;
+        for (int y = 1; y <= kRows; ++y) {
+            const int top = 25 * y - 6 * layer - 59;
+            if (py < top || py >= top + 35)
+                continue;
+            if (RestsOnSomething(board, x, y, layer) && NeighbourhoodEmpty(board, x, y, layer))
+                result = {x, y, layer};
+        }
+    }
+    return result;
+}
 
 void StartEditor(GameState& state, bool keepLayout) {
     state.GameMode = ModeEditor;
@@ -69,11 +104,11 @@ void StartEditor(GameState& state, bool keepLayout) {
 bool EditorAdd(GameState& state, int px, int py) {
     if (state.EditorTilesLeft <= 0)
         return false;
-    const TilePosition cell = WhatAdd(state.board, px, py);
+    const TilePosition cell = EditorTarget(state.board, px, py);
     state.EditX = cell.x;
     state.EditY = cell.y;
     state.EditLayer = cell.layer;
-    if (cell.layer <= 0 || !NeighbourhoodEmpty(state.board, cell.x, cell.y, cell.layer))
+    if (cell.layer <= 0)
         return false;
     const int id = LowestFreeId(state.board);
     if (id == 0)

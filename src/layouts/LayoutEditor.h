@@ -18,8 +18,13 @@ inline constexpr std::string_view kUnfinishedLayoutMessage =
 // current layout, each shown with a placement id, so the board drawing can show them.
 void StartEditor(GameState& state, bool keepLayout);
 
-// A left press at a point relative to the board origin. Adds a position where the cell under
-// the point and its eight neighbours on that layer are empty. Returns whether it did.
+// The cell where a left press at a point relative to the board origin adds a position, or
+// (0, 0, 0); the ghost tile shows this same cell. The layer is the one above the tile under
+// the point (the first over an empty spot), so a press beside a tile puts the next one
+// beside it and a press on a tile stacks on it. Only a cell that can take a tile is offered.
+TilePosition EditorTarget(const BoardTables& board, int px, int py);
+
+// A left press. Adds a position at `EditorTarget`. Returns whether it did.
 bool EditorAdd(GameState& state, int px, int py);
 
 // A right press. Takes away the position under the point unless another rests on it.

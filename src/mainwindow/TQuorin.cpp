@@ -417,6 +417,7 @@ bool TQuorin::RunLayout(const std::string& path) {
     }
     GameState& s = State();
     s.layout = load.grid;
+    triedLayout_ = false;
     // A .shp file carries no name: it goes by its file name.
     s.LayoutName = IsShpName(path)
                        ? QFileInfo(QString::fromStdString(path)).fileName().toStdString()

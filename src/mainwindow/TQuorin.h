@@ -327,7 +327,11 @@ class TQuorin : public QMainWindow, public BoardView {
     int ghostX_ = -1, ghostY_ = -1, ghostLayer_ = -1;
     TileRect ghostRect_ = FullRect;
     bool newLayout_ = false;  // made by "Create Layout" and not saved yet: it has no file
-                              // --- Game over, hall of fame and two players ---
+    // --- Layouts tried from the editor ---
+    // The grid in play came from "Try it" and was not saved: its games belong to no column
+    // of the hall of fame, not even to the layout that was current before.
+    bool triedLayout_ = false;
+    // --- Game over, hall of fame and two players ---
   public:
     void TwoPlayers();
     void ShowScores();

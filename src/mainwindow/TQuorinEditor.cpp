@@ -182,7 +182,7 @@ void TQuorin::EditorButtonDown(Qt::MouseButton button, QPoint at) {
 
 void TQuorin::EditorMouseMove(int px, int py) {
     const GameState& s = State();
-    const TilePosition cell = WhatAdd(s.board, px, py);
+    const TilePosition cell = EditorTarget(s.board, px, py);
     auto repaintGhost = [this] {
         if (!ghostRect_.IsFull())
             RedrawRect(ghostRect_);
@@ -253,6 +253,7 @@ void TQuorin::SaveandexitClick(SaveKind kind) {
         IM(ModeEditor);
         return;
     }
+    triedLayout_ = kind == SaveKind::TryIt;
     LeaveEditor();
     IM(ModeNone);
     BeginGame();

@@ -173,8 +173,9 @@ void TQuorin::GameOver() {
         const int elapsed = s.ElapsedSeconds;
         const int penalty = s.PenaltySeconds;
         const int column = s.CurrentLayout;
-        const bool entersHall =
-            Action("EnableHall")->isChecked() && hallOfFame_.Qualifies(column, elapsed + penalty);
+        const bool entersHall = Action("EnableHall")->isChecked() &&
+                                !(triedLayout_ && !IsOtherGame(column)) &&
+                                hallOfFame_.Qualifies(column, elapsed + penalty);
         const std::string text = FinalTimeText(column, elapsed, penalty);
         if (!text.empty())
             dialogs_.ShowGameOver(this, QString::fromStdString(text), entersHall, girls_[girl]);

@@ -21,8 +21,7 @@ int Py(int y, int layer) {
     return 25 * y - 6 * layer - 50;
 }
 
-// A press meant for this cell; true only when it added a position exactly there. A press
-// close to a placed tile may aim at the layer above it instead, which counts as a miss.
+// A press meant for this cell; true only when it added a position exactly there.
 bool Add(GameState& s, int x, int y, int layer) {
     const bool added = EditorAdd(s, Px(x, layer), Py(y, layer));
     return added && s.EditX == x && s.EditY == y && s.EditLayer == layer;
@@ -94,6 +93,34 @@ TEST(LayoutEditor, AddsWhereTheNeighbourhoodIsFreeAndSomethingLiesBelow) {
     EXPECT_TRUE(Remove(s, 34, 20, 1));
     EXPECT_TRUE(Add(s, 3, 18, 1));
     EXPECT_EQ(s.board.Cell(3, 18, 1), cornerId);
+    ExpectConsistent(s);
+}
+
+TEST(LayoutEditor, PressesBesideATileStayOnItsLayerAndPressesOnItStack) {
+    GameState s;
+    StartEditor(s, false);
+    // A row from left to right, each press just past the right edge of the tile before it,
+    // where the upper layer's aim used to reach out and stack the new tile half aside.
+    ASSERT_TRUE(Add(s, 2, 8, 1));
+    for (int x = 4; x <= 30; x += 2) {
+        const int rightEdge = 20 * (x - 2) + 6 - 52 + 46;
+        for (int py : {Py(8, 1), Py(8, 1) - 8})
+            ASSERT_EQ(EditorTarget(s.board, rightEdge + 1, py), (TilePosition{x, 8, 1}))
+                << x << ", " << py;
+        ASSERT_TRUE(EditorAdd(s, rightEdge + 1, Py(8, 1)));
+    }
+    for (int x = 2; x <= 30; x += 2)
+        EXPECT_NE(s.board.Cell(x, 8, 1), 0) << x;
+    EXPECT_EQ(s.EditorTilesLeft, 144 - 15);
+
+    // A press on a tile stacks on it: straight above from its upper-left area, half aside
+    // (resting on two tiles) from where they meet.
+    EXPECT_TRUE(Add(s, 4, 8, 2));
+    EXPECT_TRUE(Add(s, 9, 8, 2));
+    EXPECT_EQ(EditorTarget(s.board, Px(9, 2) + 5, Py(8, 2)), (TilePosition{9, 8, 3}));
+    // Just past a layer-2 tile, over the first layer: beside it on layer 2, not on top.
+    const int upperRightEdge = 20 * 9 + 12 - 52 + 46;
+    EXPECT_EQ(EditorTarget(s.board, upperRightEdge + 1, Py(8, 2)), (TilePosition{11, 8, 2}));
     ExpectConsistent(s);
 }
 

@@ -1,5 +1,7 @@
 // The layout editor, the layout chooser with its favourites, the large chooser and the seed
 // window, driven through the main window as a player drives them.
+#include <memory>
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +52,7 @@ void RemoveAt(Window& w, int x, int y, int layer) {
 }
 
 // Clicks positions `from` .. `to` - 1 of a 16 x 9 grid on the first layer, two cells apart,
-// from the far corner: a press on the right half of a tile aims at the layer above it.
+// from the far corner.
 void ClickGrid(Window& w, int from, int to) {
     for (int i = from; i < to; ++i)
         w.Press(CellPoint(*w, 33 - 2 * (i % 16), 19 - 2 * (i / 16), 1));
@@ -93,6 +95,7 @@ class LayoutWindowsTest : public QObject {
     void SaveRefusesBadNamesAndAsksBeforeReplacing();
     void EditorMouseGhostAndMoves();
     void TryItAndExit();
+    void ATriedLayoutEntersNoHall();
     void SeedWindow();
     void ChooserFavouritesAndMenu();
     void ChooserPreviewAndPlay();
@@ -250,6 +253,42 @@ void LayoutWindowsTest::TryItAndExit() {
     QCOMPARE(w->State().GameMode, uint8_t(ModeSolitaire));
     QVERIFY(w->State().layout == ReadLayoutFile(w->State().LayoutPath).grid);
     QVERIFY(w->Action("Undo1")->isVisible());
+}
+
+void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
+    // Every tile but one free pair is taken away as the game is dealt.
+    qputenv("QUORIN_TEST_LAST_PAIR", "1");
+    const std::shared_ptr<void> unset(nullptr, [](void*) { qunsetenv("QUORIN_TEST_LAST_PAIR"); });
+    ProgramFolder folder("[Quorin]\r\nCoolStatus=0\r\nEnableHall=1\r\nCurrentPlayer1=Ann\r\n");
+    Window w(folder);
+    const int column = w->State().CurrentLayout;
+    auto finish = [&w] {
+        w.clock.Advance(61'000);
+        w.Tick();
+        for (int t = 1; t <= kTileCount; ++t)
+            if (w->State().board.TilePos[t].OnBoard())
+                w.PressTile(t);
+        w.Tick();  // the next tick finds the board empty
+    };
+    w->Action("CreateLayout1")->trigger();
+    ClickGrid(w, 0, 144);
+    w->Action("Cancel1")->trigger();  // "Try it"
+    finish();
+    // "New" deals the tried layout again: still no entry.
+    w->RandomSolitaireGame1Click();
+    finish();
+    QCOMPARE(w.dialogs.gameOvers,
+             (QStringList{"Your final time is 01:01", "Your final time is 01:01"}));
+    QCOMPARE(w.dialogs.hallsShown, 0);
+    QVERIFY(HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column)));
+
+    // Back on the layout of a file, the same time enters its column.
+    w->Action("Editlayout1")->trigger();
+    w->Action("Cancel2")->trigger();
+    finish();
+    QCOMPARE(w.dialogs.gameOvers.last(), QString("Your final time is 01:01 [fame]"));
+    QCOMPARE(w.dialogs.hallsShown, 1);
+    QVERIFY(!HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column)));
 }
 
 void LayoutWindowsTest::SeedWindow() {
