@@ -126,10 +126,6 @@ void TQuorin::Init() {
     welcome_->hide();
     connect(welcome_->Classic, &QPushButton::clicked, this, &TQuorin::RandomSolitaireGame1Click);
     connect(welcome_->Exit, &QPushButton::clicked, this, &TQuorin::Exit1Click);
-    for (QPushButton* later :
-         {welcome_->TwoPlayers, welcome_->RiversEasy, welcome_->RiversHard, welcome_->MemoryEasy,
-          welcome_->MemoryHard, welcome_->ClicksEasy, welcome_->ClicksHard, welcome_->Hall})
-        later->setEnabled(false);  // games and windows of later versions
     BuildMenus();
     BuildEditor();
     WireHallAndTwoPlayers();

@@ -23,8 +23,6 @@ QImage ClicksResource(int number) {
 
 void TQuorin::ConnectOtherGames() {
     auto route = [this](QAction* action, QPushButton* button, auto start, Level level) {
-        action->setEnabled(true);
-        button->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, start, level] { (this->*start)(level); });
         connect(button, &QPushButton::clicked, this,
                 [this, start, level] { (this->*start)(level); });
@@ -38,10 +36,6 @@ void TQuorin::ConnectOtherGames() {
     route(Action("MahJonggClicks1"), welcome_->ClicksEasy, &TQuorin::MahJonggClicks, Level::Easy);
     route(Action("MahJonggClicksHard1"), welcome_->ClicksHard, &TQuorin::MahJonggClicks,
           Level::Hard);
-    // Checkable entries: their check marks reach the rules through the options.
-    Action("AnimateTileRivers")->setEnabled(true);
-    Action("AnimateClicks")->setEnabled(true);
-
     std::array<QImage, 6> pieces;
     const int numbers[] = {4, 5, 6, 7, 8, 26};
     for (size_t c = 0; c < pieces.size(); ++c)

@@ -20,17 +20,11 @@ void TQuorin::WireHallAndTwoPlayers() {
     connect(Action("TwoPlayers1"), &QAction::triggered, this, &TQuorin::TwoPlayers);
     connect(Action("HallOfFame1"), &QAction::triggered, this, &TQuorin::ShowScores);
     connect(Action("PlayerName1"), &QAction::triggered, this, &TQuorin::ShowScores);
-    for (QAction* a : {Action("TwoPlayers1"), Action("HallOfFame1"), Action("PlayerName1")})
-        a->setEnabled(true);
-    welcome_->TwoPlayers->setEnabled(true);
-    welcome_->Hall->setEnabled(true);
     connect(welcome_->TwoPlayers, &QPushButton::clicked, this, &TQuorin::TwoPlayers);
     connect(welcome_->Hall, &QPushButton::clicked, this, &TQuorin::ShowScores);
     for (QToolButton* b : toolButtons_) {
-        if (b->objectName() == "HallButton") {
-            b->setEnabled(true);
+        if (b->objectName() == "HallButton")
             connect(b, &QToolButton::clicked, this, &TQuorin::ShowScores);
-        }
     }
 }
 

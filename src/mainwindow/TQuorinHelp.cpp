@@ -20,22 +20,15 @@ void TQuorin::ConnectHelpCommands() {
         {"ViewTiles1", &TQuorin::ViewTiles1Click},
         {"About1", &TQuorin::About1Click}};
     for (const auto& [name, handler] : entries) {
-        QAction* action = Action(name);
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+        connect(Action(name), &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
     }
     for (QToolButton* button : toolButtons_) {
-        if (button->objectName() == "HelpButton") {
-            button->setEnabled(true);
+        if (button->objectName() == "HelpButton")
             connect(button, &QToolButton::clicked, this, &TQuorin::HelpClick);
-        } else if (button->objectName() == "AboutButton") {
-            button->setEnabled(true);
+        else if (button->objectName() == "AboutButton")
             connect(button, &QToolButton::clicked, this, &TQuorin::About1Click);
-        }
     }
-    welcome_->Help->setEnabled(true);
     connect(welcome_->Help, &QPushButton::clicked, this, &TQuorin::HelpClick);
-    welcome_->About->setEnabled(true);
     connect(welcome_->About, &QPushButton::clicked, this, &TQuorin::About1Click);
 }
 

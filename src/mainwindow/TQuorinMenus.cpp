@@ -16,12 +16,6 @@ namespace {
 
 const QKeySequence kNone;
 
-void Disable(std::initializer_list<QAction*> actions) {
-    // Commands of games and windows this version does not have yet.
-    for (QAction* a : actions)
-        a->setEnabled(false);
-}
-
 }  // namespace
 
 QAction* TQuorin::AddAction(QMenu* menu, const char* name, const QString& caption,
@@ -106,7 +100,7 @@ void TQuorin::BuildMenus() {
     AddAction(m, "Restart1", "&Restart", Qt::CTRL | Qt::Key_R, -2, false, nullptr);
     connect(Action("Restart1"), &QAction::triggered, this, [this] { game_.Restart(); });
     separator(m);
-    QAction* playerName = AddAction(m, "PlayerName1", "&Player Name", kNone, 2, false, nullptr);
+    AddAction(m, "PlayerName1", "&Player Name", kNone, 2, false, nullptr);
     QAction* randomSeed = AddAction(m, "RandomSeed1", "Random Seed", kNone, -2, true, nullptr);
     randomSeed->setVisible(false);  // only a flag: a specific game is being played
     AddAction(m, "Vertical", "Vertical Variation", kNone, -2, true, &TQuorin::VerticalClick);
@@ -162,10 +156,10 @@ void TQuorin::BuildMenus() {
     AddAction(m, "Res800", "Switch to 800x600 / High-Color at startup", kNone, 0, true, nullptr);
     separator(m);
     AddAction(m, "Animate", "Animate Board while building the tiles", kNone, -2, true, nullptr);
-    QAction* tileRivers = AddAction(
-        m, "AnimateTileRivers", "Animate Tile Rivers in Mahjongg Rivers", kNone, -2, true, nullptr);
-    QAction* animateClicks = AddAction(
-        m, "AnimateClicks", "Animate Falling Tiles in Mahjongg Clicks", kNone, 0, true, nullptr);
+    AddAction(m, "AnimateTileRivers", "Animate Tile Rivers in Mahjongg Rivers", kNone, -2, true,
+              nullptr);
+    AddAction(m, "AnimateClicks", "Animate Falling Tiles in Mahjongg Clicks", kNone, 0, true,
+              nullptr);
     separator(m);
     AddAction(m, "StartMusic", "Run music automatically at startup", kNone, -2, true, nullptr);
     AddAction(m, "PlaySounds", "Play sound effects", kNone, -2, true, nullptr);
@@ -233,8 +227,6 @@ void TQuorin::BuildMenus() {
     QAction* about = AddAction(m, "About1", "&About...", Qt::Key_F11, 11, false, nullptr);
     about->setIcon(QIcon(":/glyphs/about.png"));
 
-    Disable({twoPlayers, riversEasy, riversHard, memoryEasy, memoryHard, clicksEasy, clicksHard,
-             playerName, tileRivers, animateClicks, hall});
     ConnectHelpCommands();
     SetPauseButtons();
 }
@@ -293,8 +285,7 @@ void TQuorin::BuildToolbar() {
     separator();
     AddToolButton("HelpButton", "?", "Help :)", "help", false, nullptr);
     AddToolButton("AboutButton", "About", "", "about", false, nullptr);
-    AddToolButton("HallButton", "Hall", "Best of the best :)", "hall", false, nullptr)
-        ->setEnabled(false);
+    AddToolButton("HallButton", "Hall", "Best of the best :)", "hall", false, nullptr);
     separator();
     AddToolButton("ExitButton", "Exit", "Don't leave me !! :(", "exit", false,
                   &TQuorin::Exit1Click);

@@ -58,6 +58,44 @@ int Check(int argc, char** argv) {
     return status;
 }
 
+// Deals a layout file as the game deals a specific game; false after printing why. With
+// `order`, the winnable dealer's removal order too.
+bool DealBoard(const char* file, long seed, bool winnable, BoardTables& board,
+               std::vector<TilePosition>* order = nullptr) {
+    const LayoutLoad load = ReadLayoutFile(file);
+    if (!load.ok) {
+        std::fprintf(stderr, "quorin-layout: %s\n", load.Message().c_str());
+        return false;
+    }
+    NoClock clock;
+    SilentView view;
+    Game game(view, clock, clock);
+    GameState& s = game.State();
+    s.layout = load.grid;
+    s.options.RandomSeed1 = true;
+    s.options.Vertical = false;
+    s.SeedNumber = static_cast<int32_t>(seed);
+    if (winnable) {
+        if (game.MakeDealer().CreateBoard(order) != DealResult::Dealt) {
+            std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n", file);
+            return false;
+        }
+    } else {
+        game.DealLayout();
+    }
+    board = s.board;
+    return true;
+}
+
+// The tiles of that deal, for the solver.
+bool DealFile(const char* file, long seed, bool winnable, std::vector<SolverTile>& tiles) {
+    BoardTables board;
+    if (!DealBoard(file, seed, winnable, board))
+        return false;
+    tiles = TilesOnBoard(board);
+    return true;
+}
+
 int Deal(int argc, char** argv) {
     const char* file = nullptr;
     long seed = -1;
@@ -82,40 +120,19 @@ int Deal(int argc, char** argv) {
     if (!file || seed < 0)
         return Usage();
 
-    const LayoutLoad load = ReadLayoutFile(file);
-    if (!load.ok) {
-        std::fprintf(stderr, "quorin-layout: %s\n", load.Message().c_str());
-        return 1;
-    }
-
-    NoClock clock;
-    SilentView view;
-    Game game(view, clock, clock);
-    GameState& s = game.State();
-    s.layout = load.grid;
-    s.options.RandomSeed1 = true;
-    s.options.Vertical = false;
-    s.SeedNumber = static_cast<int32_t>(seed);
-
+    BoardTables board;
     std::vector<TilePosition> order;
-    if (winnable) {
-        if (game.MakeDealer().CreateBoard(&order) != DealResult::Dealt) {
-            std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n", file);
-            return 1;
-        }
-    } else {
-        game.DealLayout();
-    }
+    if (!DealBoard(file, seed, winnable, board, winnable ? &order : nullptr))
+        return 1;
     for (int t = 1; t <= kTileCount; ++t) {
-        const TilePosition p = s.board.TilePos[t];
+        const TilePosition p = board.TilePos[t];
         std::printf("%d %d %d %d\n", t, p.x, p.y, p.layer);
     }
     if (winnable) {
         std::printf("order\n");
         for (size_t k = 0; k + 1 < order.size(); k += 2) {
             const TilePosition a = order[k], b = order[k + 1];
-            std::printf("%d %d\n", s.board.Cell(a.x, a.y, a.layer),
-                        s.board.Cell(b.x, b.y, b.layer));
+            std::printf("%d %d\n", board.Cell(a.x, a.y, a.layer), board.Cell(b.x, b.y, b.layer));
         }
     }
     return 0;
@@ -125,33 +142,6 @@ bool ParseNumber(const char* text, long low, long high, long& out) {
     char* end = nullptr;
     out = std::strtol(text, &end, 10);
     return end != text && *end == '\0' && out >= low && out <= high;
-}
-
-// Deals a layout file the way `deal` does; false after printing why.
-bool DealFile(const char* file, long seed, bool winnable, std::vector<SolverTile>& tiles) {
-    const LayoutLoad load = ReadLayoutFile(file);
-    if (!load.ok) {
-        std::fprintf(stderr, "quorin-layout: %s\n", load.Message().c_str());
-        return false;
-    }
-    NoClock clock;
-    SilentView view;
-    Game game(view, clock, clock);
-    GameState& s = game.State();
-    s.layout = load.grid;
-    s.options.RandomSeed1 = true;
-    s.options.Vertical = false;
-    s.SeedNumber = static_cast<int32_t>(seed);
-    if (winnable) {
-        if (game.MakeDealer().CreateBoard() != DealResult::Dealt) {
-            std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n", file);
-            return false;
-        }
-    } else {
-        game.DealLayout();
-    }
-    tiles = TilesOnBoard(s.board);
-    return true;
 }
 
 int Solve(int argc, char** argv) {
