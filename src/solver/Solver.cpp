@@ -635,7 +635,7 @@ class Search {
     std::vector<std::pair<int, int>> path_;
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
-    static constexpr uint64_t kRunBase = 64;
+    static constexpr uint64_t kRunBase = 256;
     uint64_t cutAt_ = 0;  // this run stops at this node count
     bool cut_ = false;    // this run was stopped: what it did not finish proves nothing
     uint64_t rng_ = 0;

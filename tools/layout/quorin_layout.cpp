@@ -244,6 +244,7 @@ int Survey(int argc, char** argv) {
 
     long counts[3] = {0, 0, 0};
     std::vector<double> millis;
+    std::vector<long> undecided;
     for (long seed = first; seed <= last; ++seed) {
         std::vector<SolverTile> tiles;
         if (!DealFile(file, seed, winnable, tiles))
@@ -254,12 +255,21 @@ int Survey(int argc, char** argv) {
         const SolveResult result = quorin::Solve(tiles, vertical, limits);
         millis.push_back(quorin::ProcessorMs() - start);
         ++counts[static_cast<int>(result.answer)];
+        if (result.answer == SolveAnswer::Undecided)
+            undecided.push_back(seed);
     }
     std::sort(millis.begin(), millis.end());
     const size_t n = millis.size();
     std::printf("winnable %ld\nunwinnable %ld\nundecided %ld\n", counts[0], counts[1], counts[2]);
     std::printf("median %.3f ms\np99 %.3f ms\nmax %.3f ms\n", millis[n / 2],
                 millis[std::min(n - 1, n * 99 / 100)], millis[n - 1]);
+    // The seeds worth a closer look, to feed to `solve` one by one.
+    if (!undecided.empty()) {
+        std::printf("undecided seeds");
+        for (long seed : undecided)
+            std::printf(" %ld", seed);
+        std::printf("\n");
+    }
     return 0;
 }
 
