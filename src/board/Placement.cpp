@@ -33,8 +33,6 @@ int WhatTileThere(const BoardTables& board, int px, int py) {
     return result;
 }
 
-namespace {
-
 bool RestsOnSomething(const BoardTables& board, int x, int y, int layer) {
     if (layer == 1)
         return true;
@@ -43,27 +41,6 @@ bool RestsOnSomething(const BoardTables& board, int x, int y, int layer) {
             if (board.Cell(x + dx, y + dy, layer - 1) != 0)
                 return true;
     return false;
-}
-
-}  // namespace
-
-TilePosition WhatAdd(const BoardTables& board, int px, int py) {
-    TilePosition result;
-    for (int layer = 1; layer <= kLayers; ++layer) {
-        for (int x = kColumns; x >= 1; --x) {
-            const int left = 20 * x + 6 * layer - 52;
-            if (px < left || px >= left + 30)
-                continue;
-            for (int y = 1; y <= kRows; ++y) {
-                const int top = 25 * y - 6 * layer - 59;
-                if (py < top || py >= top + 35)
-                    continue;
-                if (RestsOnSomething(board, x, y, layer))
-                    result = {x, y, layer};
-            }
-        }
-    }
-    return result;
 }
 
 }  // namespace quorin

@@ -31,8 +31,8 @@ std::vector<TilePosition> EnumeratePositions(Pred isPosition) {
 // the smaller column, then the lower row: the tile the drawing paints on top.
 int WhatTileThere(const BoardTables& board, int px, int py);
 
-// The cell where the layout editor would add a position under the point, or (0, 0, 0).
-// Above the first layer a cell is offered only where something lies below it.
-TilePosition WhatAdd(const BoardTables& board, int px, int py);
+// Whether a tile at the cell would lie on something: always on the first layer, above it
+// when one of the nine cells below is taken.
+bool RestsOnSomething(const BoardTables& board, int x, int y, int layer);
 
 }  // namespace quorin

@@ -43,16 +43,6 @@ bool EdgeEmpty(const LayoutGrid& grid, int dx, int dy) {
     return true;
 }
 
-bool RestsOnSomething(const BoardTables& board, int x, int y, int layer) {
-    if (layer == 1)
-        return true;
-    for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy)
-            if (board.Cell(x + dx, y + dy, layer - 1) != 0)
-                return true;
-    return false;
-}
-
 }  // namespace
 
 TilePosition EditorTarget(const BoardTables& board, int px, int py) {

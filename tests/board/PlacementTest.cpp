@@ -79,53 +79,5 @@ TEST(WhatTileThere, EmptyBoardGivesNothing) {
             ASSERT_EQ(WhatTileThere(board, px, py), 0);
 }
 
-// A point 15 pixels into the target of a cell lies in that cell's target only, on its layer.
-TilePosition AddAt(const BoardTables& board, int x, int y, int layer) {
-    return WhatAdd(board, Left(x, layer) + 15, Top(y, layer) + 15);
-}
-
-TEST(WhatAdd, FirstLayerIsAlwaysOffered) {
-    BoardTables board;
-    EXPECT_EQ(AddAt(board, 10, 10, 1), (TilePosition{10, 10, 1}));
-    EXPECT_EQ(AddAt(board, 1, 1, 1), (TilePosition{1, 1, 1}));
-    EXPECT_EQ(AddAt(board, 34, 20, 1), (TilePosition{34, 20, 1}));
-}
-
-TEST(WhatAdd, UpperLayerNeedsSomethingBelow) {
-    BoardTables board;
-    // Nothing on layer 1: the point over the layer-2 cell offers the layer-1 cell under it.
-    EXPECT_EQ(AddAt(board, 10, 10, 2), (TilePosition{10, 10, 1}));
-
-    for (const auto& [dx, dy] : {std::pair{0, 0}, {1, 1}, {-1, -1}, {1, -1}, {-1, 0}}) {
-        BoardTables b;
-        b.SetCell(10 + dx, 10 + dy, 1, 1);
-        EXPECT_EQ(AddAt(b, 10, 10, 2), (TilePosition{10, 10, 2})) << dx << " " << dy;
-    }
-    BoardTables aside;
-    aside.SetCell(12, 10, 1, 1);  // two cells away: the new tile would not rest on it
-    EXPECT_EQ(AddAt(aside, 10, 10, 2), (TilePosition{10, 10, 1}));
-
-    BoardTables one;
-    one.SetCell(10, 10, 1, 1);
-    // Layer 3 rests on layer 2, which is empty: the best offer is layer 2.
-    EXPECT_EQ(AddAt(one, 10, 10, 3), (TilePosition{10, 10, 2}));
-}
-
-TEST(WhatAdd, TargetIsTheUpperLeft30By35Pixels) {
-    BoardTables board;
-    const int midY = Top(10, 1) + 15;
-    EXPECT_EQ(WhatAdd(board, Left(1, 1), midY), (TilePosition{1, 10, 1}));
-    EXPECT_EQ(WhatAdd(board, Left(1, 1) - 1, midY), TilePosition{});
-    EXPECT_EQ(WhatAdd(board, Left(34, 1) + 29, midY), (TilePosition{34, 10, 1}));
-    EXPECT_EQ(WhatAdd(board, Left(34, 1) + 30, midY), TilePosition{});
-    const int midX = Left(10, 1) + 15;
-    EXPECT_EQ(WhatAdd(board, midX, Top(1, 1)), (TilePosition{10, 1, 1}));
-    EXPECT_EQ(WhatAdd(board, midX, Top(1, 1) - 1), TilePosition{});
-    EXPECT_EQ(WhatAdd(board, midX, Top(20, 1) + 34), (TilePosition{10, 20, 1}));
-    EXPECT_EQ(WhatAdd(board, midX, Top(20, 1) + 35), TilePosition{});
-    // Neighbouring targets overlap: the smaller column and the larger row win.
-    EXPECT_EQ(WhatAdd(board, Left(11, 1) + 5, Top(11, 1) + 5), (TilePosition{10, 11, 1}));
-}
-
 }  // namespace
 }  // namespace quorin

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/Placement.h"
@@ -94,6 +95,39 @@ TEST(LayoutEditor, AddsWhereTheNeighbourhoodIsFreeAndSomethingLiesBelow) {
     EXPECT_TRUE(Add(s, 3, 18, 1));
     EXPECT_EQ(s.board.Cell(3, 18, 1), cornerId);
     ExpectConsistent(s);
+}
+
+TEST(LayoutEditor, OnAnEmptyBoardTheUpperLeft30By35PixelsOfACellAimAtIt) {
+    BoardTables board;
+    auto left = [](int x) { return 20 * x + 6 - 52; };
+    auto top = [](int y) { return 25 * y - 6 - 59; };
+    for (const auto& [x, y] : {std::pair{10, 10}, {1, 1}, {34, 20}})
+        EXPECT_EQ(EditorTarget(board, left(x) + 15, top(y) + 15), (TilePosition{x, y, 1}));
+    const int midY = top(10) + 15;
+    EXPECT_EQ(EditorTarget(board, left(1), midY), (TilePosition{1, 10, 1}));
+    EXPECT_EQ(EditorTarget(board, left(1) - 1, midY), TilePosition{});
+    EXPECT_EQ(EditorTarget(board, left(34) + 29, midY), (TilePosition{34, 10, 1}));
+    EXPECT_EQ(EditorTarget(board, left(34) + 30, midY), TilePosition{});
+    const int midX = left(10) + 15;
+    EXPECT_EQ(EditorTarget(board, midX, top(1)), (TilePosition{10, 1, 1}));
+    EXPECT_EQ(EditorTarget(board, midX, top(1) - 1), TilePosition{});
+    EXPECT_EQ(EditorTarget(board, midX, top(20) + 34), (TilePosition{10, 20, 1}));
+    EXPECT_EQ(EditorTarget(board, midX, top(20) + 35), TilePosition{});
+    // Neighbouring targets overlap: the smaller column and the larger row win.
+    EXPECT_EQ(EditorTarget(board, left(11) + 5, top(11) + 5), (TilePosition{10, 11, 1}));
+}
+
+TEST(LayoutEditor, AnUpperTileRestsOnAnyOfTheNineCellsBelow) {
+    for (const auto& [dx, dy] : {std::pair{0, 0}, {1, 1}, {-1, -1}, {1, -1}, {-1, 0}}) {
+        BoardTables b;
+        b.SetCell(10 + dx, 10 + dy, 1, 1);
+        EXPECT_TRUE(RestsOnSomething(b, 10, 10, 2)) << dx << " " << dy;
+        EXPECT_FALSE(RestsOnSomething(b, 10, 10, 3)) << dx << " " << dy;
+    }
+    BoardTables aside;
+    aside.SetCell(12, 10, 1, 1);  // two cells away: the new tile would not rest on it
+    EXPECT_FALSE(RestsOnSomething(aside, 10, 10, 2));
+    EXPECT_TRUE(RestsOnSomething(aside, 10, 10, 1));
 }
 
 TEST(LayoutEditor, PressesBesideATileStayOnItsLayerAndPressesOnItStack) {
