@@ -16,26 +16,14 @@ trap 'status=$?; echo "FAILED at line $LINENO: $BASH_COMMAND (status $status)" >
 for tool in Xvfb xdotool import convert python3; do
   command -v "$tool" >/dev/null || { echo "cannot measure: $tool is not installed" >&2; exit 1; }
 done
-xvfb=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$log" ] && cat "$log" >&2; exit 1; }
-
 source "$root/tests/support/xvfb_lib.sh"
+
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=disk
 
 # Starts the program with the given settings lines and a new game; sets `app` and `wid`.
 start_game() {
-  rm -rf "$work/program"
-  mkdir "$work/program"
-  cp "$exe" "$work/program/quorin"
-  cp -r "$data"/. "$work/program/"
+  copy_program "$exe" "$data"
   printf '[Quorin]\r\n%s' "$1" >"$work/program/Quorin.ini"
   : >"$work/card.raw"
   SDL_DISKAUDIOFILE="$work/card.raw" "$work/program/quorin" >"$log" 2>&1 &

@@ -11,22 +11,11 @@ for tool in Xvfb xdotool od; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 [ -e /usr/share/sounds/sf2/default-GM.sf2 ] || { echo "skipped: no SoundFont installed"; exit 77; }
-xvfb=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$log" ] && cat "$log"; exit 1; }
+source "$(dirname "$0")/../support/xvfb_lib.sh"
 
-mkdir "$work/program"
-cp "$exe" "$work/program/quorin"
-cp -r "$data"/. "$work/program/"
+copy_program "$exe" "$data"
 printf '[Quorin]\r\nPlayMusic=1\r\nStartMusic=1\r\n' > "$work/program/Quorin.ini"
 
-source "$(dirname "$0")/../support/xvfb_lib.sh"
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/card.raw"

@@ -14,20 +14,10 @@ for tool in Xvfb xdotool import convert; do
 done
 
 work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+source "$(dirname "$0")/../support/xvfb_lib.sh"
 
 # A program folder of its own: the executable beside a copy of the data.
-mkdir "$work/program"
-cp "$exe" "$work/program/quorin"
-cp -r "$data"/. "$work/program/"
+copy_program "$exe" "$data"
 if ! ls "$work/program/Musics/"*.mid >/dev/null 2>&1; then
   mkdir -p "$work/program/Musics"
   printf 'MThd\0\0\0\6\0\0\0\1\0\140' > "$work/program/Musics/Night.mid"
@@ -35,7 +25,6 @@ fi
 # Known options: the blue tileset, time tracking for the hall of fame.
 printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\nEnableHall=1\r\nPauseFocus=0\r\n' > "$work/program/Quorin.ini"
 
-source "$(dirname "$0")/../support/xvfb_lib.sh"
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 

@@ -12,23 +12,12 @@ for tool in Xvfb xdotool import convert; do
 done
 
 work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+source "$(dirname "$0")/../support/xvfb_lib.sh"
 
-mkdir "$work/program"
-cp "$exe" "$work/program/quorin"
-cp -r "$data"/. "$work/program/"
+copy_program "$exe" "$data"
 # The blue tileset, whose hint tint and blank face are read from its picture below.
 printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\n' > "$work/program/Quorin.ini"
 
-source "$(dirname "$0")/../support/xvfb_lib.sh"
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 

@@ -1,4 +1,26 @@
-# Shared by the end-to-end scripts, sourced after their `work` folder and `fail` exist.
+# Shared by the end-to-end scripts, sourced once their `work` folder exists. The program's
+# log is "$work/log".
+
+xvfb=""
+app=""
+# Ends the program and Xvfb and removes the work folder: every script's EXIT trap.
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Says why the run failed, shows the program's log and stops.
+fail() { echo "FAIL: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
+
+# A program folder of its own in "$work/program": executable $1 beside a copy of data folder $2.
+copy_program() {
+  rm -rf "$work/program"
+  mkdir "$work/program"
+  cp "$1" "$work/program/quorin"
+  cp -r "$2"/. "$work/program/"
+}
 
 # Starts Xvfb on a free display of its own, sets `xvfb` to its process and exports DISPLAY.
 start_xvfb() {
