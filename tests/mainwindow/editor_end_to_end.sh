@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The layout editor in the real program under Xvfb, driven like a player: "Create Layout"
+# from the Layout menu, 144 positions placed by left clicks (a block of 12 x 6 tiles and a
+# second one on top of it), "Tiles left" read as 0, "Try it", and the hinted pair of the new
+# layout clicked away.
+# usage: editor_end_to_end.sh QUORIN_EXECUTABLE DATA_FOLDER     (exit 77: skipped, tools missing)
+set -Eeuo pipefail
+exe=$1 data=$2
+work=""
+trap 'status=$?; echo "FAILED at line $LINENO: $BASH_COMMAND (status $status)" >&2; [ -n "$work" ] && [ -f "$work/log" ] && cat "$work/log" >&2' ERR
+for tool in Xvfb xdotool import convert md5sum; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+source "$(dirname "$0")/../support/xvfb_lib.sh"
+
+copy_program "$exe" "$data"
+if ! ls "$work/program/Musics/"*.mid >/dev/null 2>&1; then
+  mkdir -p "$work/program/Musics"
+  printf 'MThd\0\0\0\6\0\0\0\1\0\140' > "$work/program/Musics/Night.mid"
+fi
+# The blue tileset (its hint tint is read below) and winnable deals, so the tried layout
+# always offers a pair to remove.
+printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\nWinnable=1\r\n' > "$work/program/Quorin.ini"
+
+start_xvfb
+export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+
+"$work/program/quorin" >"$work/log" 2>&1 &
+app=$!
+wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
+  fail "the main window did not appear"
+wid=${wids%%$'\n'*}
+sleep 1
+xdotool windowfocus --sync "$wid" || true
+
+shot() { import -window "$wid" "$work/shot.png"; }
+# A checksum of part ("WxH+X+Y", with an optional -gravity) of the last shot.
+sum_of() { convert "$work/shot.png" "$@" +repage rgb:- | md5sum; }
+# The status line's "Tiles" field, at the window's bottom left.
+tiles_field() { shot; sum_of -gravity SouthWest -crop 100x40+0+0; }
+# The row of the editor panel's bottom border (#7D7565 below its #E4DCCB; the toolbar has
+# the same border), right of the name box; empty when the panel is not shown. The board
+# surface starts on the row below it.
+panel_border() {
+  shot
+  convert "$work/shot.png" -crop 1x160+600+0 +repage txt:- |
+    awk -F'[,:]' '/#7D7565/ && panel { row = $2 } { panel = /#E4DCCB/ }
+                  END { if (row != "") print row }'
+}
+wait_for_panel() {
+  local want=$1 border=""
+  for _ in $(seq 20); do
+    border=$(panel_border)
+    if [ "$want" = shown ] && [ -n "$border" ]; then echo "$border"; return 0; fi
+    if [ "$want" = hidden ] && [ -z "$border" ]; then return 0; fi
+    sleep 0.25
+  done
+  return 1
+}
+# "Tiles left" and its number, left of "Layout Name" in the editor panel.
+counter() { shot; sum_of -crop "115x30+0+$(($1 - 30))"; }
+# The editor's menus have no mnemonics: a click on the first title of the menu bar (just
+# right of the dark title strip in its corner) opens "Exit"; its entries are then chosen by
+# arrow keys: Save, Save as..., Try it, Exit.
+editor_menu_entry() {
+  local strip_end
+  shot
+  strip_end=$(convert "$work/shot.png" -crop 200x1+0+3 +repage txt:- |
+    awk -F'[,:]' '/#EFEFEF/ && first == "" { first = $1 } END { print first }')
+  [ -n "$strip_end" ] || fail "could not find the menu bar's first title"
+  xdotool mousemove --window "$wid" $((strip_end + 16)) 8 click 1
+  sleep 0.5
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
+}
+
+empty_tiles=$(tiles_field)
+
+# The counter reading 0, as it does for an edited layout of 144 positions (the current
+# layout, Traditional): the picture the new layout's counter must match once it is full.
+xdotool key --clearmodifiers alt+l Down Down Return
+border=$(wait_for_panel shown) || fail "\"Edit Layout\" did not open the editor"
+full_counter=$(counter "$border")
+editor_menu_entry 4
+wait_for_panel hidden || fail "\"Exit\" did not leave the editor"
+
+# --- "Create Layout": an empty board and a counter that does not read 0.
+xdotool key --clearmodifiers alt+l Down Return
+border=$(wait_for_panel shown) || fail "\"Create Layout\" did not open the editor"
+[ "$(counter "$border")" != "$full_counter" ] ||
+  fail "the counter of a new layout reads like that of a full one"
+
+# Cell (x, y) of layer 1 is aimed at from the upper-left 30 x 35 pixels of its tile, which
+# starts at (20x - 46, 25y - 65) from the board origin (36, 25 on a screen this wide); one
+# layer up moves a tile 6 pixels right and 6 up. Tiles are two cells wide and high. A press
+# on a tile aims one layer above it, so the second block is clicked on the first one.
+surface_top=$((border + 1))
+clicks=()
+for layer in 1 2; do
+  for y in 4 6 8 10 12 14; do
+    for x in $(seq 6 2 28); do
+      px=$((20 * x + 6 * layer - 37 + 36))
+      py=$((25 * y - 6 * layer - 42 + 25 + surface_top))
+      clicks+=(mousemove --window "$wid" "$px" "$py" click --delay 0 1)
+    done
+  done
+done
+xdotool "${clicks[@]}"
+
+full=""
+for _ in $(seq 20); do
+  [ "$(counter "$border")" = "$full_counter" ] && { full=1; break; }
+  sleep 0.25
+done
+[ -n "$full" ] || fail "\"Tiles left\" does not read 0 after 144 clicks"
+
+# --- "Try it": the editor closes and a game of the new layout starts.
+editor_menu_entry 3
+wait_for_panel hidden || fail "\"Try it\" did not leave the editor"
+sleep 0.5
+dealt_tiles=$(tiles_field)
+[ "$dealt_tiles" != "$empty_tiles" ] || fail "\"Try it\" did not start a game"
+
+# --- The hint shows two tiles; clicking them takes the pair away.
+xdotool key --clearmodifiers ctrl+h
+sleep 0.5
+tint=$(colour_of "$work/program/Tilesets/bluepai.bmp" 40x50+98+256)
+[ -n "$tint" ] || fail "could not read the hint colour of the tileset"
+hinted() { pixels_of "$wid" "$tint"; }
+points=$(hinted)
+[ -n "$points" ] || fail "no hinted tile on the tried layout"
+read -r ax ay bx by < <(echo "$points" | two_clusters)
+[ -n "${by:-}" ] || fail "the hint did not show two tiles"
+xdotool mousemove --window "$wid" "$ax" "$ay" click 1
+sleep 0.3
+xdotool mousemove --window "$wid" "$bx" "$by" click 1
+removed=""
+for _ in $(seq 10); do
+  sleep 0.3
+  [ -z "$(hinted)" ] && { removed=1; break; }
+done
+[ -n "$removed" ] || fail "the hinted pair is still on the board after clicking it"
+# The hint also fades by itself: the "Tiles" count must have moved on from 144 as well.
+[ "$(tiles_field)" != "$dealt_tiles" ] || fail "the \"Tiles\" count did not change"
+echo "editor end to end: ok"
