@@ -40,14 +40,15 @@ shot() { import -window "$wid" "$work/shot.png"; }
 sum_of() { convert "$work/shot.png" "$@" +repage rgb:- | md5sum; }
 # The status line's "Tiles" field, at the window's bottom left.
 tiles_field() { shot; sum_of -gravity SouthWest -crop 100x40+0+0; }
-# The row of the editor panel's bottom border (#7D7565 below its #E4DCCB; the toolbar has
-# the same border), right of the name box; empty when the panel is not shown. The board
+# The bottom border (#7D7565) of the bar above the board surface, the toolbar's or the
+# editor panel's, found in a column right of the name box and left of the side panel. The
 # surface starts on the row below it.
+border_column() { shot; convert "$work/shot.png" -crop 1x160+690+0 +repage txt:-; }
+bar_border() { border_column | awk -F'[,:]' '/#7D7565/ { row = $2 } END { print row }'; }
+# The same row when it is the editor panel's (#E4DCCB above it); empty when the panel is hidden.
 panel_border() {
-  shot
-  convert "$work/shot.png" -crop 1x160+600+0 +repage txt:- |
-    awk -F'[,:]' '/#7D7565/ && panel { row = $2 } { panel = /#E4DCCB/ }
-                  END { if (row != "") print row }'
+  border_column | awk -F'[,:]' '/#7D7565/ && above ~ /#E4DCCB/ { row = $2 } { above = $0 }
+                                END { print row }'
 }
 wait_for_panel() {
   local want=$1 border=""
@@ -92,18 +93,24 @@ border=$(wait_for_panel shown) || fail "\"Create Layout\" did not open the edito
 [ "$(counter "$border")" != "$full_counter" ] ||
   fail "the counter of a new layout reads like that of a full one"
 
-# Cell (x, y) of layer 1 is aimed at from the upper-left 30 x 35 pixels of its tile, which
-# starts at (20x - 46, 25y - 65) from the board origin (36, 25 on a screen this wide); one
-# layer up moves a tile 6 pixels right and 6 up. Tiles are two cells wide and high. A press
-# on a tile aims one layer above it, so the second block is clicked on the first one.
-surface_top=$((border + 1))
+# The tile of cell (x, y) on a layer starts at (20x + 6 layer - 52, 25y - 6 layer - 59)
+# from the board origin (36, 25 on a screen this wide), in window pixels with the surface
+# top $1 (the surface spans the window from its left edge): prints "left top". Tiles are two
+# cells wide and high, 46 x 56 pixels.
+tile_corner() {
+  echo $((36 + 20 * $2 + 6 * $4 - 52)) $(($1 + 25 + 25 * $3 - 6 * $4 - 59))
+}
+# The block: columns 6 to 28, rows 4 to 14, away from the first row and the bottom ones.
+columns=$(seq 6 2 28) rows=$(seq 4 2 14)
+# A press aims at a cell from the upper-left 30 x 35 pixels of its tile, here at their
+# middle; a press on a tile aims one layer above it, so the second block is clicked on the
+# first one.
 clicks=()
 for layer in 1 2; do
-  for y in 4 6 8 10 12 14; do
-    for x in $(seq 6 2 28); do
-      px=$((20 * x + 6 * layer - 37 + 36))
-      py=$((25 * y - 6 * layer - 42 + 25 + surface_top))
-      clicks+=(mousemove --window "$wid" "$px" "$py" click --delay 0 1)
+  for y in $rows; do
+    for x in $columns; do
+      read -r left top < <(tile_corner $((border + 1)) "$x" "$y" "$layer")
+      clicks+=(mousemove --window "$wid" $((left + 15)) $((top + 17)) click --delay 0 1)
     done
   done
 done
@@ -122,6 +129,17 @@ wait_for_panel hidden || fail "\"Try it\" did not leave the editor"
 sleep 0.5
 dealt_tiles=$(tiles_field)
 [ "$dealt_tiles" != "$empty_tiles" ] || fail "\"Try it\" did not start a game"
+# The game is on the new layout: every tile face on the board lies within the block.
+surface_top=$(($(bar_border) + 1))
+read -r x0 y0 < <(tile_corner "$surface_top" 6 4 2)
+read -r x1 y1 < <(tile_corner "$surface_top" 28 14 1)
+blank=$(colour_of "$work/program/Tilesets/bluepai.bmp" 40x50+6+256)
+[ -n "$blank" ] || fail "could not read the blank face of the tileset"
+outside=$(pixels_of "$wid" "$blank" |
+  awk -v top="$surface_top" -v x0="$x0" -v y0="$y0" -v x1=$((x1 + 46)) -v y1=$((y1 + 56)) '
+    $2 >= top && $1 < 690 && ($1 < x0 || $1 >= x1 || $2 < y0 || $2 >= y1) { n++ }
+    END { print n + 0 }')
+[ "$outside" -eq 0 ] || fail "\"Try it\" dealt another layout: $outside face pixels outside the block"
 
 # --- The hint shows two tiles; clicking them takes the pair away.
 xdotool key --clearmodifiers ctrl+h
@@ -142,6 +160,6 @@ for _ in $(seq 10); do
   [ -z "$(hinted)" ] && { removed=1; break; }
 done
 [ -n "$removed" ] || fail "the hinted pair is still on the board after clicking it"
-# The hint also fades by itself: the "Tiles" count must have moved on from 144 as well.
+# The tint could go without the pair: the "Tiles" count must have moved on from 144 too.
 [ "$(tiles_field)" != "$dealt_tiles" ] || fail "the \"Tiles\" count did not change"
 echo "editor end to end: ok"
