@@ -366,19 +366,12 @@ void TQuorin::ShowLayoutMenuEntries() {
     for (size_t i = 0; i < layoutEntries_.size(); ++i) {
         QAction* entry = layoutEntries_[i];
         const bool current = static_cast<int>(i) + 1 == currentEntry;
-        entry->setChecked(current);
+        entry->setChecked(current && !PlayingTriedLayout());
         const std::string caption = entry->text().toStdString();
         const bool favourite =
             std::find(favourites_.begin(), favourites_.end(), caption) != favourites_.end();
         entry->setVisible(current || favourite);
     }
-}
-
-int TQuorin::CheckedLayoutEntry() const {
-    for (size_t i = 0; i < layoutEntries_.size(); ++i)
-        if (layoutEntries_[i]->isChecked())
-            return static_cast<int>(i) + 1;
-    return 0;
 }
 
 void TQuorin::LoadlayoutClick(QAction* entry) {

@@ -148,7 +148,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void ChooseLayout(QAction* entry, const std::string& path);
     bool RunLayout(const std::string& path);
     void BeginGameAfterLoad();
-    int CheckedLayoutEntry() const;
+    // The grid in play is a tried layout: no layout of the menu, nor its hall column, is current.
+    bool PlayingTriedLayout() const;
 
     // Menus, toolbar, view switches.
     void BuildMenus();

@@ -193,7 +193,8 @@ void TQuorin::ShowPanelHOF() {
         TextOut(p, 21, 50 - off, "HALL OF");
         TextOut(p, 31, 70 - off, "FAME");
     }
-    for (int i = 1; i <= HallTable::kRanks; ++i) {
+    // A tried layout has no ranks to show: its games enter no column.
+    for (int i = 1; i <= (PlayingTriedLayout() ? 0 : HallTable::kRanks); ++i) {
         const std::string& entry = hallOfFame_.Table().Entry(i, s.CurrentLayout);
         QFont font("Verdana", 9, QFont::Bold);
         font.setItalic(i == hallOfFame_.NewHallRank());

@@ -254,6 +254,8 @@ void TQuorin::SaveandexitClick(SaveKind kind) {
         return;
     }
     triedLayout_ = kind == SaveKind::TryIt;
+    s.HallPanelDirty = true;
+    ShowLayoutMenuEntries();
     LeaveEditor();
     IM(ModeNone);
     BeginGame();

@@ -60,9 +60,8 @@ void TQuorin::TwoPlayers() {
     ColorHighlight();
     renderer_.ShowFond();
     if (s.CurrentLayout >= 100) {
-        // Back from another game: the layout checked in the Layout menu is the one played.
-        if (const int checked = CheckedLayoutEntry())
-            s.CurrentLayout = checked;
+        // Back from another game: the layout loaded for solitaire is the one played.
+        s.CurrentLayout = loadedLayout_;
     }
     welcome_->hide();
     dealing_ = true;

@@ -73,6 +73,10 @@ void TQuorin::RandomSolitaireGame1Click() {
     BeginGame();
 }
 
+bool TQuorin::PlayingTriedLayout() const {
+    return triedLayout_ && !IsOtherGame(State().CurrentLayout);
+}
+
 void TQuorin::BeginGame() {
     GameState& s = State();
     ColorHighlight();
@@ -81,9 +85,8 @@ void TQuorin::BeginGame() {
     renderer_.ShowFond();
 
     if (IsOtherGame(s.CurrentLayout)) {
-        // Back from another game: the layout checked in the Layout menu is the one played.
-        if (const int checked = CheckedLayoutEntry())
-            s.CurrentLayout = checked;
+        // Back from another game: the layout loaded for solitaire is the one played.
+        s.CurrentLayout = loadedLayout_;
     }
 
     // The tiles of an animated deal must not land behind the welcome panel.
@@ -173,8 +176,7 @@ void TQuorin::GameOver() {
         const int elapsed = s.ElapsedSeconds;
         const int penalty = s.PenaltySeconds;
         const int column = s.CurrentLayout;
-        const bool entersHall = Action("EnableHall")->isChecked() &&
-                                !(triedLayout_ && !IsOtherGame(column)) &&
+        const bool entersHall = Action("EnableHall")->isChecked() && !PlayingTriedLayout() &&
                                 hallOfFame_.Qualifies(column, elapsed + penalty);
         const std::string text = FinalTimeText(column, elapsed, penalty);
         if (!text.empty())

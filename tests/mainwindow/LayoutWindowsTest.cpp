@@ -270,9 +270,24 @@ void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
                 w.PressTile(t);
         w.Tick();  // the next tick finds the board empty
     };
+    auto checkedEntries = [&w] {
+        int checked = 0;
+        for (QAction* a : w->menuBar()->actions())
+            if (a->menu() && a->text() == "&Layout")
+                for (QAction* e : a->menu()->actions())
+                    checked += e->isChecked() ? 1 : 0;
+        return checked;
+    };
+    w->Action("ShowGirls")->trigger();  // the panel then shows only its title and the ranks
+    w->Redraw();
+    const QImage panel = w->SidePanelImage();
+    QCOMPARE(checkedEntries(), 1);
     w->Action("CreateLayout1")->trigger();
     ClickGrid(w, 0, 144);
     w->Action("Cancel1")->trigger();  // "Try it"
+    // Neither the menu nor the panel shows the layout that was current before.
+    QCOMPARE(checkedEntries(), 0);
+    QVERIFY(w->SidePanelImage() != panel);
     finish();
     // "New" deals the tried layout again: still no entry.
     w->RandomSolitaireGame1Click();
@@ -285,6 +300,9 @@ void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
     // Back on the layout of a file, the same time enters its column.
     w->Action("Editlayout1")->trigger();
     w->Action("Cancel2")->trigger();
+    QCOMPARE(checkedEntries(), 1);
+    w->Redraw();
+    QCOMPARE(w->SidePanelImage(), panel);
     finish();
     QCOMPARE(w.dialogs.gameOvers.last(), QString("Your final time is 01:01 [fame]"));
     QCOMPARE(w.dialogs.hallsShown, 1);
