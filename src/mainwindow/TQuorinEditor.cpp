@@ -60,20 +60,20 @@ void TQuorin::BuildEditor() {
     QMenuBar* bar = menuBar();
     for (QAction* a : bar->actions())
         mainMenus_.push_back(a);
-    QMenu* exitMenu = bar->addMenu("Exit");
+    QMenu* exitMenu = bar->addMenu("&Exit");
     exitMenu->setObjectName("Editor1");
-    AddAction(exitMenu, "Saveandexit", "Save", {}, -2, false, nullptr);
-    AddAction(exitMenu, "Saveasandexit", "Save as...", {}, -2, false, nullptr);
-    AddAction(exitMenu, "Cancel1", "Try it", {}, -2, false, nullptr);
+    AddAction(exitMenu, "Saveandexit", "&Save", {}, -2, false, nullptr);
+    AddAction(exitMenu, "Saveasandexit", "Save &as...", {}, -2, false, nullptr);
+    AddAction(exitMenu, "Cancel1", "&Try it", {}, -2, false, nullptr);
     exitMenu->addSeparator();
-    AddAction(exitMenu, "Cancel2", "Exit", {}, -2, false, &TQuorin::Cancel2Click);
+    AddAction(exitMenu, "Cancel2", "E&xit", {}, -2, false, &TQuorin::Cancel2Click);
     connect(Action("Saveandexit"), &QAction::triggered, this,
             [this] { SaveandexitClick(SaveKind::Save); });
     connect(Action("Saveasandexit"), &QAction::triggered, this,
             [this] { SaveandexitClick(SaveKind::SaveAs); });
     connect(Action("Cancel1"), &QAction::triggered, this,
             [this] { SaveandexitClick(SaveKind::TryIt); });
-    QMenu* moveMenu = bar->addMenu("Move Board");
+    QMenu* moveMenu = bar->addMenu("Move &Board");
     moveMenu->setObjectName("MoveBoard1");
     AddAction(moveMenu, "Movetoleft1", "Move to left <", Qt::CTRL | Qt::Key_S, -2, false,
               &TQuorin::Movetoleft1Click);
@@ -182,7 +182,9 @@ void TQuorin::EditorButtonDown(Qt::MouseButton button, QPoint at) {
 
 void TQuorin::EditorMouseMove(int px, int py) {
     const GameState& s = State();
-    const TilePosition cell = EditorTarget(s.board, px, py);
+    // A full layout takes no more presses: no ghost promises one.
+    const TilePosition cell =
+        s.EditorTilesLeft > 0 ? EditorTarget(s.board, px, py) : TilePosition{};
     auto repaintGhost = [this] {
         if (!ghostRect_.IsFull())
             RedrawRect(ghostRect_);

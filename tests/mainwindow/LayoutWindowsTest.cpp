@@ -111,7 +111,7 @@ void LayoutWindowsTest::CreateSaveRegistersOnceAndPlays() {
     w->Action("CreateLayout1")->trigger();
     QCOMPARE(w->State().GameMode, uint8_t(ModeEditor));
     QVERIFY(w->menuBar()->isVisible());
-    QCOMPARE(VisibleMenus(*w), (QStringList{"Exit", "Move Board"}));
+    QCOMPARE(VisibleMenus(*w), (QStringList{"&Exit", "Move &Board"}));
     QCOMPARE(w->Action("Shuffle1")->shortcut(), QKeySequence());  // Ctrl+S moves the layout
     QCOMPARE(w->EditorName()->text(), QString("New Layout"));
     QCOMPARE(Tiles(*w), 144);
@@ -128,6 +128,8 @@ void LayoutWindowsTest::CreateSaveRegistersOnceAndPlays() {
     QCOMPARE(Tiles(*w), 0);
     w.Press(CellPoint(*w, 5, 2, 1));
     QCOMPARE(Tiles(*w), 0);
+    w->FormMouseMove(CellPoint(*w, 5, 2, 1));
+    QCOMPARE(w->GhostLayer(), -1);  // a full layout offers no ghost
 
     // A new layout's "Save" asks for a file name and never writes over the current layout.
     w->EditorName()->setText("Grid of squares");

@@ -62,19 +62,12 @@ wait_for_panel() {
 }
 # "Tiles left" and its number, left of "Layout Name" in the editor panel.
 counter() { shot; sum_of -crop "115x30+0+$(($1 - 30))"; }
-# The editor's menus have no mnemonics: a click on the first title of the menu bar (just
-# right of the dark title strip in its corner) opens "Exit"; its entries are then chosen by
-# arrow keys: Save, Save as..., Try it, Exit.
+# The editor's "Exit" menu by its mnemonic, and one of its entries by its own: s (Save),
+# a (Save as...), t (Try it), x (Exit).
 editor_menu_entry() {
-  local strip_end
-  shot
-  strip_end=$(convert "$work/shot.png" -crop 200x1+0+3 +repage txt:- |
-    awk -F'[,:]' '/#EFEFEF/ && first == "" { first = $1 } END { print first }')
-  [ -n "$strip_end" ] || fail "could not find the menu bar's first title"
-  xdotool mousemove --window "$wid" $((strip_end + 16)) 8 click 1
+  xdotool key --clearmodifiers alt+e
   sleep 0.5
-  for _ in $(seq "$1"); do xdotool key Down; done
-  xdotool key Return
+  xdotool key "$1"
 }
 
 empty_tiles=$(tiles_field)
@@ -84,7 +77,7 @@ empty_tiles=$(tiles_field)
 xdotool key --clearmodifiers alt+l Down Down Return
 border=$(wait_for_panel shown) || fail "\"Edit Layout\" did not open the editor"
 full_counter=$(counter "$border")
-editor_menu_entry 4
+editor_menu_entry x
 wait_for_panel hidden || fail "\"Exit\" did not leave the editor"
 
 # --- "Create Layout": an empty board and a counter that does not read 0.
@@ -124,7 +117,7 @@ done
 [ -n "$full" ] || fail "\"Tiles left\" does not read 0 after 144 clicks"
 
 # --- "Try it": the editor closes and a game of the new layout starts.
-editor_menu_entry 3
+editor_menu_entry t
 wait_for_panel hidden || fail "\"Try it\" did not leave the editor"
 sleep 0.5
 dealt_tiles=$(tiles_field)
