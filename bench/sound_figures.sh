@@ -26,14 +26,7 @@ start_game() {
   copy_program "$exe" "$data"
   printf '[Quorin]\r\n%s' "$1" >"$work/program/Quorin.ini"
   : >"$work/card.raw"
-  SDL_DISKAUDIOFILE="$work/card.raw" "$work/program/quorin" >"$log" 2>&1 &
-  app=$!
-  local wids
-  wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
-    fail "the main window did not appear"
-  wid=${wids%%$'\n'*}
-  sleep 1
-  xdotool windowfocus --sync "$wid" || true
+  start_program SDL_DISKAUDIOFILE="$work/card.raw"
   xdotool key --clearmodifiers Return  # "Classic"
   sleep 1
 }

@@ -194,7 +194,8 @@ void TQuorin::ShowPanelHOF() {
         TextOut(p, 31, 70 - off, "FAME");
     }
     // A tried layout has no ranks to show: its games enter no column.
-    for (int i = 1; i <= (PlayingTriedLayout() ? 0 : HallTable::kRanks); ++i) {
+    const int ranks = PlayingTriedLayout() ? 0 : HallTable::kRanks;
+    for (int i = 1; i <= ranks; ++i) {
         const std::string& entry = hallOfFame_.Table().Entry(i, s.CurrentLayout);
         QFont font("Verdana", 9, QFont::Bold);
         font.setItalic(i == hallOfFame_.NewHallRank());

@@ -15,11 +15,8 @@ done
 work=$(mktemp -d)
 source "$(dirname "$0")/../support/xvfb_lib.sh"
 
+# A program folder of its own: the executable beside a copy of the data.
 copy_program "$exe" "$data"
-if ! ls "$work/program/Musics/"*.mid >/dev/null 2>&1; then
-  mkdir -p "$work/program/Musics"
-  printf 'MThd\0\0\0\6\0\0\0\1\0\140' > "$work/program/Musics/Night.mid"
-fi
 # The blue tileset (its hint tint is read below) and winnable deals, so the tried layout
 # always offers a pair to remove.
 printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\nWinnable=1\r\n' > "$work/program/Quorin.ini"
@@ -27,13 +24,7 @@ printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\nWinnable=1\r\n' > "$work/progra
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
-"$work/program/quorin" >"$work/log" 2>&1 &
-app=$!
-wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
-  fail "the main window did not appear"
-wid=${wids%%$'\n'*}
-sleep 1
-xdotool windowfocus --sync "$wid" || true
+start_program
 
 shot() { import -window "$wid" "$work/shot.png"; }
 # A checksum of part ("WxH+X+Y", with an optional -gravity) of the last shot.

@@ -15,25 +15,13 @@ source "$(dirname "$0")/../support/xvfb_lib.sh"
 
 # A program folder of its own: the executable beside a copy of the data.
 copy_program "$exe" "$data"
-if ! ls "$work/program/Musics/"*.mid >/dev/null 2>&1; then
-  mkdir -p "$work/program/Musics"
-  printf 'MThd\0\0\0\6\0\0\0\1\0\140' > "$work/program/Musics/Night.mid"
-fi
 # Known options: the blue tileset, the Andromeda background, no winnable shuffles.
 printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\n' > "$work/program/Quorin.ini"
 
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
-"$work/program/quorin" >"$work/log" 2>&1 &
-app=$!
-# Whole outputs are read and the first line taken afterwards: `head` closing the pipe early
-# would kill the writer with SIGPIPE, and pipefail would make that a failure.
-wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
-  fail "the main window did not appear"
-wid=${wids%%$'\n'*}
-sleep 1
-xdotool windowfocus --sync "$wid" || true
+start_program
 
 # "Classic" is the welcome panel's default button.
 xdotool key --clearmodifiers Return

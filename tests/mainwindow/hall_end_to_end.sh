@@ -18,25 +18,13 @@ source "$(dirname "$0")/../support/xvfb_lib.sh"
 
 # A program folder of its own: the executable beside a copy of the data.
 copy_program "$exe" "$data"
-if ! ls "$work/program/Musics/"*.mid >/dev/null 2>&1; then
-  mkdir -p "$work/program/Musics"
-  printf 'MThd\0\0\0\6\0\0\0\1\0\140' > "$work/program/Musics/Night.mid"
-fi
 # Known options: the blue tileset, time tracking for the hall of fame.
 printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\nEnableHall=1\r\nPauseFocus=0\r\n' > "$work/program/Quorin.ini"
 
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
-QUORIN_TEST_LAST_PAIR=1 "$work/program/quorin" >"$work/log" 2>&1 &
-app=$!
-# Whole outputs are read and the first line taken afterwards: `head` closing the pipe early
-# would kill the writer with SIGPIPE, and pipefail would make that a failure.
-wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
-  fail "the main window did not appear"
-wid=${wids%%$'\n'*}
-sleep 1
-xdotool windowfocus --sync "$wid" || true
+start_program QUORIN_TEST_LAST_PAIR=1
 
 # "Classic" is the welcome panel's default button.
 xdotool key --clearmodifiers Return
@@ -81,13 +69,7 @@ wait "$app" 2>/dev/null || true
 app=""
 
 # Started again: the table is read back, and closing writes it out again.
-"$work/program/quorin" >"$work/log" 2>&1 &
-app=$!
-wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
-  fail "the main window did not appear after the restart"
-wid=${wids%%$'\n'*}
-sleep 1
-xdotool windowfocus --sync "$wid" || true
+start_program
 xdotool key --clearmodifiers ctrl+c
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not close"

@@ -21,13 +21,7 @@ printf '[Quorin]\r\nTileset=3\r\nCoolStatus=0\r\n' > "$work/program/Quorin.ini"
 start_xvfb
 export HOME="$work" XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
-"$work/program/quorin" >"$work/log" 2>&1 &
-app=$!
-wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
-  fail "the main window did not appear"
-wid=${wids%%$'\n'*}
-sleep 1
-xdotool windowfocus --sync "$wid" || true
+start_program
 
 # A checksum of the board area, which the clock and the status line do not touch.
 board_sum() {

@@ -32,6 +32,22 @@ start_xvfb() {
   export DISPLAY
 }
 
+# Starts the program of "$work/program" with its output in "$work/log" and any VAR=value
+# arguments in its environment, sets `app` to its process and `wid` to its main window, and
+# gives that window the focus.
+start_program() {
+  env "$@" "$work/program/quorin" >"$work/log" 2>&1 &
+  app=$!
+  local wids
+  # Whole outputs are read and the first line taken afterwards: `head` closing the pipe early
+  # would kill the writer with SIGPIPE, and pipefail would make that a failure.
+  wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
+    fail "the main window did not appear"
+  wid=${wids%%$'\n'*}
+  sleep 1
+  xdotool windowfocus --sync "$wid" || true
+}
+
 # The dominant colour of a part ("WxH+X+Y") of a picture.
 colour_of() {
   convert "$1" -crop "$2" +repage -format %c histogram:info:- |
