@@ -408,6 +408,64 @@ class Search {
         return readyCount == w.pairs;
     }
 
+    // A relaxed clearing: a tile may go on its own once it is free and one tile it may still
+    // pair with is free or gone. Every tile a real clearing takes off, this one takes off by
+    // then, so a tile it leaves behind proves the position jammed.
+    bool RelaxedClears(const Node& n) const {
+        Bits present = n.left;
+        std::array<int, kTileCount> stack{};
+        std::array<bool, kTileCount> queued{};
+        int top = 0;
+        const int count = static_cast<int>(tiles_.size());
+        for (int i = 0; i < count; ++i)
+            if (present.Has(i)) {
+                stack[top++] = i;
+                queued[i] = true;
+            }
+        auto open = [&](int p) { return !present.Has(p) || Free(present, p); };
+        while (top > 0) {
+            const int i = stack[--top];
+            queued[i] = false;
+            if (!present.Has(i) || !Free(present, i))
+                continue;
+            const int g = TileGroup(tiles_[i].id);
+            const std::vector<int>& m = groups_[g].members;
+            bool can = false;
+            if (Whole(n, g) && n.split[g] == 0) {
+                for (int j : m)
+                    if (j != i && !PairBefore(i, j).Has(i) && !PairBefore(i, j).Has(j) && open(j))
+                        can = true;
+            } else {
+                int partner = -1;
+                if (Whole(n, g)) {
+                    int k = 0;
+                    while (m[k] != i)
+                        ++k;
+                    partner = m[kSplit[n.split[g]][k]];
+                } else {
+                    for (int j : m)
+                        if (j != i && n.left.Has(j))
+                            partner = j;
+                }
+                can = partner >= 0 && open(partner);
+            }
+            if (!can)
+                continue;
+            present.Clear(i);
+            auto wake = [&](int j) {
+                if (present.Has(j) && !queued[j]) {
+                    queued[j] = true;
+                    stack[top++] = j;
+                }
+            };
+            for (int j : holds_[i])
+                wake(j);
+            for (int j : m)
+                wake(j);
+        }
+        return present.Empty();
+    }
+
     // Everything that must go before `first`, through the settled pairs.
     static Bits Reach(const Waits& w, const Bits& first) {
         Bits all = first;
@@ -551,7 +609,7 @@ class Search {
             return false;
         }
         Waits settled;
-        if (!SettledPairs(n, settled))
+        if (!SettledPairs(n, settled) || !RelaxedClears(n))
             return fail();
 
         // Look one split ahead in every undecided group: a split that jams at once is out.
