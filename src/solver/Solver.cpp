@@ -411,7 +411,7 @@ class Search {
     // A relaxed clearing: a tile may go on its own once it is free and one tile it may still
     // pair with is free or gone. Every tile a real clearing takes off, this one takes off by
     // then, so a tile it leaves behind proves the position jammed.
-    bool RelaxedClears(const Node& n) const {
+    bool RelaxedClears(const Node& n, const std::array<std::array<bool, 4>, kGroupCount>& viable) const {
         Bits present = n.left;
         std::array<int, kTileCount> stack{};
         std::array<bool, kTileCount> queued{};
@@ -432,8 +432,11 @@ class Search {
             const std::vector<int>& m = groups_[g].members;
             bool can = false;
             if (Whole(n, g) && n.split[g] == 0) {
-                for (int j : m)
-                    if (j != i && !PairBefore(i, j).Has(i) && !PairBefore(i, j).Has(j) && open(j))
+                int k = 0;
+                while (m[k] != i)
+                    ++k;
+                for (int s = 1; s <= 3; ++s)
+                    if (viable[g][s] && open(m[kSplit[s][k]]))
                         can = true;
             } else {
                 int partner = -1;
@@ -609,7 +612,7 @@ class Search {
             return false;
         }
         Waits settled;
-        if (!SettledPairs(n, settled) || !RelaxedClears(n))
+        if (!SettledPairs(n, settled))
             return fail();
 
         // Look one split ahead in every undecided group: a split that jams at once is out.
@@ -632,6 +635,8 @@ class Search {
                 forced = true;
             }
         }
+        if (!RelaxedClears(n, viable))
+            return fail();
         if (forced) {
             if (Dfs(n))
                 return true;
