@@ -411,7 +411,8 @@ class Search {
     // A relaxed clearing: a tile may go on its own once it is free and one tile it may still
     // pair with is free or gone. Every tile a real clearing takes off, this one takes off by
     // then, so a tile it leaves behind proves the position jammed.
-    bool RelaxedClears(const Node& n, const std::array<std::array<bool, 4>, kGroupCount>& viable) const {
+    bool RelaxedClears(const Node& n,
+                       const std::array<std::array<bool, 4>, kGroupCount>& viable) const {
         Bits present = n.left;
         std::array<int, kTileCount> stack{};
         std::array<bool, kTileCount> queued{};
