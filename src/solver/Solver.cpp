@@ -408,9 +408,10 @@ class Search {
         return readyCount == w.pairs;
     }
 
-    // A relaxed clearing: a tile may go on its own once it is free and one tile it may still
-    // pair with is free or gone. Every tile a real clearing takes off, this one takes off by
-    // then, so a tile it leaves behind proves the position jammed.
+    // A relaxed clearing: a tile may go on its own once it is free and a tile it may still
+    // pair with (along a split that `viable` keeps open) is free or gone. Every tile a real
+    // clearing takes off, this one takes off by then, so a tile it leaves behind proves the
+    // position jammed.
     bool RelaxedClears(const Node& n,
                        const std::array<std::array<bool, 4>, kGroupCount>& viable) const {
         Bits present = n.left;
@@ -432,26 +433,17 @@ class Search {
             const int g = TileGroup(tiles_[i].id);
             const std::vector<int>& m = groups_[g].members;
             bool can = false;
-            if (Whole(n, g) && n.split[g] == 0) {
+            if (Whole(n, g)) {
                 int k = 0;
                 while (m[k] != i)
                     ++k;
                 for (int s = 1; s <= 3; ++s)
-                    if (viable[g][s] && open(m[kSplit[s][k]]))
+                    if ((n.split[g] == 0 ? viable[g][s] : n.split[g] == s) && open(m[kSplit[s][k]]))
                         can = true;
             } else {
-                int partner = -1;
-                if (Whole(n, g)) {
-                    int k = 0;
-                    while (m[k] != i)
-                        ++k;
-                    partner = m[kSplit[n.split[g]][k]];
-                } else {
-                    for (int j : m)
-                        if (j != i && n.left.Has(j))
-                            partner = j;
-                }
-                can = partner >= 0 && open(partner);
+                for (int j : m)
+                    if (j != i && n.left.Has(j))
+                        can = open(j);
             }
             if (!can)
                 continue;
