@@ -636,37 +636,33 @@ class Search {
             return cut_ ? (path_.resize(pathMark), false) : fail();
         }
 
-        // Stuck: whatever comes off next is a free pair of an undecided group, which settles
-        // that group's split. Try each, the most promising first.
-        struct Move {
-            int g, split, score;
+        // Stuck: settle the split of one undecided group, each way the lookahead leaves
+        // open. Every clearing splits it one of those ways, whether or not a pair of it comes
+        // off next.
+        const int g = BranchGroup(n, viable);
+        if (g < 0)
+            return fail();
+        // The splits with a free pair first, the most promising first.
+        struct Choice {
+            bool pairFree;
+            int score, split;
         };
-        std::array<Move, size_t{kGroupCount} * 3> moves{};
+        std::array<Choice, 3> choices{};
         int count = 0;
-        for (int g = 0; g < kGroupCount; ++g) {
-            if (n.split[g] != 0 || !Whole(n, g))
-                continue;
-            const std::vector<int>& m = groups_[g].members;
-            std::array<bool, 4> freeOf{};
-            for (int k = 0; k < 4; ++k)
-                freeOf[k] = Free(n.left, m[k]);
-            for (int s = 1; s <= 3; ++s) {
-                if (!viable[g][s])
-                    continue;
-                for (int k : {0, kSplit[s][0] == 1 ? 2 : 1}) {
-                    const int j = kSplit[s][k];
-                    if (freeOf[k] && freeOf[j]) {
-                        moves[count++] = {g, s, MoveScore(n.left, m[k], m[j]) + Noise(kNoise)};
-                        break;
-                    }
-                }
+        for (int s = 1; s <= 3; ++s)
+            if (viable[g][s]) {
+                const int score = SplitScore(n.left, g, s);
+                choices[count++] = {score > 0, score + Noise(kNoise), s};
             }
-        }
-        std::sort(moves.begin(), moves.begin() + count,
-                  [](const Move& x, const Move& y) { return x.score > y.score; });
+        auto before = [](const Choice& x, const Choice& y) {
+            return std::pair{x.pairFree, x.score} > std::pair{y.pairFree, y.score};
+        };
+        for (int i = 1; i < count; ++i)
+            for (int j = i; j > 0 && before(choices[j], choices[j - 1]); --j)
+                std::swap(choices[j], choices[j - 1]);
         for (int i = 0; i < count; ++i) {
             Node child = n;
-            child.split[moves[i].g] = static_cast<uint8_t>(moves[i].split);
+            child.split[g] = static_cast<uint8_t>(choices[i].split);
             if (Dfs(child))
                 return true;
             if (cut_) {
@@ -674,7 +670,51 @@ class Search {
                 return false;
             }
         }
+        ++failures_[g];
         return fail();
+    }
+
+    // How promising split s of a whole group is: the score of its best free pair, or 0
+    // when neither pair is free.
+    int SplitScore(const Bits& left, int g, int s) const {
+        const std::vector<int>& m = groups_[g].members;
+        int best = 0;
+        for (int k : {0, kSplit[s][0] == 1 ? 2 : 1}) {
+            const int j = kSplit[s][k];
+            if (Free(left, m[k]) && Free(left, m[j]))
+                best = std::max(best, 1 + MoveScore(left, m[k], m[j]));
+        }
+        return best;
+    }
+
+    // The undecided group to branch on, among those with two free tiles or more (with fewer,
+    // nothing can come off at all): the one whose splits have failed most often for each
+    // split still open, counted over the whole solve so that a restart learns from the runs
+    // before it; then the one with the most promising free pair. -1 when there is none.
+    int BranchGroup(const Node& n, const std::array<std::array<bool, 4>, kGroupCount>& viable) {
+        int best = -1;
+        std::pair<uint64_t, int64_t> bestKey{};
+        for (int g = 0; g < kGroupCount; ++g) {
+            if (n.split[g] != 0 || !Whole(n, g))
+                continue;
+            const std::vector<int>& m = groups_[g].members;
+            const int nFree =
+                Free(n.left, m[0]) + Free(n.left, m[1]) + Free(n.left, m[2]) + Free(n.left, m[3]);
+            if (nFree < 2)
+                continue;
+            const int open = viable[g][1] + viable[g][2] + viable[g][3];
+            int64_t score = 0;
+            for (int s = 1; s <= 3; ++s)
+                if (viable[g][s])
+                    score = std::max<int64_t>(score, SplitScore(n.left, g, s));
+            const std::pair<uint64_t, int64_t> key{(failures_[g] + 1) * 64 / open,
+                                                   score + Noise(kNoise)};
+            if (best < 0 || key > bestKey) {
+                best = g;
+                bestKey = key;
+            }
+        }
+        return best;
     }
 
     const std::vector<SolverTile>& tiles_;
@@ -695,6 +735,7 @@ class Search {
     uint64_t cutAt_ = 0;  // this run stops at this node count
     bool cut_ = false;    // this run was stopped: what it did not finish proves nothing
     uint64_t rng_ = 0;
+    std::array<uint64_t, kGroupCount> failures_{};  // how often branching on a group failed
     static constexpr int kNoise = 400;
 };
 
