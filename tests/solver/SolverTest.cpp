@@ -61,6 +61,13 @@ TEST(SolverTest, SmallPositionsKnownByHand) {
                                           T(5, 2, 2), T(1, 2, 2, 2), T(4, 14, 2),  T(6, 14, 2, 2)};
     ExpectOrderClears(trap, false, Solve(trap, false, {}));
 
+    // Tiles 1 and 2 are free; 3 lies on 4 and under 5. Group 0 can only split 1-3 2-4 or
+    // 1-4 2-3, and neither split has a free pair until 5 and 6 are off.
+    const std::vector<SolverTile> later = {T(4, 2, 2),     T(3, 2, 2, 2), T(5, 2, 2, 3),
+                                           T(7, 8, 2),     T(1, 8, 2, 2), T(8, 14, 2),
+                                           T(2, 14, 2, 2), T(6, 20, 2)};
+    ExpectOrderClears(later, false, Solve(later, false, {}));
+
     // An odd group can never be cleared.
     EXPECT_EQ(Solve({T(1, 2, 2), T(5, 10, 2)}, false, {}).answer, SolveAnswer::Unwinnable);
     EXPECT_EQ(Solve({}, false, {}).answer, SolveAnswer::Winnable);
