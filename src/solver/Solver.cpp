@@ -150,6 +150,10 @@ class Search {
                         static_cast<int>(pairBefore_.size());
                     pairBefore_.push_back(pre);
                 }
+        for (int g = 0; g < kGroupCount; ++g)
+            if (groups_[g].members.size() == 4)
+                for (int s = 1; s <= 3; ++s)
+                    possible_[g][s] = SplitPossible(g, s);
     }
 
     SolveResult Run() {
@@ -616,7 +620,7 @@ class Search {
                 continue;
             int count = 0, only = 0;
             for (int s = 1; s <= 3; ++s)
-                if (SplitPossible(g, s) && !SplitJams(n.left, settled, g, s)) {
+                if (possible_[g][s] && !SplitJams(n.left, settled, g, s)) {
                     viable[g][s] = true;
                     ++count;
                     only = s;
@@ -724,6 +728,7 @@ class Search {
     std::vector<Bits> below_, above_;
     std::vector<int> pairIndex_;    // a * n + b: the pair's entry in pairBefore_
     std::vector<Bits> pairBefore_;  // what must be gone before the pair comes off
+    std::array<std::array<bool, 4>, kGroupCount> possible_{};  // by group and split
     std::vector<int> weight_;
     std::vector<std::vector<int>> holds_;  // the tiles whose freedom a tile has a say in
     std::array<Group, kGroupCount> groups_;
