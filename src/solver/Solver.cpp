@@ -508,7 +508,9 @@ class Search {
 
     // The split a whole group can take without losing anything, or 0. Two idle tiles are
     // alike, so with three idle two of them pair. With two idle, each waits for one of the
-    // others: pairing the idle two now would only make the others come off together.
+    // others: pairing the idle two now would only make the others come off together. With
+    // one idle and two other tiles free, those two come off now and the idle tile waits for
+    // the last: any other split keeps a tile that may hold something back in its place.
     int IdleSplit(const Bits& left, int g) const {
         const std::vector<int>& m = groups_[g].members;
         std::array<int, 4> idle{}, busy{};
@@ -522,6 +524,16 @@ class Search {
         } else if (nIdle == 2) {
             a = idle[0];
             b = busy[0];
+        } else if (nIdle == 1) {
+            int nFree = 0;
+            for (int k : {busy[0], busy[1], busy[2]})
+                if (Free(left, m[k]))
+                    ++nFree;
+                else
+                    b = k;
+            if (nFree != 2)
+                return 0;
+            a = idle[0];
         } else {
             return 0;
         }
