@@ -703,10 +703,10 @@ class Search {
         return best;
     }
 
-    // The undecided group to branch on, among those with two free tiles or more (with fewer,
-    // nothing can come off at all): the one whose splits have failed most often for each
-    // split still open, counted over the whole solve so that a restart learns from the runs
-    // before it; then the one with the most promising free pair. -1 when there is none.
+    // The undecided group to branch on, among those with two free tiles or more: the one
+    // whose splits have failed most often for each split still open, counted over the whole
+    // solve so that a restart learns from the runs before it; then the one with the most
+    // promising free pair. -1 when no group has two free tiles: nothing can come off.
     int BranchGroup(const Node& n, const std::array<std::array<bool, 4>, kGroupCount>& viable) {
         int best = -1;
         std::pair<uint64_t, int64_t> bestKey{};
