@@ -202,6 +202,8 @@ class Search {
     };
     // The three ways to split four tiles m0..m3 into two pairs: m0 goes with m1, m2 or m3.
     static constexpr int kSplit[4][4] = {{0, 0, 0, 0}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0}};
+    // The first tile of split s's pair without m0.
+    static constexpr int OtherPair(int s) { return kSplit[s][0] == 1 ? 2 : 1; }
 
     struct Node {
         Bits left;
@@ -304,7 +306,7 @@ class Search {
                 }
                 continue;
             }
-            for (int k : {0, kSplit[n.split[g]][0] == 1 ? 2 : 1}) {
+            for (int k : {0, OtherPair(n.split[g])}) {
                 const int a = m[k], b = m[kSplit[n.split[g]][k]];
                 if (n.left.Has(a) && Free(n.left, a) && Free(n.left, b)) {
                     off(a, b);
@@ -365,7 +367,7 @@ class Search {
                 if (!addPair(rest[0], rest[1]))
                     return false;
             } else if (nLeft == 4 && n.split[g] != 0) {
-                const int other = kSplit[n.split[g]][0] == 1 ? 2 : 1;
+                const int other = OtherPair(n.split[g]);
                 if (!addPair(m[0], m[kSplit[n.split[g]][0]]) ||
                     !addPair(m[other], m[kSplit[n.split[g]][other]]))
                     return false;
@@ -477,7 +479,7 @@ class Search {
     // the two new pairs must then go before itself, or each before the other.
     bool SplitJams(const Bits& left, const Waits& w, int g, int s) const {
         const std::vector<int>& m = groups_[g].members;
-        const int other = kSplit[s][0] == 1 ? 2 : 1;
+        const int other = OtherPair(s);
         const int a1 = m[0], a2 = m[kSplit[s][0]], b1 = m[other], b2 = m[kSplit[s][other]];
         Bits a, b;
         a.Set(a1);
@@ -695,7 +697,7 @@ class Search {
     int SplitScore(const Bits& left, int g, int s) const {
         const std::vector<int>& m = groups_[g].members;
         int best = 0;
-        for (int k : {0, kSplit[s][0] == 1 ? 2 : 1}) {
+        for (int k : {0, OtherPair(s)}) {
             const int j = kSplit[s][k];
             if (Free(left, m[k]) && Free(left, m[j]))
                 best = std::max(best, 1 + MoveScore(left, m[k], m[j]));
