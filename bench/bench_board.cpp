@@ -13,8 +13,8 @@
 #include "board/BoardView.h"
 #include "board/Clock.h"
 #include "board/FreeRule.h"
-#include "board/Game.h"
 #include "games/Clicks.h"
+#include "games/Game.h"
 #include "games/Rivers.h"
 #include "layouts/LayoutFile.h"
 
@@ -112,10 +112,11 @@ BENCHMARK(BM_IsItFree)->Unit(benchmark::kMicrosecond);
 void BM_RiversMovesLeft(benchmark::State& state) {
     Table t;
     t.s.GameMode = ModeRivers;
+    t.game.Choose(ModeRivers);
     t.clock.timeOfDay = 12345;
     DealRivers(t.s, t.game.Rng(), true);
     for (auto _ : state) {
-        RiversFreeCount(t.s);
+        t.game.CountFree();
         benchmark::DoNotOptimize(t.s.MovesLeft);
     }
 }
@@ -125,10 +126,11 @@ BENCHMARK(BM_RiversMovesLeft)->Unit(benchmark::kMicrosecond);
 void BM_ClicksMovesLeft(benchmark::State& state) {
     Table t;
     t.s.GameMode = ModeClicks;
+    t.game.Choose(ModeClicks);
     t.clock.timeOfDay = 12345;
     DealClicks(t.s, t.game.Rng(), true);
     for (auto _ : state) {
-        ClicksFreeCount(t.s);
+        t.game.CountFree();
         benchmark::DoNotOptimize(t.s.MovesLeft);
     }
 }

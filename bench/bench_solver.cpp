@@ -12,7 +12,7 @@
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
-#include "board/Game.h"
+#include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "solver/Solver.h"
 

@@ -1,8 +1,5 @@
 #include "board/FreeRule.h"
 
-#include "games/Clicks.h"
-#include "games/Rivers.h"
-
 namespace quorin {
 
 namespace {
@@ -34,15 +31,9 @@ bool VerticalFree(const BoardTables& b, int x, int y, int layer) {
     return (upOpen || downOpen) && NothingOnTop(b, x, y, layer);
 }
 
-bool RulesIgnoreBoard(const GameState& state) {
-    return state.GameMode == ModeRivers || state.GameMode == ModeEditor;
-}
-
 }  // namespace
 
 bool Dispo(const GameState& state, int tile) {
-    if (RulesIgnoreBoard(state))
-        return true;
     const TilePosition p = state.board.TilePos[tile];
     if (p.x == 0 && p.y == 0)
         return false;
@@ -50,8 +41,6 @@ bool Dispo(const GameState& state, int tile) {
 }
 
 bool Dispo_Vertical(const GameState& state, int tile) {
-    if (RulesIgnoreBoard(state))
-        return true;
     const TilePosition p = state.board.TilePos[tile];
     if (p.x == 0 && p.y == 0)
         return false;
@@ -69,17 +58,6 @@ bool IsFreeForDeal(const BoardTables& board, int x, int y, int layer) {
 }
 
 void IsItFree(GameState& state) {
-    const uint8_t mode = state.GameMode;
-    if (mode != ModeSolitaire && mode != ModeTwoPlayers && mode != ModeRivers && mode != ModeClicks)
-        return;
-    if (mode == ModeRivers) {
-        RiversFreeCount(state);
-        return;
-    }
-    if (mode == ModeClicks) {
-        ClicksFreeCount(state);
-        return;
-    }
     state.FreeCount = 0;
     state.MovesLeft = 0;
 

@@ -16,8 +16,9 @@ bool IsTileFree(const GameState& state, int tile);
 // an undealt position) counts as occupied.
 bool IsFreeForDeal(const BoardTables& board, int x, int y, int layer);
 
-// Rebuilds FreeList (free tiles in ascending id order), FreeCount and MovesLeft in the
-// solitaire modes. MovesLeft counts, per group, the free tiles minus one.
+// Rebuilds FreeList (free tiles in ascending id order), FreeCount and MovesLeft under the
+// rule the options choose. MovesLeft counts, per group, the free tiles minus one. Each game
+// counts in its own way: ask its rules (GameRules::CountFree), not this.
 void IsItFree(GameState& state);
 
 }  // namespace quorin

@@ -78,8 +78,6 @@ struct GameState {
     uint8_t Selected1 = 0;
     uint8_t Selected2 = 0;
     int32_t PrevSelected2 = 0;
-    int32_t RedrawTileA = 0;
-    int32_t RedrawTileB = 0;
     uint8_t HoverTile = 0;
 
     int32_t HintIndex = 0;

@@ -76,8 +76,8 @@ int ClicksMoves(const ClicksGrid& grid) {
     return groups;
 }
 
-void ClicksFreeCount(GameState& state) {
-    state.FreeCount = state.MovesLeft = ClicksMoves(state.Clicks);
+void ClicksGame::CountFree() {
+    S().FreeCount = S().MovesLeft = ClicksMoves(S().Clicks);
 }
 
 bool SettleClicksPass(ClicksGrid& grid) {
@@ -109,6 +109,7 @@ bool SettleClicksPass(ClicksGrid& grid) {
 
 void ClicksGame::Start(bool hard) {
     DealClicks(S(), c_.random, hard);
+    giveUpDeclined_ = false;
 }
 
 void ClicksGame::Press(MouseButton button, int px, int py) {
@@ -174,6 +175,30 @@ bool ClicksGame::TakeBack() {
 bool ClicksGame::ClockStep() {
     S().ElapsedSeconds = S().TilesLeft;
     return false;
+}
+
+void ClicksGame::Finish() {
+    if (S().TilesLeft == 0)
+        S().ElapsedSeconds = 0;
+}
+
+bool ClicksGame::GiveUpDue() {
+    const GameState& s = S();
+    if (s.GameFinished || s.TilesLeft == 0 || giveUpDeclined_)
+        return false;
+    CountFree();
+    return s.MovesLeft == 0;
+}
+
+bool ClicksGame::AnswerGiveUp(bool giveUp) {
+    GameState& s = S();
+    if (giveUp) {
+        s.GameFinished = true;
+        return false;
+    }
+    const bool tookBack = TakeBack();
+    giveUpDeclined_ = !tookBack;
+    return tookBack;
 }
 
 }  // namespace quorin

@@ -18,8 +18,6 @@ void DealClicks(GameState& state, Random& random, bool hard);
 
 // The groups of two or more pieces of one colour joined side by side: the moves left.
 int ClicksMoves(const ClicksGrid& grid);
-// Fills FreeCount and MovesLeft with the moves left.
-void ClicksFreeCount(GameState& state);
 
 // The cell a board point falls on (it may lie outside the playing cells).
 struct ClicksCell {
@@ -41,15 +39,30 @@ class ClicksGame : public GameRules {
 
     void Start(bool hard) override;
     void Press(MouseButton button, int px, int py) override;
-    void CountFree() override { ClicksFreeCount(S()); }
+    // FreeCount and MovesLeft both count the groups that can be removed.
+    void CountFree() override;
     bool CanTakeBack() const override { return true; }
     // Puts back the grid as it was before the last move.
     bool TakeBack() override;
     // The score is the pieces left: the clock follows them.
     bool ClockStep() override;
+    // Pieces are counted, not seconds: a cleared board would never look finished to the
+    // redraw, which waits for a running clock, so it ends the game at once.
+    void BoardEmpty() override { S().GameFinished = true; }
+    // A cleared board scores nothing but its penalty.
+    void Finish() override;
+
+    // A dead end asks the player whether to give up. The question is due when pieces are
+    // left and no group is, unless the player said No with nothing left to take back.
+    bool GiveUpDue();
+    // Yes ends the game with the pieces left as its score; No takes the last move back.
+    // True when a move was taken back and the board must be shown again.
+    bool AnswerGiveUp(bool giveUp);
 
   private:
     int FloodFill(int n, int i, uint8_t colour);
+    // Asked again at every tick, the question would never let the player go.
+    bool giveUpDeclined_ = false;
 };
 
 }  // namespace quorin

@@ -41,6 +41,11 @@ class GameRules {
 
     // Rebuilds FreeList, FreeCount and MovesLeft.
     virtual void CountFree() = 0;
+    // May the player pick this tile now? In games without a free rule, any tile.
+    virtual bool IsFree(int tile) const {
+        (void)tile;
+        return true;
+    }
 
     // Whether Back and Restart apply to this game.
     virtual bool CanTakeBack() const { return false; }
@@ -48,10 +53,18 @@ class GameRules {
     virtual bool TakeBack() { return false; }
 
     virtual void Hint() {}
+    // Whether "Shuffle" applies to this game.
+    virtual bool CanShuffle() const { return false; }
     virtual void Shuffle() {}
 
+    // What happens at every clock tick before the clock, also while the game is paused.
+    virtual void Tick() {}
     // The game clock at a tick: true when the game has reached its time limit.
     virtual bool ClockStep();
+    // The score panels found the board empty.
+    virtual void BoardEmpty() {}
+    // The game is over: the time or the score it enters the hall of fame with is set.
+    virtual void Finish() {}
 
   protected:
     GameState& S() { return c_.s; }

@@ -50,8 +50,6 @@ void MemoryGame::Press(MouseButton button, int px, int py) {
     View().PlaySound(Sound::Select);
     View().RedrawTile(t);
     s.MemoryCountdown = kMemoryShowTicks;
-    s.RedrawTileA = 0;
-    s.RedrawTileB = 0;
 }
 
 void MemoryGame::RightPress() {
@@ -81,8 +79,6 @@ void MemoryGame::Tick() {
         s.board.MoveHistory[k] = {static_cast<uint8_t>(a), pa.x, pa.y, pa.layer};
         s.board.MoveHistory[k + 1] = {static_cast<uint8_t>(b), pb.x, pb.y, pb.layer};
     }
-    s.RedrawTileA = a;
-    s.RedrawTileB = b;
     s.Selected1 = s.Selected2 = 0;
     for (const int tile : {a, b}) {
         const TilePosition p = s.board.TilePos[tile];

@@ -29,7 +29,7 @@ class MemoryGame : public GameRules {
     void CountFree() override {}
 
     // At every clock tick: counts the show down and judges the pair at its end.
-    void Tick();
+    void Tick() override;
 };
 
 }  // namespace quorin

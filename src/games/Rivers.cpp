@@ -122,7 +122,8 @@ void RiverSearch::MoveRiverTiles(int x, int y) {
     view_.RepaintNow();
 }
 
-void RiversFreeCount(GameState& state) {
+void RiversGame::CountFree() {
+    GameState& state = S();
     SilentView silent;
     RiverSearch search(state, silent);
     const BoardTables& board = state.board;

@@ -7,7 +7,7 @@
 #include "board/BoardView.h"
 #include "board/GameState.h"
 #include "board/Random.h"
-#include "board/TileGame.h"
+#include "games/TileGame.h"
 
 namespace quorin {
 
@@ -53,10 +53,6 @@ class RiverSearch {
     int targetY_ = 0;
 };
 
-// Rebuilds FreeList, FreeCount and MovesLeft for Rivers: a tile is free when it can be joined
-// with another of its group and no tile lies straight on top of either. Never moves a tile.
-void RiversFreeCount(GameState& state);
-
 // The game: any tile may be picked, and a pair of one group leaves when a path joins the
 // second pick to the first; the first then travels to the second when animation is on.
 class RiversGame : public TileGame {
@@ -64,15 +60,13 @@ class RiversGame : public TileGame {
     using TileGame::TileGame;
 
     void Start(bool hard) override;
-    void CountFree() override { RiversFreeCount(S()); }
+    // A tile is free when it can be joined with another of its group and no tile lies
+    // straight on top of either. Never moves a tile.
+    void CountFree() override;
     bool CanTakeBack() const override { return true; }
     void Shuffle() override;
 
   protected:
-    bool IsFree(int tile) const override {
-        (void)tile;
-        return true;
-    }
     void MatchSameGroup() override;
 };
 

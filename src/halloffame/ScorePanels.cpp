@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "board/FreeRule.h"
-
 namespace quorin {
 
 std::string FormatGameTime(int seconds) {
@@ -14,12 +12,13 @@ std::string FormatGameTime(int seconds) {
     return text;
 }
 
-ScoreReport ReportScore(GameState& s, bool showMoves, bool showTime, bool noMovesTold) {
+ScoreReport ReportScore(Game& game, bool showMoves, bool showTime, bool noMovesTold) {
+    GameState& s = game.State();
     ScoreReport r;
     const uint8_t mode = s.GameMode;
     if (!(IsGameInProgress(mode) || mode == ModePaused) || s.GameFinished)
         return r;
-    IsItFree(s);
+    game.CountFree();
     r.tilesLeft = std::to_string(s.TilesLeft);
     const bool countsMoves =
         mode == ModeSolitaire || mode == ModeTwoPlayers || mode == ModeRivers || mode == ModeClicks;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "board/GameState.h"
+#include "games/Game.h"
 
 namespace quorin {
 
@@ -26,9 +26,9 @@ struct ScoreReport {
     } event = Event::None;
 };
 
-// Recounts the free tiles and moves of the game in progress (or paused) and says what the
-// panels show, with "Show Moves Left" and "Show Time Left" as given. `noMovesTold` is
-// whether the no-moves message is already on the status line.
-ScoreReport ReportScore(GameState& state, bool showMoves, bool showTime, bool noMovesTold);
+// Recounts the free tiles and moves of the game in progress, the way that game counts them,
+// and says what the panels show (also while paused), with "Show Moves Left" and "Show Time
+// Left" as given. `noMovesTold` is whether the no-moves message is already on the status line.
+ScoreReport ReportScore(Game& game, bool showMoves, bool showTime, bool noMovesTold);
 
 }  // namespace quorin

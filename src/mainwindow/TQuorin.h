@@ -15,7 +15,7 @@
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
-#include "board/Game.h"
+#include "games/Game.h"
 #include "halloffame/HallOfFame.h"
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/StatusTicker.h"
@@ -359,9 +359,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void StartOtherGame(uint8_t mode, Level level, int32_t hardCode, const char* started);
     // Clicks at a dead end: give up, or take the last move back.
     void AskClicksGiveUp();
-    bool giveUpOpen_ = false;      // the question is on screen
-    bool giveUpDeclined_ = false;  // No was answered with nothing left to take back
-                                   // --- Help window and about box ---
+    bool giveUpOpen_ = false;  // the question is on screen
+                               // --- Help window and about box ---
   public:
     void HelpClick();
     void WhatsNew1Click();

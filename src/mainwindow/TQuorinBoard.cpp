@@ -184,7 +184,7 @@ void TQuorin::ShowPanelHOF() {
     QPainter p(&saveHof_);
     p.drawImage(0, 0, hofPic_);
     if (off == 90) {
-        IsItFree(s);
+        game_.CountFree();
         p.drawImage(0, 302, girls_[PanelPicture(s)]);
     } else {
         QFont title("Comic Sans MS", 10, QFont::Bold);
@@ -265,8 +265,9 @@ void TQuorin::FormMouseMove(QPoint at) {
         return;
 
     const int t = WhatTileThere(s.board, px, py);
-    const bool accepted = t > 0 && (!Action("OnlyPossibleMoves")->isChecked() ||
-                                    mode == ModeMemory || IsTileFree(s, t));
+    const GameRules* rules = game_.Active();
+    const bool accepted =
+        t > 0 && (!Action("OnlyPossibleMoves")->isChecked() || (rules && rules->IsFree(t)));
     const bool preview = Action("ShowCurrentTile")->isChecked() && mode != ModeTwoPlayers &&
                          mode != ModeMemory && Action("ShowHallFame")->isChecked();
     if (accepted) {

@@ -350,6 +350,7 @@ void TQuorin::Cancel2Click() {
         s.CurrentLayout = 1;
         path = LayoutFileOf(1);
     }
+    game_.Choose(ModeSolitaire);
     IM(ModeSolitaire);
     if (!RunLayout(path)) {
         ShowLayoutMenuEntries();

@@ -62,7 +62,7 @@ void TQuorin::StartOtherGame(uint8_t mode, Level level, int32_t hardCode, const 
     const bool hard = level == Level::Hard || (level == Level::Last && s.CurrentLayout == hardCode);
     game_.StartGame(mode, hard);
     status_.bounce = false;
-    giveUpOpen_ = giveUpDeclined_ = false;
+    giveUpOpen_ = false;
     if (s.GameMode == ModePaused) {
         SetPauseCaptions(false);
         Action("Pause1")->setEnabled(true);
@@ -75,31 +75,26 @@ void TQuorin::StartOtherGame(uint8_t mode, Level level, int32_t hardCode, const 
 }
 
 void TQuorin::AskClicksGiveUp() {
-    GameState& s = State();
-    if (s.GameMode != ModeClicks || s.GameFinished || s.TilesLeft == 0 || giveUpOpen_ ||
-        giveUpDeclined_)
-        return;
-    game_.RulesFor(ModeClicks)->CountFree();
-    if (s.MovesLeft > 0)
+    ClicksGame& clicks = game_.Clicks();
+    if (giveUpOpen_ || game_.Active() != &clicks || !clicks.GiveUpDue())
         return;
     // The clock keeps ticking while the question is open: ask once.
     giveUpOpen_ = true;
+    const uint32_t asked = game_.GameNumber();
     const bool giveUp = dialogs_.AskYesNo(
         this, "Game Over",
         "No more moves. Do you want to give up ? (If you reply Yes and made a good score, "
         "you'll enter the hall of fame. If you reply No, the game will go back one move)");
     giveUpOpen_ = false;
-    if (s.GameMode != ModeClicks)
+    if (game_.GameNumber() != asked)
         return;  // another game was started meanwhile
-    if (giveUp) {
-        s.GameFinished = true;
+    // The question took the focus, and losing the focus pauses the game: the player has
+    // answered and plays on, or ends the game, from here.
+    if (State().GameMode == ModePaused)
+        PauseClick();
+    game_.AnswerClicksGiveUp(giveUp);
+    if (State().GameFinished)
         GameOver();
-        return;
-    }
-    const int before = s.TilesLeft;
-    game_.Back();
-    // With nothing to take back the question would come again at every tick.
-    giveUpDeclined_ = s.TilesLeft == before;
 }
 
 }  // namespace quorin

@@ -7,7 +7,7 @@
 
 #include "board/FreeRule.h"
 #include "board/Tiles.h"
-#include "board/TwoPlayerClocks.h"
+#include "games/TwoPlayerClocks.h"
 #include "halloffame/THallWindow.h"
 #include "mainwindow/ImageBox.h"
 #include "mainwindow/TQuorin.h"
@@ -63,6 +63,7 @@ void TQuorin::TwoPlayers() {
         // Back from another game: the layout loaded for solitaire is the one played.
         s.CurrentLayout = loadedLayout_;
     }
+    game_.Choose(ModeTwoPlayers);
     welcome_->hide();
     dealing_ = true;
     if (game_.DealLayout() == DealResult::CannotDeal) {
@@ -123,7 +124,7 @@ void TQuorin::LeaveLastPairForTest() {
     if (!qEnvironmentVariableIsSet("QUORIN_TEST_LAST_PAIR"))
         return;
     GameState& s = State();
-    IsItFree(s);
+    game_.CountFree();
     int keepA = 0, keepB = 0;
     for (int k = 1; k < s.FreeCount && !keepA; ++k)
         if (SameGroup(s.board.FreeList[k], s.board.FreeList[k + 1])) {

@@ -89,6 +89,7 @@ void TQuorin::BeginGame() {
         s.CurrentLayout = loadedLayout_;
     }
 
+    game_.Choose(ModeSolitaire);
     // The tiles of an animated deal must not land behind the welcome panel.
     welcome_->hide();
     dealing_ = true;
@@ -169,8 +170,8 @@ void TQuorin::GameOver() {
     } else if (s.GameFinished && !s.GameOverShown) {
         s.GameOverShown = true;
         s.SavedMode = ModeGameOver;
-        if (s.GameMode == ModeClicks && s.TilesLeft == 0)
-            s.ElapsedSeconds = 0;  // a cleared Clicks board scores nothing but its penalty
+        if (GameRules* rules = game_.Current())
+            rules->Finish();
         WriteScore();
         IM(ModePaused);
         const int elapsed = s.ElapsedSeconds;
@@ -213,7 +214,7 @@ void TQuorin::Temps() {
 
 void TQuorin::WriteScore() {
     GameState& s = State();
-    const ScoreReport r = ReportScore(s, Action("Moves")->isChecked(),
+    const ScoreReport r = ReportScore(game_, Action("Moves")->isChecked(),
                                       Action("ShowTime")->isChecked(), status_.bounce);
     SetText(statusLine_->TilesLeftLine, QString::fromStdString(r.tilesLeft));
     SetText(statusLine_->MovesLeftLine, QString::fromStdString(r.movesLeft));
@@ -226,10 +227,8 @@ void TQuorin::WriteScore() {
         case ScoreReport::Event::GiveUp:
             break;  // asked below, where the Clicks rules count the groups left
         case ScoreReport::Event::BoardEmpty:
-            // Clicks counts pieces, not seconds: its cleared board would never look finished
-            // to the redraw, which waits for a running clock.
-            if (s.GameMode == ModeClicks)
-                s.GameFinished = true;
+            if (GameRules* rules = game_.Active())
+                rules->BoardEmpty();
             FullRedraw();  // finds the board empty and ends the game
             break;
         case ScoreReport::Event::NoMoreMoves:

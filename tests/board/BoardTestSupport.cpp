@@ -59,6 +59,7 @@ void Table::Clear(uint8_t mode) {
     s.TotalTiles = kTileCount;
     s.TilesLeft = 0;
     s.GameMode = mode;
+    game.Choose(mode);
 }
 
 void Table::Put(int tile, int x, int y, int layer) {
@@ -69,6 +70,7 @@ void Table::Put(int tile, int x, int y, int layer) {
 void Table::Deal(const LayoutGrid& layout, bool winnable, int seed, uint8_t mode) {
     s.layout = layout;
     s.GameMode = mode;
+    game.Choose(mode);
     s.options.Winnable = winnable;
     s.options.RandomSeed1 = true;
     s.SeedNumber = seed;

@@ -13,8 +13,8 @@
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
-#include "board/Game.h"
 #include "board/GameState.h"
+#include "games/Game.h"
 #include "support/FakeClock.h"
 
 namespace quorin {
@@ -66,6 +66,11 @@ struct Table {
 
     // No tile on the board, nothing removed yet, the game in `mode`.
     void Clear(uint8_t mode = ModeSolitaire);
+    // The window enters `mode`: a game of that kind starts, or none is being played.
+    void Play(uint8_t mode) {
+        s.GameMode = mode;
+        game.Choose(mode);
+    }
     // Lays tile `tile` at (x, y, layer) and counts it as on the board.
     void Put(int tile, int x, int y, int layer);
     // Puts the layout on the board and deals it as a specific game of that seed.

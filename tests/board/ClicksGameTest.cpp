@@ -38,7 +38,7 @@ int Pieces(const G& g) {
 class ClicksPlay : public ::testing::Test {
   protected:
     void SetUp() override {
-        t.s.GameMode = ModeClicks;
+        t.Play(ModeClicks);
         t.s.options.ShowGirls = false;
     }
     void Lay(const G& g) {
@@ -91,7 +91,7 @@ TEST_F(ClicksPlay, APressRemovesTheWholeGroupAndALonePieceIsRefused) {
     EXPECT_EQ(t.s.ClicksUndoDepth, 1);
     // What stood above the group fell to the bottom, each piece all the way in one pass.
     EXPECT_EQ(t.s.Clicks.cells, Grid({"3222"}).cells);
-    IsItFree(t.s);
+    t.game.CountFree();
     EXPECT_EQ(t.s.MovesLeft, 1);
     // Outside the grid nothing is hit.
     t.view.Take();

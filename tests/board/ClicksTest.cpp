@@ -180,7 +180,7 @@ TEST_F(Clicks, RightPressClearsSelectionAndHint) {
 }
 
 TEST_F(Clicks, RightPressInMemoryKeepsTheTurnedTiles) {
-    t.s.GameMode = ModeMemory;
+    t.Play(ModeMemory);
     t.s.Selected1 = 3;
     t.s.HintTile1 = 1;
     t.game.ButtonDown(MouseButton::Right, 600, 300);
@@ -191,13 +191,13 @@ TEST_F(Clicks, RightPressInMemoryKeepsTheTurnedTiles) {
 
 TEST_F(Clicks, PressesAreIgnoredOutsideAGame) {
     for (uint8_t mode : {ModeNone, ModeGameOver, ModeIdle, ModePaused}) {
-        t.s.GameMode = mode;
+        t.Play(mode);
         Press(1);
         t.game.ButtonDown(MouseButton::Right, 600, 300);
         EXPECT_EQ(t.s.Selected1, 0) << int(mode);
         EXPECT_THAT(t.view.Take(), IsEmpty()) << int(mode);
     }
-    t.s.GameMode = ModeSolitaire;
+    t.Play(ModeSolitaire);
     t.s.MemoryCountdown = 3;  // a Memory pair is still on show
     Press(1);
     EXPECT_EQ(t.s.Selected1, 0);
@@ -205,7 +205,7 @@ TEST_F(Clicks, PressesAreIgnoredOutsideAGame) {
 }
 
 TEST_F(Clicks, RemovalPassesTheTurnInTwoPlayerMode) {
-    t.s.GameMode = ModeTwoPlayers;
+    t.Play(ModeTwoPlayers);
     t.s.Player1Tick = t.clock.ticks;
     t.clock.Advance(5000);
     Press(3);  // refused
@@ -239,7 +239,7 @@ TEST_F(Clicks, SolitaireKeepsTheTurn) {
 TEST(ClicksOnADeal, RemovalsFillTheHistoryTwoEntriesAtATime) {
     test::Table t;
     t.s.layout = test::ShippedLayout("Traditional.lay");
-    t.s.GameMode = ModeSolitaire;
+    t.Play(ModeSolitaire);
     t.s.options.RandomSeed1 = true;
     t.s.SeedNumber = 31;
     std::vector<TilePosition> order;

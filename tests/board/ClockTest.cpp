@@ -22,11 +22,11 @@ TEST(GameClock, CountsWholeSecondsAndStopsAtTheLimit) {
     EXPECT_TRUE(t.game.AdvanceClock());  // 100:00
 
     // Outside a game in progress the clock stands still; in Clicks it shows the pieces left.
-    t.s.GameMode = ModeIdle;
+    t.Play(ModeIdle);
     t.clock.Advance(60'000);
     EXPECT_FALSE(t.game.AdvanceClock());
     EXPECT_EQ(t.s.ElapsedSeconds, 3);
-    t.s.GameMode = ModeClicks;
+    t.Play(ModeClicks);
     t.s.TilesLeft = 57;
     t.game.AdvanceClock();
     EXPECT_EQ(t.s.ElapsedSeconds, 57);

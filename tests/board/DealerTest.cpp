@@ -28,7 +28,7 @@ class Dealing : public ::testing::Test {
         test::Table t;
         t.clock.timeOfDay = clockTime;
         t.s.layout = traditional;
-        t.s.GameMode = ModeSolitaire;
+        t.Play(ModeSolitaire);
         t.s.options.Winnable = winnable;
         t.s.options.RandomSeed1 = randomSeed;
         t.s.options.Vertical = vertical;
@@ -124,7 +124,7 @@ TEST_F(Dealing, WinnableDealIsClearedInSlotOrder) {
     for (int seed = 1; seed <= 40; ++seed) {
         test::Table t;
         t.s.layout = traditional;
-        t.s.GameMode = ModeSolitaire;
+        t.Play(ModeSolitaire);
         t.s.options.RandomSeed1 = true;
         t.s.SeedNumber = seed;
         Positions order;
@@ -160,7 +160,7 @@ class Undealable : public ::testing::Test {
         t.s.options.Winnable = true;
         t.s.options.RandomSeed1 = true;
         t.s.SeedNumber = 3;
-        t.s.GameMode = ModeSolitaire;
+        t.Play(ModeSolitaire);
         const auto start = std::chrono::steady_clock::now();
         const DealResult r = t.game.DealLayout();
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
@@ -210,7 +210,7 @@ TEST_F(Undealable, PlainDealOfAShortLayoutStopsAtItsPositions) {
 // The tiles left after the first `pairs` pairs of a seeded winnable deal were removed.
 void DealAndRemove(test::Table& t, const LayoutGrid& layout, int seed, int pairs) {
     t.s.layout = layout;
-    t.s.GameMode = ModeSolitaire;
+    t.Play(ModeSolitaire);
     t.s.options.RandomSeed1 = true;
     t.s.SeedNumber = seed;
     Positions order;

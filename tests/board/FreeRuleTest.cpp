@@ -121,15 +121,19 @@ TEST_F(FreeRule, VerticalVariationStillNeedsNothingOnTop) {
     EXPECT_FALSE(Dispo_Vertical(t.s, 1));
 }
 
-TEST_F(FreeRule, RiversAndTheEditorCallEveryTileFree) {
+TEST_F(FreeRule, TheBoardRuleKnowsNoGameAndRiversPicksAnyTile) {
     t.Put(1, 10, 10, 1);
     t.Put(2, 10, 10, 2);
     for (uint8_t mode : {ModeRivers, ModeEditor}) {
-        t.s.GameMode = mode;
-        EXPECT_TRUE(Dispo(t.s, 1));
-        EXPECT_TRUE(Dispo_Vertical(t.s, 1));
-        EXPECT_TRUE(Dispo(t.s, 99));
+        t.Play(mode);
+        EXPECT_FALSE(Dispo(t.s, 1));
+        EXPECT_FALSE(Dispo_Vertical(t.s, 1));
     }
+    t.Play(ModeRivers);
+    EXPECT_TRUE(t.game.Active()->IsFree(1));
+    t.Play(ModeSolitaire);
+    EXPECT_FALSE(t.game.Active()->IsFree(1));
+    EXPECT_TRUE(t.game.Active()->IsFree(2));
 }
 
 TEST_F(FreeRule, DealingCountsUndealtPositionsAsOccupied) {
@@ -211,14 +215,14 @@ TEST_F(FreeRule, CountFollowsTheVariant) {
 TEST_F(FreeRule, CountingHappensOnlyInTheTileGames) {
     t.Put(1, 2, 2, 1);
     t.Put(2, 6, 2, 1);
-    t.s.GameMode = ModeTwoPlayers;
-    IsItFree(t.s);
+    t.Play(ModeTwoPlayers);
+    t.game.CountFree();
     EXPECT_EQ(t.s.MovesLeft, 1);
     for (uint8_t mode : {ModeNone, ModeMemory, ModeEditor, ModeGameOver, ModeIdle, ModePaused}) {
-        t.s.GameMode = mode;
+        t.Play(mode);
         t.s.FreeCount = 7;
         t.s.MovesLeft = 7;
-        IsItFree(t.s);
+        t.game.CountFree();
         EXPECT_EQ(t.s.FreeCount, 7) << int(mode);
         EXPECT_EQ(t.s.MovesLeft, 7) << int(mode);
     }

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "board/BoardView.h"
-#include "board/Game.h"
-#include "board/TwoPlayerClocks.h"
+#include "games/Game.h"
+#include "games/TwoPlayerClocks.h"
 #include "halloffame/GameOverRules.h"
 #include "support/FakeClock.h"
 
@@ -28,6 +28,7 @@ TEST(TwoPlayerClocks, OnlyTheMoverRunsAndAPauseAddsNothing) {
     Game game(view, clock, clock);
     GameState& s = game.State();
     s.GameMode = ModeTwoPlayers;
+    game.Choose(ModeTwoPlayers);
     StartTwoPlayerClocks(s, clock.Now());
 
     clock.Advance(12'500);

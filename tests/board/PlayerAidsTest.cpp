@@ -18,7 +18,7 @@ class Undo : public ::testing::Test {
   protected:
     void SetUp() override {
         t.s.layout = test::ShippedLayout("Traditional.lay");
-        t.s.GameMode = ModeSolitaire;
+        t.Play(ModeSolitaire);
         t.s.options.RandomSeed1 = true;
         t.s.SeedNumber = 12345;
         ASSERT_EQ(t.game.MakeDealer().CreateBoard(&order), DealResult::Dealt);
@@ -91,7 +91,7 @@ TEST_F(Undo, PairsTakenAgainAfterAnUndoAreTakenBackAgain) {
 TEST_F(Undo, BackDoesNothingInTwoPlayerModeNorInMemory) {
     RemovePair(0);
     for (uint8_t mode : {ModeTwoPlayers, ModeMemory}) {
-        t.s.GameMode = mode;
+        t.Play(mode);
         t.view.Take();
         t.game.Back();
         EXPECT_EQ(t.s.TilesLeft, 142);
@@ -137,7 +137,7 @@ TEST_F(Undo, RestartNeedsAMoveAndASolitaireGame) {
     t.game.Restart();
     EXPECT_EQ(t.s.ElapsedSeconds, 5);
     RemovePair(0);
-    t.s.GameMode = ModeTwoPlayers;
+    t.Play(ModeTwoPlayers);
     t.game.Restart();
     EXPECT_EQ(t.s.TilesLeft, 142);
     EXPECT_EQ(t.s.ElapsedSeconds, 5);
@@ -211,7 +211,7 @@ TEST_F(Hints, NoPairNoHintNoPenalty) {
 
 TEST_F(Hints, OnlyInSolitaire) {
     for (uint8_t mode : {ModeTwoPlayers, ModeMemory, ModeClicks, ModeIdle}) {
-        t.s.GameMode = mode;
+        t.Play(mode);
         t.game.Hint();
         EXPECT_EQ(t.s.HintTile1, 0) << int(mode);
         EXPECT_EQ(t.s.PenaltySeconds, 0) << int(mode);
@@ -265,7 +265,7 @@ TEST_F(Shuffles, FreeShuffleReportsTheSame) {
 
 TEST_F(Shuffles, TwoPlayerModeIsNotCharged) {
     FiveMoves();
-    t.s.GameMode = ModeTwoPlayers;
+    t.Play(ModeTwoPlayers);
     for (bool winnable : {true, false}) {
         t.s.options.Shuffable = winnable;
         EXPECT_THAT(Shuffle(), ::testing::Contains("status: Tiles shuffled. 5 new moves found."));
@@ -310,7 +310,7 @@ TEST_F(Shuffles, NothingOnceTheGameIsOverOrOutsideSolitaire) {
     EXPECT_EQ(t.s.HintTile1, 1);
     t.s.GameFinished = false;
     for (uint8_t mode : {ModeMemory, ModeClicks, ModeEditor, ModeNone, ModeIdle}) {
-        t.s.GameMode = mode;
+        t.Play(mode);
         EXPECT_THAT(Shuffle(), IsEmpty()) << int(mode);
     }
     EXPECT_EQ(t.s.PenaltySeconds, 0);

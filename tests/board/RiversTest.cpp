@@ -19,6 +19,9 @@ struct RiversTable {
     GameState s;
     RecordingView view;
     RiverSearch search{s, view};
+    FakeClock clock;
+    Random random{clock};
+    RiversGame game{{s, view, clock, random}};
 
     RiversTable() { s.GameMode = ModeRivers; }
 
@@ -151,7 +154,7 @@ TEST(RiversCount, CountsJoinablePairsUncoveredAndMovesAmongThem) {
     // 1 and 2 side by side inside a full grid.
     t.FillEasy({10, 9}, {12, 9});
     t.search.animate = true;
-    RiversFreeCount(t.s);
+    t.game.CountFree();
     std::vector<int> listed(t.s.board.FreeList.begin() + 1,
                             t.s.board.FreeList.begin() + 1 + t.s.FreeCount);
     EXPECT_NE(std::find(listed.begin(), listed.end(), 1), listed.end());
@@ -166,11 +169,11 @@ TEST(RiversCount, CountsJoinablePairsUncoveredAndMovesAmongThem) {
     covered.s.TotalTiles = 144;
     covered.s.board.Place(1, 10, 5, 1);
     covered.s.board.Place(2, 12, 5, 1);
-    RiversFreeCount(covered.s);
+    covered.game.CountFree();
     EXPECT_EQ(covered.s.FreeCount, 2);
     EXPECT_EQ(covered.s.MovesLeft, 1);
     covered.s.board.Place(73, 10, 5, 2);
-    RiversFreeCount(covered.s);
+    covered.game.CountFree();
     EXPECT_EQ(covered.s.FreeCount, 0);
     EXPECT_EQ(covered.s.MovesLeft, 0);
 }
@@ -253,7 +256,7 @@ TEST_F(RiversPlay, PicksThatCannotLeaveMoveTheSelectionWithoutRefusing) {
 TEST_F(RiversPlay, HintNamesAJoinablePairAndShuffleKeepsTheLayers) {
     t.Put(3, 10, 15, 2);  // on its own layer: never joins 1 or 2
     t.s.TotalTiles = 144;
-    IsItFree(t.s);
+    t.game.CountFree();
     ASSERT_EQ(t.s.MovesLeft, 1);
     t.game.Hint();
     EXPECT_EQ(t.s.HintTile1, 1);

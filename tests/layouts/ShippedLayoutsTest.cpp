@@ -9,7 +9,7 @@
 #include "board/BoardView.h"
 #include "board/Clock.h"
 #include "board/FreeRule.h"
-#include "board/Game.h"
+#include "games/Game.h"
 #include "layouts/LayoutFile.h"
 
 namespace quorin {

@@ -153,6 +153,7 @@ void HallTest::ClicksAsksToGiveUp() {
     GameState& s = w->State();
     // A Clicks game stuck with pieces left: its clock counts them.
     s.GameMode = ModeClicks;
+    w->Rules().Choose(ModeClicks);
     s.CurrentLayout = 120;
     s.TilesLeft = 12;
     s.PenaltySeconds = 3;
@@ -169,6 +170,7 @@ void HallTest::ClicksAsksToGiveUp() {
     // A cleared board asks nothing and scores its penalty only.
     w->RandomSolitaireGame1Click();
     s.GameMode = ModeClicks;
+    w->Rules().Choose(ModeClicks);
     s.CurrentLayout = 121;
     s.TilesLeft = 0;
     s.PenaltySeconds = 0;

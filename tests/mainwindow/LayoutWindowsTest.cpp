@@ -15,8 +15,8 @@
 
 #include "WindowTestSupport.h"
 #include "board/BoardView.h"
-#include "board/Game.h"
 #include "board/Placement.h"
+#include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "layouts/TChooseLayout.h"
 #include "layouts/TExtendedChoose.h"

@@ -118,8 +118,10 @@ void OtherGamesTest::MemoryPairIsJudgedByTheClockAndDrawnFaceDown() {
 }
 
 void OtherGamesTest::ClicksDeadEndAsksToGiveUp() {
-    ProgramFolder folder(kPlainIni);
+    ProgramFolder folder(kPlainIni + "EnableHall=1\r\nPauseFocus=1\r\nCurrentPlayer1=Ann\r\n");
     Window w(folder);
+    // The question box takes the focus from the window, which pauses the game.
+    w.dialogs.whileOpen = [&w] { w->FormDeactivate(); };
     w->MahJonggClicks(TQuorin::Level::Hard);
     GameState& s = w->State();
     const QByteArray dir = qgetenv("QUORIN_SCREENSHOTS");
@@ -150,6 +152,11 @@ void OtherGamesTest::ClicksDeadEndAsksToGiveUp() {
     QVERIFY(s.GameFinished);
     QCOMPARE(s.GameMode, ModeGameOver);
     QCOMPARE(s.ElapsedSeconds, 1);
+    // One piece left beats every default entry of the column.
+    QCOMPARE(w.dialogs.hallsShown, 1);
+    QCOMPARE(w->Hall().Table().Entry(1, 121), std::string("Ann         1    0"));
+    w.Tick(3);
+    QCOMPARE(w.dialogs.questions.size(), 2);
 }
 
 QTEST_MAIN(OtherGamesTest)

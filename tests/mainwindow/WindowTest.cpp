@@ -7,8 +7,8 @@
 
 #include "WindowTestSupport.h"
 #include "board/FreeRule.h"
-#include "board/Game.h"
 #include "board/Placement.h"
+#include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "mainwindow/BoardSurface.h"
 #include "mainwindow/StatusLine.h"

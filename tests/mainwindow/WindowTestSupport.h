@@ -68,6 +68,7 @@ class FakeDialogs : public Dialogs {
     // --- Game over and hall of fame ---
     bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
         questions << caption + ": " + text;
+        Opened();
         return answerYes;
     }
     void ShowHall(THallWindow& window) override {

@@ -11,7 +11,7 @@
 #include "board/Clock.h"
 #include "board/Dealer.h"
 #include "board/FreeRule.h"
-#include "board/Game.h"
+#include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "solver/Solver.h"
 

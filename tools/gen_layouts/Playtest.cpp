@@ -7,9 +7,9 @@
 #include "board/Clock.h"
 #include "board/Dealer.h"
 #include "board/FreeRule.h"
-#include "board/Game.h"
 #include "board/Placement.h"
 #include "board/Random.h"
+#include "games/Game.h"
 
 namespace layouts {
 

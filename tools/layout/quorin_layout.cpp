@@ -15,7 +15,7 @@
 
 #include "board/Clock.h"
 #include "board/Dealer.h"
-#include "board/Game.h"
+#include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "platform/SafeFile.h"
 #include "solver/Solver.h"

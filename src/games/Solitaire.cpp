@@ -1,4 +1,4 @@
-#include "board/Solitaire.h"
+#include "games/Solitaire.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ void Solitaire::MatchSameGroup() {
     RemoveSelectedPair();
     if (S().options.ShowGirls)
         View().RepaintSidePanel();
-    if (S().GameMode == ModeTwoPlayers)
+    if (twoPlayers_)
         PassTurn();
 }
 
@@ -39,7 +39,7 @@ void Solitaire::PassTurn() {
 
 void Solitaire::Hint() {
     // Two players find their moves themselves.
-    if (S().GameMode == ModeSolitaire)
+    if (!twoPlayers_)
         TileGame::Hint();
 }
 
@@ -68,7 +68,7 @@ void Solitaire::ReportShuffle() {
         View().ShowStatus("Tiles shuffled. 1 new move found.");
     else
         View().ShowStatus("No moves found. Try to press Back a few times.");
-    if (s.GameMode != ModeTwoPlayers)
+    if (!twoPlayers_)
         s.PenaltySeconds += 10 * n;
 }
 

@@ -1,7 +1,7 @@
 // The rules of play: what a press on the board does, dealing a game, and the player's aids
 // (back, restart, hint, shuffle). The window forwards its events here and draws what the
 // state says. What differs between the games lives in one class per game (GameRules); this
-// class holds what they share and hands each event to the game of the mode in progress.
+// class holds what they share and hands each event to the game chosen when it started.
 #pragma once
 
 #include <memory>
@@ -43,8 +43,23 @@ class Game {
     // clock. The mode itself is the window's to set.
     void StartGame(uint8_t mode, bool hard);
 
-    // The game of that mode; none outside a game (paused games included).
-    GameRules* RulesFor(uint8_t mode);
+    // The rules of the game that starts now, in the mode that names it (solitaire for one or
+    // two players, Rivers, Memory, Clicks): every event of that game goes to them until the
+    // next game starts. Any other mode chooses none.
+    GameRules* Choose(uint8_t mode);
+    // The rules of the game being played; none between games, in the editor and while paused.
+    GameRules* Active();
+    // The rules chosen for the last game started, also while it is paused or over.
+    GameRules* Current() { return current_; }
+    // Changes with every game started: an answer to a question about one game (the Clicks
+    // give-up question) must not land in the next one.
+    uint32_t GameNumber() const { return gameNumber_; }
+    ClicksGame& Clicks() { return *clicks_; }
+    // The answer to the Clicks give-up question, for the game it was asked in.
+    void AnswerClicksGiveUp(bool giveUp);
+
+    // Rebuilds FreeList, FreeCount and MovesLeft the way the game being played counts them.
+    void CountFree();
 
     // A press on the board surface at window pixel (X, Y).
     void ButtonDown(MouseButton button, int X, int Y);
@@ -67,6 +82,10 @@ class Game {
     void Shuffle1Click();
 
   private:
+    bool TwoPlayerGame() const;
+    // The board, the side panel and the window after moves were taken back.
+    void ShowTakenBack();
+
     GameState s_;
     BoardView& view_;
     TickSource& ticks_;
@@ -76,6 +95,8 @@ class Game {
     std::unique_ptr<RiversGame> rivers_;
     std::unique_ptr<MemoryGame> memory_;
     std::unique_ptr<ClicksGame> clicks_;
+    GameRules* current_ = nullptr;
+    uint32_t gameNumber_ = 0;
 };
 
 }  // namespace quorin

@@ -1,10 +1,10 @@
-#include "board/Game.h"
+#include "games/Game.h"
 
 #include "board/Placement.h"
-#include "board/Solitaire.h"
 #include "games/Clicks.h"
 #include "games/Memory.h"
 #include "games/Rivers.h"
+#include "games/Solitaire.h"
 
 namespace quorin {
 
@@ -31,20 +31,37 @@ Game::Game(BoardView& view, TickSource& ticks, TimeOfDaySource& timeOfDay)
 
 Game::~Game() = default;
 
-GameRules* Game::RulesFor(uint8_t mode) {
+GameRules* Game::Choose(uint8_t mode) {
+    ++gameNumber_;
     switch (mode) {
         case ModeSolitaire:
         case ModeTwoPlayers:
-            return solitaire_.get();
+            solitaire_->SetTwoPlayers(mode == ModeTwoPlayers);
+            current_ = solitaire_.get();
+            break;
         case ModeRivers:
-            return rivers_.get();
+            current_ = rivers_.get();
+            break;
         case ModeMemory:
-            return memory_.get();
+            current_ = memory_.get();
+            break;
         case ModeClicks:
-            return clicks_.get();
+            current_ = clicks_.get();
+            break;
         default:
-            return nullptr;
+            current_ = nullptr;
+            break;
     }
+    return current_;
+}
+
+GameRules* Game::Active() {
+    return IsGameInProgress(s_.GameMode) ? current_ : nullptr;
+}
+
+void Game::CountFree() {
+    if (GameRules* rules = Active())
+        rules->CountFree();
 }
 
 DealResult Game::DealLayout() {
@@ -73,7 +90,7 @@ void Game::ResetForNewGame() {
 }
 
 void Game::StartGame(uint8_t mode, bool hard) {
-    GameRules* rules = RulesFor(mode);
+    GameRules* rules = Choose(mode);
     if (!rules)
         return;
     ResetForNewGame();
@@ -84,7 +101,7 @@ void Game::StartGame(uint8_t mode, bool hard) {
 void Game::ButtonDown(MouseButton button, int X, int Y) {
     if (s_.MemoryCountdown > 0)
         return;
-    GameRules* rules = RulesFor(s_.GameMode);
+    GameRules* rules = Active();
     if (!rules)
         return;  // no game in progress, or the layout editor
     s_.ClickHandled = false;
@@ -96,17 +113,23 @@ void Game::ButtonDown(MouseButton button, int X, int Y) {
 }
 
 void Game::Tick() {
-    memory_->Tick();
+    // A turned Memory pair is judged even while the game is paused.
+    if (current_)
+        current_->Tick();
 }
 
 bool Game::AdvanceClock() {
-    GameRules* rules = RulesFor(s_.GameMode);
+    GameRules* rules = Active();
     return rules && rules->ClockStep();
+}
+
+bool Game::TwoPlayerGame() const {
+    return current_ == solitaire_.get() && solitaire_->TwoPlayers();
 }
 
 void Game::FreezeClocks() {
     const uint32_t now = ticks_.Now();
-    if (s_.GameMode == ModeTwoPlayers) {
+    if (TwoPlayerGame()) {
         s_.PausedTurn1 = static_cast<int32_t>(now - s_.Player1Tick);
         s_.PausedTurn2 = static_cast<int32_t>(now - s_.Player2Tick);
     } else {
@@ -116,7 +139,7 @@ void Game::FreezeClocks() {
 
 void Game::ThawClocks() {
     const uint32_t now = ticks_.Now();
-    if (s_.GameMode == ModeTwoPlayers) {
+    if (TwoPlayerGame()) {
         // The overall clock is not shifted: the time limit counts paused time too.
         s_.Player1Tick = now - static_cast<uint32_t>(s_.PausedTurn1);
         s_.Player2Tick = now - static_cast<uint32_t>(s_.PausedTurn2);
@@ -132,34 +155,40 @@ void Game::Back() {
 }
 
 void Game::GoBack() {
-    GameRules* rules = RulesFor(s_.GameMode);
+    GameRules* rules = Active();
     if (!rules || !rules->CanTakeBack())
         return;
     rules->TakeBack();
+    ShowTakenBack();
+}
+
+void Game::ShowTakenBack() {
     view_.FullRedraw();
     if (s_.options.ShowGirls)
         view_.RepaintSidePanel();
     view_.RepaintNow();
 }
 
+void Game::AnswerClicksGiveUp(bool giveUp) {
+    if (clicks_->AnswerGiveUp(giveUp))
+        ShowTakenBack();
+}
+
 void Game::BackHistory() {
-    if (GameRules* rules = RulesFor(s_.GameMode))
+    if (GameRules* rules = Active())
         rules->TakeBack();
 }
 
 void Game::Restart() {
     if (s_.TilesLeft == 0 || s_.TilesLeft == s_.TotalTiles)
         return;
-    GameRules* rules = RulesFor(s_.GameMode);
+    GameRules* rules = Active();
     if (!rules || !rules->CanTakeBack())
         return;
     // Take every move back, then show the board once rather than after every move.
     while (s_.TilesLeft != s_.TotalTiles && rules->TakeBack()) {
     }
-    view_.FullRedraw();
-    if (s_.options.ShowGirls)
-        view_.RepaintSidePanel();
-    view_.RepaintNow();
+    ShowTakenBack();
 
     s_.ElapsedSeconds = 0;
     s_.PenaltySeconds = 0;
@@ -170,15 +199,15 @@ void Game::Restart() {
 }
 
 void Game::Hint() {
-    if (GameRules* rules = RulesFor(s_.GameMode))
+    if (GameRules* rules = Active())
         rules->Hint();
 }
 
 void Game::Shuffle1Click() {
     if (s_.GameFinished)
         return;
-    GameRules* rules = RulesFor(s_.GameMode);
-    if (!rules || !IsOneOf(s_.GameMode, {ModeSolitaire, ModeTwoPlayers, ModeRivers}))
+    GameRules* rules = Active();
+    if (!rules || !rules->CanShuffle())
         return;
     s_.HintTile1 = s_.HintTile2 = 0;
     s_.Selected1 = s_.Selected2 = 0;

@@ -1,4 +1,4 @@
-#include "board/TileGame.h"
+#include "games/TileGame.h"
 
 #include <utility>
 
@@ -49,8 +49,6 @@ void TileGame::ChoisitPai(int px, int py, int column, int row) {
         }
     }
 
-    s.RedrawTileA = 0;
-    s.RedrawTileB = 0;
     if (s.Selected1 != 0 && s.Selected2 != 0)
         MatchSelection();
 }
@@ -64,16 +62,15 @@ void TileGame::SonOK(int tile) {
 void TileGame::TestStile2() {
     GameState& s = S();
     s.ClickHandled = true;
+    int redraw = s.Selected2;
     if (s.Selected1 == s.Selected2) {
         // The selected tile clicked again: deselect it.
-        s.RedrawTileA = s.Selected1;
+        redraw = s.Selected1;
         s.Selected1 = s.Selected2 = 0;
         View().PlaySound(Sound::Select);
-    } else {
-        s.RedrawTileA = s.Selected2;
     }
-    if (s.RedrawTileA > 0)
-        View().RedrawTile(s.RedrawTileA);
+    if (redraw > 0)
+        View().RedrawTile(redraw);
 }
 
 void TileGame::MatchSelection() {
@@ -86,10 +83,10 @@ void TileGame::MatchSelection() {
 
 void TileGame::KeepSecondPick() {
     GameState& s = S();
-    s.RedrawTileA = s.Selected1;
+    const int dropped = s.Selected1;
     s.Selected1 = s.Selected2;
     s.Selected2 = 0;
-    View().RedrawTile(s.RedrawTileA);
+    View().RedrawTile(dropped);
     View().PlaySound(Sound::Select);
 }
 
@@ -102,10 +99,9 @@ void TileGame::RemoveSelectedPair(const TilePosition* firstFrom) {
         s.board.MoveHistory[k] = {s.Selected1, a.x, a.y, a.layer};
         s.board.MoveHistory[k + 1] = {s.Selected2, b.x, b.y, b.layer};
     }
-    s.RedrawTileA = s.Selected1;
-    s.RedrawTileB = s.Selected2;
+    const int first = s.Selected1, second = s.Selected2;
     s.Selected1 = s.Selected2 = 0;
-    for (const int tile : {s.RedrawTileA, s.RedrawTileB}) {
+    for (const int tile : {first, second}) {
         // The tile's area is redrawn while its position is still known.
         const TilePosition p = s.board.TilePos[tile];
         s.board.SetCell(p.x, p.y, p.layer, 0);

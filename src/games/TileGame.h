@@ -15,10 +15,9 @@ class TileGame : public GameRules {
     void Press(MouseButton button, int px, int py) override;
     bool TakeBack() override;
     void Hint() override;
+    bool CanShuffle() const override { return true; }
 
   protected:
-    // May tile t be picked?
-    virtual bool IsFree(int tile) const = 0;
     // Both picks are of one group: remove them, or keep only the second.
     virtual void MatchSameGroup() { RemoveSelectedPair(); }
 

@@ -1,4 +1,4 @@
-#include "board/TwoPlayerClocks.h"
+#include "games/TwoPlayerClocks.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // any pair of one group leaves, and in the two-player game the turn passes with it.
 #pragma once
 
-#include "board/TileGame.h"
+#include "games/TileGame.h"
 
 namespace quorin {
 
@@ -10,19 +10,24 @@ class Solitaire : public TileGame {
   public:
     using TileGame::TileGame;
 
+    // The two-player form is chosen with the game and kept until the next one.
+    void SetTwoPlayers(bool two) { twoPlayers_ = two; }
+    bool TwoPlayers() const { return twoPlayers_; }
+
     void CountFree() override;
+    bool IsFree(int tile) const override;
     // Two-player games are not taken back.
-    bool CanTakeBack() const override { return S().GameMode == ModeSolitaire; }
+    bool CanTakeBack() const override { return !twoPlayers_; }
     void Hint() override;
     void Shuffle() override;
 
   protected:
-    bool IsFree(int tile) const override;
     void MatchSameGroup() override;
 
   private:
     void PassTurn();
     void ReportShuffle();
+    bool twoPlayers_ = false;
 };
 
 }  // namespace quorin
