@@ -16,7 +16,9 @@
 #include "games/Clicks.h"
 #include "games/Game.h"
 #include "games/Rivers.h"
+#include "games/SavedGame.h"
 #include "layouts/LayoutFile.h"
+#include "platform/AtomicFile.h"
 
 namespace {
 
@@ -135,6 +137,31 @@ void BM_ClicksMovesLeft(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClicksMovesLeft)->Unit(benchmark::kMicrosecond);
+
+// What every move costs to be kept: the game written out and put in place atomically, on a
+// Traditional game half played (the largest move history) and on Clicks with 40 moves back.
+void BM_WriteSavedGame(benchmark::State& state) {
+    Table t;
+    const bool clicks = state.range(0) == 1;
+    if (clicks) {
+        t.s.GameMode = ModeClicks;
+        t.game.StartGame(ModeClicks, true);
+        t.s.ClicksUndoDepth = 40;
+    } else {
+        HalfCleared(t);
+    }
+    const fs::path file = fs::temp_directory_path() / "quorin-bench-saved.game";
+    for (auto _ : state) {
+        const std::string text =
+            FormatSavedGame(t.s, clicks ? ModeClicks : ModeSolitaire, t.clock.Now(), "Traditional");
+        if (!WriteFileAtomically(file.string(), text).empty()) {
+            state.SkipWithError("the saved game could not be written");
+            break;
+        }
+    }
+    fs::remove(file);
+}
+BENCHMARK(BM_WriteSavedGame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

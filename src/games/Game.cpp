@@ -33,6 +33,7 @@ Game::~Game() = default;
 
 GameRules* Game::Choose(uint8_t mode) {
     ++gameNumber_;
+    ++changes_;
     switch (mode) {
         case ModeSolitaire:
         case ModeTwoPlayers:
@@ -99,6 +100,7 @@ void Game::StartGame(uint8_t mode, bool hard) {
 }
 
 void Game::ButtonDown(MouseButton button, int X, int Y) {
+    ++changes_;
     if (s_.MemoryCountdown > 0)
         return;
     GameRules* rules = Active();
@@ -113,6 +115,8 @@ void Game::ButtonDown(MouseButton button, int X, int Y) {
 }
 
 void Game::Tick() {
+    if (s_.MemoryCountdown > 0)
+        ++changes_;
     // A turned Memory pair is judged even while the game is paused.
     if (current_)
         current_->Tick();
@@ -155,6 +159,7 @@ void Game::Back() {
 }
 
 void Game::GoBack() {
+    ++changes_;
     GameRules* rules = Active();
     if (!rules || !rules->CanTakeBack())
         return;
@@ -175,11 +180,13 @@ void Game::AnswerClicksGiveUp(bool giveUp) {
 }
 
 void Game::BackHistory() {
+    ++changes_;
     if (GameRules* rules = Active())
         rules->TakeBack();
 }
 
 void Game::Restart() {
+    ++changes_;
     if (s_.TilesLeft == 0 || s_.TilesLeft == s_.TotalTiles)
         return;
     GameRules* rules = Active();
@@ -199,11 +206,13 @@ void Game::Restart() {
 }
 
 void Game::Hint() {
+    ++changes_;
     if (GameRules* rules = Active())
         rules->Hint();
 }
 
 void Game::Shuffle1Click() {
+    ++changes_;
     if (s_.GameFinished)
         return;
     GameRules* rules = Active();

@@ -55,6 +55,9 @@ class Game {
     // give-up question) must not land in the next one.
     uint32_t GameNumber() const { return gameNumber_; }
     ClicksGame& Clicks() { return *clicks_; }
+    // Counts the events that may have changed the game (presses, the player's aids, a new
+    // game, a judged Memory pair): the game is written down again when it moves on.
+    uint32_t Changes() const { return changes_; }
     // The answer to the Clicks give-up question, for the game it was asked in.
     void AnswerClicksGiveUp(bool giveUp);
 
@@ -97,6 +100,7 @@ class Game {
     std::unique_ptr<ClicksGame> clicks_;
     GameRules* current_ = nullptr;
     uint32_t gameNumber_ = 0;
+    uint32_t changes_ = 0;
 };
 
 }  // namespace quorin

@@ -448,9 +448,11 @@ void TQuorin::FormShow() {
     if (State().GameMode != ModeNone)
         return;
     CenterWelcome();
-    IM(ModeIdle);
-    if (Action("StartupGame")->isChecked())
-        NewGame();
+    if (!ResumeSavedGame()) {
+        IM(ModeIdle);
+        if (Action("StartupGame")->isChecked())
+            NewGame();
+    }
     if (!startupWarnings_.isEmpty()) {
         const QString text = startupWarnings_.join("\n");
         startupWarnings_.clear();
@@ -481,6 +483,7 @@ void TQuorin::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
+    KeepGame(true);
     // A settings file that cannot be written is reported; the program closes all the same.
     SaveSettings();
     timer_.stop();

@@ -374,6 +374,31 @@ class TQuorin : public QMainWindow, public BoardView {
 
   private:
     void ConnectHelpCommands();
+
+    // --- The game kept across closes ---
+  public:
+    QString SavedGamePath() const;
+    // True while a game put back at start-up waits for the player to go on.
+    bool WaitingToGoOn() const { return waitingToGoOn_; }
+
+  private:
+    // The kind of the game to keep now (paused ones included); none between games.
+    uint8_t GameToKeep() const;
+    // Writes the game down when it moved since the last time (or at once with `now`), and
+    // removes the file once there is no game left to come back to.
+    void KeepGame(bool now = false);
+    // At the first showing: puts the saved game back, paused. False when there is none, or
+    // when it cannot be used (the player is told why, and the file is set aside).
+    bool ResumeSavedGame();
+    void SetSavedGameAside(const QString& reason);
+    bool keepReady_ = false;  // the saved game was looked at: writing it may start
+    bool keptGame_ = false;   // the file holds the game in progress
+    bool keepErrorShown_ = false;
+    bool waitingToGoOn_ = false;
+    uint32_t keptChanges_ = 0;
+    uint32_t keptTick_ = 0;
+
+  private:
     bool PauseForWindow();
     void ResumeAfterWindow(bool paused);
     THelpForm* help_ = nullptr;  // a child of the window

@@ -33,6 +33,8 @@ void SetText(QLabel* label, const QString& text) {
 void TQuorin::IM(uint8_t mode) {
     welcome_->hide();
     State().GameMode = mode;
+    if (mode != ModePaused)
+        waitingToGoOn_ = false;
     if (mode == ModeIdle || mode == ModePaused)
         ShowFond();
     if (mode == ModeGameOver || mode == ModeIdle) {
@@ -155,6 +157,7 @@ void TQuorin::Shuffle1Click() {
 
 void TQuorin::GameOver() {
     GameState& s = State();
+    KeepGame(true);  // a finished game is not resumed, whatever happens while its windows show
     if (s.GameMode != ModeClicks)
         ShowFond();  // Clicks leaves what is left of its board in view
     const int girl = 3 * static_cast<int>(QRandomGenerator::global()->bounded(4)) + 1;
@@ -210,10 +213,10 @@ void TQuorin::Temps() {
     WriteScore();
     if (Action("PlayMusic")->isChecked())
         MediaNotify();
+    KeepGame();
 }
 
 void TQuorin::WriteScore() {
-    GameState& s = State();
     const ScoreReport r = ReportScore(game_, Action("Moves")->isChecked(),
                                       Action("ShowTime")->isChecked(), status_.bounce);
     SetText(statusLine_->TilesLeftLine, QString::fromStdString(r.tilesLeft));
@@ -266,7 +269,8 @@ void TQuorin::FormDeactivate() {
 }
 
 void TQuorin::FormActivate() {
-    if (State().GameMode == ModePaused)
+    // A game put back at start-up waits for the player, not for the focus.
+    if (State().GameMode == ModePaused && !waitingToGoOn_)
         PauseClick();
 }
 
@@ -278,7 +282,7 @@ void TQuorin::CheckPause() {
 }
 
 void TQuorin::UnCheckPause() {
-    if (State().GameMode == ModePaused && Action("GoCheckPause")->isChecked())
+    if (State().GameMode == ModePaused && Action("GoCheckPause")->isChecked() && !waitingToGoOn_)
         PauseClick();
 }
 
@@ -301,6 +305,7 @@ void TQuorin::ButtonDown(Qt::MouseButton button, QPoint at) {
                           : button == Qt::MiddleButton ? MouseButton::Middle
                                                        : MouseButton::Left;
     game_.ButtonDown(b, at.x(), at.y());
+    KeepGame();
 }
 
 }  // namespace quorin

@@ -67,6 +67,7 @@ class WindowTest : public QObject {
     Q_OBJECT
   private slots:
     void StartsIdleOnTheWelcomePanel();
+    void AGameClosedComesBackPausedAndAFinishedOneDoesNot();
     void ClearsAWholeGameByClicking();
     void RefusesAndMovesTheSelection();
     void BackRestartHintAndShuffle();
@@ -592,6 +593,44 @@ void WindowTest::StoredPositionsAreClampedToTheScreen() {
     QCOMPARE(quorin::ClampWindowPosition({900, 600}, frame, area), QPoint(700, 450));
     // Larger than the screen: its top-left corner stays visible.
     QCOMPARE(quorin::ClampWindowPosition({500, 500}, {2000, 1000}, area), QPoint(100, 50));
+}
+
+void WindowTest::AGameClosedComesBackPausedAndAFinishedOneDoesNot() {
+    ProgramFolder folder(kPlainIni);
+    std::array<TilePosition, kTileCount + 1> tiles{};
+    {
+        Window w(folder);
+        w->RandomSolitaireGame1Click();
+        for (int k = 0; k < 3; ++k) {
+            const auto [a, b] = FreePair(w->State());
+            w.PressTile(a);
+            w.PressTile(b);
+        }
+        w.clock.Advance(4000);
+        w.Tick();
+        QVERIFY(QFile::exists(folder.File("Saved.game")));
+        tiles = w->State().board.TilePos;
+    }
+    Window w(folder);
+    GameState& s = w->State();
+    QCOMPARE(s.GameMode, ModePaused);
+    QCOMPARE(s.TilesLeft, 138);
+    QVERIFY(s.board.TilePos == tiles);
+    QVERIFY(w.dialogs.errors.isEmpty());
+    // It waits for the player, not for the focus.
+    w->FormActivate();
+    QCOMPARE(s.GameMode, ModePaused);
+    w->PauseClick();
+    QCOMPARE(s.GameMode, ModeSolitaire);
+    w.clock.Advance(1000);
+    w.Tick();
+    QCOMPARE(s.ElapsedSeconds, 5);
+    w->Rules().Back();
+    QCOMPARE(s.TilesLeft, 140);
+    // Abandoned: nothing comes back.
+    w->Stop();
+    w.Tick();
+    QVERIFY(!QFile::exists(folder.File("Saved.game")));
 }
 
 QTEST_MAIN(WindowTest)
