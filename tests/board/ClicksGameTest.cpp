@@ -100,6 +100,23 @@ TEST_F(ClicksPlay, APressRemovesTheWholeGroupAndALonePieceIsRefused) {
     EXPECT_THAT(t.view.Take(), ::testing::ElementsAre("noway", "noway"));
 }
 
+TEST_F(ClicksPlay, ATwinOnAnySideMakesAGroup) {
+    // The pressed piece's one twin lies above, below, right or left of it; the other
+    // pieces around differ from both.
+    const struct {
+        std::vector<std::string> rows;
+        int n, i;
+    } cases[] = {{{"1", "1", "2"}, 2, 12},
+                 {{"1", "1", "2"}, 2, 11},
+                 {{"3", "112"}, 2, 13},
+                 {{"3", "112"}, 3, 13}};
+    for (const auto& c : cases) {
+        Lay(Grid(c.rows));
+        Click(c.n, c.i);
+        EXPECT_EQ(t.s.TilesLeft, Pieces(Grid(c.rows)) - 2) << "press on " << c.n << "," << c.i;
+    }
+}
+
 TEST_F(ClicksPlay, AFullColumnFallsOnePiecePerPass) {
     std::vector<std::string> rows(12, "1");
     rows[11] = "2";
@@ -130,6 +147,11 @@ TEST_F(ClicksPlay, EmptyColumnsCloseOnePerPassAndTheRightEdgeStaysOpen) {
     EXPECT_EQ(g.cells, Grid({"12", "12"}).cells);
     EXPECT_FALSE(SettleClicksPass(g));
 
+    // The last column moves into an empty last-but-one.
+    G last = Grid({"1111111111111111.2"});
+    EXPECT_TRUE(SettleClicksPass(last));
+    EXPECT_EQ(last.cells, Grid({"11111111111111112"}).cells);
+
     // Empty columns with nothing to their right do not move anything.
     G edge = Grid({"1.................", "1................."});
     EXPECT_FALSE(SettleClicksPass(edge));
@@ -143,6 +165,19 @@ TEST_F(ClicksPlay, MovesCountEveryGroupOnce) {
     EXPECT_EQ(ClicksMoves(Grid({"1212", "2121"})), 0);
     EXPECT_EQ(ClicksMoves(Grid({"1122", "1133"})), 3);
     EXPECT_EQ(ClicksMoves(Grid({"111111111111111111"})), 1);
+}
+
+TEST_F(ClicksPlay, TakingBackAMoveOfManyPiecesRestoresThemAll) {
+    const G start = Grid({"2", "1113", "1224"});
+    Lay(start);
+    Click(2, 13);
+    ASSERT_EQ(t.s.TilesLeft, 5);
+    t.game.GoBack();
+    EXPECT_EQ(t.s.Clicks.cells, start.cells);
+    EXPECT_EQ(t.s.TilesLeft, 9);
+    EXPECT_EQ(t.s.ClicksUndoDepth, 0);
+    EXPECT_FALSE(t.game.AdvanceClock());
+    EXPECT_EQ(t.s.ElapsedSeconds, 9);
 }
 
 TEST_F(ClicksPlay, TheLongestGameIsTakenBackToItsStart) {

@@ -144,6 +144,16 @@ TEST(RiversPath, LayersNeverJoinAndTheUpperLayerRunsOverTheLower) {
     upper.s.board.Place(2, 20, 5, 2);
     EXPECT_TRUE(upper.search.CanBeReached(1, 2));
 
+    // A stacked tile is no way down or up: with the row open on layer 1, 1 may not reach 2
+    // on the tile under it, nor 2 reach 1 through the tile above it.
+    RiversTable stacked;
+    stacked.s.board.Place(1, 8, 5, 1);
+    stacked.s.board.Place(3, 20, 5, 1);
+    stacked.s.board.Place(2, 20, 5, 2);
+    stacked.s.board.Place(4, 8, 5, 2);
+    EXPECT_FALSE(stacked.search.CanBeReached(1, 2));
+    EXPECT_FALSE(stacked.search.CanBeReached(2, 1));
+
     // A removed tile has layer 0 and joins nothing, not even another removed one.
     RiversTable gone;
     EXPECT_FALSE(gone.search.CanBeReached(1, 2));
@@ -172,10 +182,14 @@ TEST(RiversCount, CountsJoinablePairsUncoveredAndMovesAmongThem) {
     covered.game.CountFree();
     EXPECT_EQ(covered.s.FreeCount, 2);
     EXPECT_EQ(covered.s.MovesLeft, 1);
-    covered.s.board.Place(73, 10, 5, 2);
-    covered.game.CountFree();
-    EXPECT_EQ(covered.s.FreeCount, 0);
-    EXPECT_EQ(covered.s.MovesLeft, 0);
+    // Either tile of the pair covered keeps it out.
+    for (const int x : {10, 12}) {
+        covered.s.board.Place(73, x, 5, 2);
+        covered.game.CountFree();
+        EXPECT_EQ(covered.s.FreeCount, 0) << "covered at x " << x;
+        EXPECT_EQ(covered.s.MovesLeft, 0) << "covered at x " << x;
+        covered.s.board.Lift(73);
+    }
 }
 
 // Play through the game's presses: tiles 1 and 2 of one group with a row of others between

@@ -2,7 +2,10 @@
 // gives replayed through the game's own free rule.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -43,6 +46,15 @@ SolverTile T(int id, int x, int y, int layer = 1) {
     return {id, {x, y, layer}};
 }
 
+// The tiles as lines "ID X Y LAYER", the way `quorin-layout solve --position` reads them.
+std::string Listing(const std::vector<SolverTile>& tiles) {
+    std::string text;
+    for (const SolverTile& t : tiles)
+        text += std::to_string(t.id) + " " + std::to_string(t.pos.x) + " " +
+                std::to_string(t.pos.y) + " " + std::to_string(t.pos.layer) + "\n";
+    return text;
+}
+
 TEST(SolverTest, SmallPositionsKnownByHand) {
     // Tile 1 on tile 5, tile 6 on tile 2: each of group 0 lies under the other's pair.
     const std::vector<SolverTile> crossed = {T(5, 2, 2), T(1, 2, 2, 2), T(2, 10, 2),
@@ -71,6 +83,23 @@ TEST(SolverTest, SmallPositionsKnownByHand) {
     // An odd group can never be cleared.
     EXPECT_EQ(Solve({T(1, 2, 2), T(5, 10, 2)}, false, {}).answer, SolveAnswer::Unwinnable);
     EXPECT_EQ(Solve({}, false, {}).answer, SolveAnswer::Winnable);
+}
+
+TEST(SolverTest, APositionFailedUnderOneSplitOfAWholeGroupIsNotFailedUnderAnother) {
+    // A row 3 10 9 2 1 with 4 on 2 and 12 on 4; 11 alone. Group 0 has 1 and 3 free, 2 and 4
+    // not, and 1-3 would leave 2 under its own partner. Split 1-2 3-4 jams: 2 waits for 1
+    // or 9, and 9, which leaves with 10, waits for 2. Split 1-4 2-3 clears. Neither has a
+    // free pair yet, so both are tried on the same tiles left.
+    const std::vector<SolverTile> tiles = {T(1, 10, 3), T(2, 8, 4),  T(3, 2, 5),  T(4, 8, 4, 2),
+                                           T(9, 6, 4),  T(10, 4, 4), T(11, 2, 2), T(12, 8, 3, 3)};
+    ExpectOrderClears(tiles, false, Solve(tiles, false, {}));
+}
+
+TEST(SolverTest, TwoIdleTilesOfAGroupPairWithTheOtherTwo) {
+    // 1 and 2 lie alone; 3 lies on 4. Pairing 1 with 2 would leave 3 with the tile under it.
+    const std::vector<SolverTile> tiles = {T(1, 2, 2), T(2, 10, 2), T(4, 20, 2), T(3, 20, 2, 2)};
+    for (bool vertical : {false, true})
+        ExpectOrderClears(tiles, vertical, Solve(tiles, vertical, {}));
 }
 
 TEST(SolverTest, EachRuleBlocksOnlyAlongItsOwnAxis) {
@@ -207,6 +236,57 @@ TEST(SolverTest, AgreesWithTryingEveryOrderOnCrowdedCorners) {
     // Both answers must have been put to the test.
     EXPECT_GT(winnable, 20);
     EXPECT_GT(unwinnable, 20);
+}
+
+// Small random heaps of whole groups of four: every group must be split, so these put the
+// choice of splits, and what the search remembers of it, to the test.
+std::vector<SolverTile> RandomGroupsOfFour(std::mt19937& rng) {
+    auto below = [&](uint32_t n) { return static_cast<int>(rng() % n); };
+    const int groups = 2 + below(4);
+    const int columns = 3 + groups, rows = 2 + below(2);
+    std::vector<SolverTile> tiles;
+    while (static_cast<int>(tiles.size()) < 4 * groups) {
+        // Mostly on a lattice, so that rows form; now and then half a tile off.
+        const int x = 2 + 2 * below(static_cast<uint32_t>(columns)) + (below(4) == 0);
+        const int y = 2 + 2 * below(static_cast<uint32_t>(rows)) + (below(4) == 0);
+        int layer = 1;
+        for (const SolverTile& t : tiles)
+            if (std::abs(t.pos.x - x) < 2 && std::abs(t.pos.y - y) < 2)
+                layer = std::max(layer, t.pos.layer + 1);
+        if (layer <= kLayers)
+            tiles.push_back(T(static_cast<int>(tiles.size()) + 1, x, y, layer));
+    }
+    return tiles;
+}
+
+TEST(SolverTest, AgreesWithTryingEveryOrderOnRandomGroupsOfFour) {
+    std::mt19937 rng(25);
+    int winnable = 0, unwinnable = 0;
+    for (int round = 0; round < 400; ++round) {
+        const std::vector<SolverTile> tiles = RandomGroupsOfFour(rng);
+        for (bool vertical : {false, true}) {
+            GameState s;
+            s.GameMode = ModeSolitaire;
+            s.options.Vertical = vertical;
+            std::vector<int> ids;
+            for (const SolverTile& t : tiles) {
+                s.board.Place(t.id, t.pos.x, t.pos.y, t.pos.layer);
+                ids.push_back(t.id);
+            }
+            std::unordered_set<uint32_t> failed;
+            const bool clears = ClearsByTryingEverything(
+                s, ids, failed, static_cast<uint32_t>((uint64_t{1} << ids.size()) - 1));
+            const SolveResult r = Solve(tiles, vertical, {});
+            ASSERT_EQ(r.answer, clears ? SolveAnswer::Winnable : SolveAnswer::Unwinnable)
+                << "round " << round << (vertical ? " vertical" : "") << "\n"
+                << Listing(tiles);
+            if (clears)
+                ExpectOrderClears(tiles, vertical, r);
+            (clears ? winnable : unwinnable)++;
+        }
+    }
+    EXPECT_GT(winnable, 100);
+    EXPECT_GT(unwinnable, 100);
 }
 
 TEST(SolverTest, AJamThroughGroupsStillUnsettledNeedsNoSearch) {

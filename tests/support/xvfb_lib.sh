@@ -14,6 +14,17 @@ trap cleanup EXIT
 # Says why the run failed, shows the program's log and stops.
 fail() { echo "FAIL: $*" >&2; [ -f "$work/log" ] && cat "$work/log" >&2; exit 1; }
 
+# Runs its arguments until they succeed, looking again every 0.1 s; fails naming what it
+# waited for ($1) after 30 s, well within the time ctest gives a script.
+wait_until() {
+  local what=$1 deadline=$((SECONDS + 30))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "waited 30 s in vain for $what"
+    sleep 0.1
+  done
+}
+
 # A program folder of its own in "$work/program": executable $1 beside a copy of data folder $2.
 copy_program() {
   rm -rf "$work/program"
@@ -44,7 +55,9 @@ start_program() {
   wids=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorin 6\.28 $') ||
     fail "the main window did not appear"
   wid=${wids%%$'\n'*}
-  sleep 1
+  # The splash goes once the main window has been painted: from then on it takes input.
+  splash_gone() { ! xdotool search --onlyvisible --name '^Welcome to Quorin' >/dev/null; }
+  wait_until "the splash to close" splash_gone
   xdotool windowfocus --sync "$wid" || true
 }
 

@@ -7,6 +7,7 @@
 //   quorin-layout solve --position POSFILE [--vertical] [--budget-ms M]
 //   quorin-layout survey FILE --seeds A-B [--vertical]
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -144,6 +145,20 @@ bool ParseNumber(const char* text, long low, long high, long& out) {
     return end != text && *end == '\0' && out >= low && out <= high;
 }
 
+// The solver's time budget in ms; a refusal says what is wanted.
+bool ParseBudget(const char* text, long& out) {
+    constexpr long kDay = 86400000L;
+    if (ParseNumber(text, 1, kDay, out))
+        return true;
+    if (ParseNumber(text, LONG_MIN, 0, out))
+        std::fprintf(stderr, "quorin-layout: the budget must be at least 1 ms\n");
+    else if (ParseNumber(text, kDay + 1, LONG_MAX, out))
+        std::fprintf(stderr, "quorin-layout: the budget must be at most %ld ms (a day)\n", kDay);
+    else
+        std::fprintf(stderr, "quorin-layout: the budget must be a number of ms, at least 1\n");
+    return false;
+}
+
 int Solve(int argc, char** argv) {
     const char* file = nullptr;
     const char* position = nullptr;
@@ -161,10 +176,8 @@ int Solve(int argc, char** argv) {
                 return 2;
             }
         } else if (std::strcmp(argv[i], "--budget-ms") == 0 && i + 1 < argc) {
-            if (!ParseNumber(argv[++i], 1, 86400000L, budget)) {
-                std::fprintf(stderr, "quorin-layout: the budget must be a number of ms\n");
+            if (!ParseBudget(argv[++i], budget))
                 return 2;
-            }
         } else if (std::strcmp(argv[i], "--position") == 0 && i + 1 < argc) {
             position = argv[++i];
         } else if (!file && argv[i][0] != '-') {
@@ -222,8 +235,8 @@ int Survey(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--winnable") == 0) {
             winnable = true;
         } else if (std::strcmp(argv[i], "--budget-ms") == 0 && i + 1 < argc) {
-            if (!ParseNumber(argv[++i], 1, 86400000L, budget))
-                return Usage();
+            if (!ParseBudget(argv[++i], budget))
+                return 2;
         } else if (std::strcmp(argv[i], "--seeds") == 0 && i + 1 < argc) {
             const std::string range = argv[++i];
             const size_t dash = range.find('-');
