@@ -196,8 +196,7 @@ void THallWindow::GenerateList(int column) {
                                   : QString::fromStdString(FormatGameTime(total)));
         Penalties[i]->setText(
             clicks ? QString() : QString::fromStdString(FormatGameTime(HallTable::Penalty(entry))));
-        const bool isNew =
-            c_.justEntered && column == c_.currentLayout && i == c_.hall.NewHallRank();
+        const bool isNew = c_.justEntered && c_.hall.IsNewEntry(i, column);
         Names[i]->setProperty("newEntry", isNew);
         Names[i]->setStyleSheet(isNew
                                     ? "font: 12px 'Courier New'; font-weight: bold; color: white;"

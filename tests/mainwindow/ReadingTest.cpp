@@ -145,6 +145,8 @@ class ReadingTest : public QObject {
     void GameOverTextsShowWhole();
     void HallWindowShowsItsTextWhole();
     void ChoosersHelpAndAboutShowTheirTextWhole();
+    void PlayerNamesStayInsideTheSidePanel();
+    void ANewEntryIsMarkedInItsOwnTableOnly();
     void TheHallListNamesLayoutsWithoutExtension();
 };
 
@@ -231,6 +233,62 @@ void ReadingTest::ChoosersHelpAndAboutShowTheirTextWhole() {
     w->Action("French1")->trigger();
     w->Action("About1")->trigger();
     QCOMPARE(windows, 2);
+}
+
+void ReadingTest::PlayerNamesStayInsideTheSidePanel() {
+    ProgramFolder folder(kHallIni + "ShowHallOfFame=1\r\n");
+    Window w(folder);
+    w->TwoPlayers();
+    const QImage background = w->SidePanelImage().copy();
+    // The mover's name blinks: a second of ticks draws both names at some tick.
+    int leftmost = background.width(), rightmost = -1, changed = 0;
+    for (int i = 0; i < 25; ++i) {
+        w.Tick();
+        const QImage& now = w->SidePanelImage();
+        for (int y = 380; y < 468; ++y)
+            for (int x = 0; x < now.width(); ++x) {
+                if (now.pixel(x, y) == background.pixel(x, y))
+                    continue;
+                // Yellow for player 1 and cyan for player 2; the clocks are white.
+                const QColor c(now.pixel(x, y));
+                const bool name = (c.red() > 150 && c.green() > 150 && c.blue() < 100) ||
+                                  (c.red() < 100 && c.green() > 150 && c.blue() > 150);
+                if (!name)
+                    continue;
+                ++changed;
+                leftmost = std::min(leftmost, x);
+                rightmost = std::max(rightmost, x);
+            }
+    }
+    QVERIFY(changed > 50);
+    // Both names keep clear of the panel's edges.
+    QVERIFY2(leftmost >= 3 && rightmost <= background.width() - 4,
+             qPrintable(QString("names span x %1 to %2").arg(leftmost).arg(rightmost)));
+}
+
+void ReadingTest::ANewEntryIsMarkedInItsOwnTableOnly() {
+    ProgramFolder folder(kHallIni + "ShowHallOfFame=1\r\n");
+    Window w(folder);
+    w->RandomSolitaireGame1Click();
+    FinishAfter(w, 100'000);
+    QCOMPARE(w->Hall().NewHallRank(), 1);
+    const int layout = w->State().CurrentLayout;
+    QVERIFY(w->Hall().IsNewEntry(1, layout));
+
+    // Another table has no new entry: its rank 1 is drawn as any other rank 1.
+    w->Action("NewArcadeMahjonggGame1")->trigger();
+    QCOMPARE(w->State().CurrentLayout, 100);
+    QVERIFY(!w->Hall().IsNewEntry(1, 100));
+    w->ShowPanelHOF();
+    const QImage rivers = w->SidePanelImage().copy();
+    w->Hall().ClearNewHallRank();
+    w->ShowPanelHOF();
+    QCOMPARE(w->SidePanelImage(), rivers);
+
+    // Nor a table reset since: its rank 1 is a default entry again.
+    QVERIFY(w->Hall().AddHall(layout, "Bo", 10, 0) == 1);
+    w->Hall().ResetColumn(layout);
+    QVERIFY(!w->Hall().IsNewEntry(1, layout));
 }
 
 void ReadingTest::TheHallListNamesLayoutsWithoutExtension() {
