@@ -19,6 +19,7 @@
 #include "info/THelpForm.h"
 #include "layouts/TChooseLayout.h"
 #include "layouts/TExtendedChoose.h"
+#include "layouts/TRandomWindow.h"
 
 using namespace quorin;
 using namespace quorin::test;
@@ -143,7 +144,7 @@ class ReadingTest : public QObject {
   private slots:
     void initTestCase() { qputenv("QUORIN_TEST_LAST_PAIR", "1"); }
     void GameOverTextsShowWhole();
-    void HallWindowShowsItsTextWhole();
+    void HallAndSeedWindowsShowTheirTextWhole();
     void ChoosersHelpAndAboutShowTheirTextWhole();
     void PlayerNamesStayInsideTheSidePanel();
     void ANewEntryIsMarkedInItsOwnTableOnly();
@@ -180,7 +181,7 @@ void ReadingTest::GameOverTextsShowWhole() {
     }
 }
 
-void ReadingTest::HallWindowShowsItsTextWhole() {
+void ReadingTest::HallAndSeedWindowsShowTheirTextWhole() {
     ProgramFolder folder(kHallIni);
     Window w(folder);
     int halls = 0;
@@ -193,6 +194,16 @@ void ReadingTest::HallWindowShowsItsTextWhole() {
     };
     w->Action("HallOfFame1")->trigger();
     QCOMPARE(halls, 1);
+
+    // The seed window, also while it marks a bad number.
+    int seeds = 0;
+    w.dialogs.seedTyped = "12a456789";
+    w.dialogs.onSeedWindow = [&](TRandomWindow& window) {
+        ++seeds;
+        ExpectWhole(CutTexts(&window));
+    };
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(seeds, 1);
 }
 
 void ReadingTest::ChoosersHelpAndAboutShowTheirTextWhole() {
