@@ -151,12 +151,15 @@ int HallOfFame::AddHall(int column, std::string_view player, int elapsed, int pe
         table_.SetEntry(r, column, table_.Entry(r - 1, column));
     table_.SetEntry(pos, column, MakeEntry(player, total, penalty));
     newHallRank_ = pos;
+    newHallColumn_ = column;
     Save();
     return pos;
 }
 
 std::string HallOfFame::ResetColumn(int column) {
     table_.ResetColumn(column);
+    if (column == newHallColumn_)
+        newHallRank_ = 0;  // the new entry is gone with the rest
     return Save();
 }
 

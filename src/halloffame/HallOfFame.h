@@ -48,6 +48,10 @@ class HallOfFame {
     const HallTable& Table() const { return table_; }
     int NewHallRank() const { return newHallRank_; }
     void ClearNewHallRank() { newHallRank_ = 0; }
+    // True for the entry the last AddHall wrote, in its own column.
+    bool IsNewEntry(int rank, int column) const {
+        return rank > 0 && rank == newHallRank_ && column == newHallColumn_;
+    }
 
     // The section of a column: the layout name without spaces, or the game's own name;
     // empty for a column without a table.
@@ -67,6 +71,7 @@ class HallOfFame {
     std::unique_ptr<IniFile> file_;
     std::vector<std::string> layoutNames_ = std::vector<std::string>(kLastLayoutColumn + 1);
     int newHallRank_ = 0;
+    int newHallColumn_ = 0;  // the rank alone would mark the same rank of every other table
     std::string saveError_;
 };
 

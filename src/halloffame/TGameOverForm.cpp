@@ -1,18 +1,21 @@
 #include "halloffame/TGameOverForm.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "mainwindow/WindowFit.h"
+
 namespace quorin {
+
+namespace {
+constexpr QSize kDrawnSize(346, 188);
+}
 
 TGameOverForm::TGameOverForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Board finished !");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(346, 188);
     setStyleSheet("QDialog { background: #f4ead2; }");
 
     auto* row = new QHBoxLayout(this);
@@ -43,15 +46,18 @@ TGameOverForm::TGameOverForm(QWidget* parent) : QDialog(parent) {
     column->addStretch(1);
     column->addWidget(thanks, 0, Qt::AlignRight);
     row->addLayout(column, 1);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    FitToText(this, kDrawnSize);
 }
 
 void TGameOverForm::SetGirl(const QImage& picture) {
     girl_->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TGameOverForm::SetResult(const QString& finalTime, bool enterFame) {
+    FinalTime->setText(finalTime);
+    EnterFame->setVisible(enterFame);
+    // A verdict is longer than the design text, and the fonts at hand may be wider.
+    FitToText(this, kDrawnSize);
 }
 
 }  // namespace quorin

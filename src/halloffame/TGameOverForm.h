@@ -11,6 +11,8 @@ class TGameOverForm : public QDialog {
   public:
     explicit TGameOverForm(QWidget* parent = nullptr);
     void SetGirl(const QImage& picture);
+    // The verdict or final time, and whether the result enters the hall of fame.
+    void SetResult(const QString& finalTime, bool enterFame);
 
     QLabel* FinalTime;
     QLabel* EnterFame;

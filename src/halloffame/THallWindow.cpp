@@ -1,19 +1,21 @@
 #include "halloffame/THallWindow.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "halloffame/HallOfFame.h"
 #include "halloffame/ScorePanels.h"
 #include "mainwindow/Dialogs.h"
+#include "mainwindow/WindowFit.h"
 
 namespace quorin {
 
@@ -26,6 +28,9 @@ constexpr std::array<const char*, 6> kGameItems = {
     "Mahjongg Memory (Hard)", "Mahjongg Clicks (Easy)", "Mahjongg Clicks (Hard)"};
 
 constexpr int kRowTop = 44;
+// Where the column of the list's choice, the name and the buttons begins, and its least width.
+constexpr int kRightLeft = 318;
+constexpr int kRightColumn = 156;
 constexpr int kRowStep = 29;
 
 QLabel* Place(QWidget* parent, const QString& text, QRect at, const QString& style,
@@ -49,16 +54,48 @@ QString TableName(QString name) {
 
 }  // namespace
 
+// A layout's name as the list shows it: a .shp file goes by its file name, which the player
+// need not see with its extension, unless a layout of the same name stands beside it.
+QString ItemName(const std::vector<std::string>& names, const std::string& name) {
+    const QString shown = QString::fromStdString(name);
+    if (!shown.endsWith(".shp", Qt::CaseInsensitive))
+        return shown;
+    const QString bare = shown.chopped(4);
+    for (const std::string& other : names)
+        if (QString::fromStdString(other).compare(bare, Qt::CaseInsensitive) == 0)
+            return shown;
+    return bare;
+}
+
 THallWindow::THallWindow(Context context, QWidget* parent)
     : QDialog(parent), c_(std::move(context)) {
     setWindowTitle("Hall of Fame");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(484, 358);
+
+    LayoutComboBox = new QComboBox(this);
+    LayoutComboBox->setObjectName("LayoutComboBox");
+    LayoutComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (int k = 1; k <= LayoutItems(); ++k)
+        LayoutComboBox->addItem(ItemName(c_.layoutNames, c_.layoutNames[k]) + " Layout");
+    for (const char* item : kGameItems)
+        LayoutComboBox->addItem(item);
+    ResetButton = new QPushButton("Reset Scores", this);
+    BitBtn1 = new QPushButton(QIcon(":/glyphs/back.png"), "OK", this);
+
+    // The right-hand column is as wide as its widest text needs in the fonts at hand, the
+    // window with it.
+    int right = kRightColumn;
+    for (QWidget* w : std::initializer_list<QWidget*>{LayoutComboBox, ResetButton, BitBtn1}) {
+        w->ensurePolished();
+        right = std::max(right, w->sizeHint().width());
+    }
+    const QSize size(kRightLeft + right + 10, 358);
+    setFixedSize(size);
 
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
-    panel->setGeometry(0, 0, 484, 358);
+    panel->setGeometry(QRect(QPoint(0, 0), size));
     panel->lower();
     listArea_ = QRect(8, 8, 300, 342);
 
@@ -79,42 +116,32 @@ THallWindow::THallWindow(Context context, QWidget* parent)
         Penalties[i] = Place(this, QString(), {234, y, 60, 22}, number, Qt::AlignCenter);
     }
 
-    auto* explain = Place(
-        this,
-        "Choose a layout from the combo box below. You will get the 10 best scores for this "
-        "layout. Press \"Reset Scores\" to delete the High Scores for this specific layout. "
-        "When you win a game, you can still change the Player Name in real time.",
-        {318, 10, 156, 136}, "font: 8pt 'Arial'; color: #202020;", Qt::AlignLeft | Qt::AlignTop);
+    auto* explain =
+        Place(this,
+              "Choose a layout from the combo box below. You will get the 10 best scores for this "
+              "layout. Press \"Reset Scores\" to delete the High Scores for this specific layout. "
+              "When you win a game, you can still change the Player Name in real time.",
+              {kRightLeft, 10, right, 136}, "font: 8pt 'Arial'; color: #202020;",
+              Qt::AlignLeft | Qt::AlignTop);
     explain->setWordWrap(true);
 
-    LayoutComboBox = new QComboBox(this);
-    LayoutComboBox->setObjectName("LayoutComboBox");
-    LayoutComboBox->setGeometry(318, 150, 156, 24);
-    for (int k = 1; k <= LayoutItems(); ++k)
-        LayoutComboBox->addItem(QString::fromStdString(c_.layoutNames[k]) + " Layout");
-    for (const char* item : kGameItems)
-        LayoutComboBox->addItem(item);
+    LayoutComboBox->setGeometry(kRightLeft, 150, right, 24);
 
     auto* group = new QGroupBox("Player Name", this);
-    group->setGeometry(318, 186, 156, 56);
+    group->setGeometry(kRightLeft, 186, right, 56);
     PlayerName = new QLineEdit(group);
     PlayerName->setObjectName("PlayerName");
     PlayerName->setMaxLength(8);
-    PlayerName->setGeometry(10, 22, 136, 24);
+    PlayerName->setGeometry(10, 22, right - 20, 24);
 
-    ResetButton = new QPushButton("Reset Scores", this);
     ResetButton->setObjectName("ResetButton");
-    ResetButton->setGeometry(318, 256, 156, 28);
+    ResetButton->setGeometry(kRightLeft, 256, right, 28);
     ResetButton->setAutoDefault(false);
-    BitBtn1 = new QPushButton(QIcon(":/glyphs/back.png"), "OK", this);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(318, 318, 156, 30);
+    BitBtn1->setGeometry(kRightLeft, 318, right, 30);
     BitBtn1->setDefault(true);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    CentreOnScreen(this);
 
     PlayerName->setText(QString::fromStdString(c_.currentPlayer));
     GenerateList(c_.currentLayout);
@@ -169,8 +196,7 @@ void THallWindow::GenerateList(int column) {
                                   : QString::fromStdString(FormatGameTime(total)));
         Penalties[i]->setText(
             clicks ? QString() : QString::fromStdString(FormatGameTime(HallTable::Penalty(entry))));
-        const bool isNew =
-            c_.justEntered && column == c_.currentLayout && i == c_.hall.NewHallRank();
+        const bool isNew = c_.justEntered && c_.hall.IsNewEntry(i, column);
         Names[i]->setProperty("newEntry", isNew);
         Names[i]->setStyleSheet(isNew
                                     ? "font: 12px 'Courier New'; font-weight: bold; color: white;"

@@ -1,12 +1,13 @@
 #include "layouts/TRandomWindow.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
+
+#include "mainwindow/WindowFit.h"
 
 namespace quorin {
 
@@ -22,23 +23,39 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
       reportError_(std::move(reportError)) {
     setObjectName("random");
     setWindowTitle("New Specific (Seed) Game");
-    setFixedSize(396, 172);
     auto* group = new QGroupBox("Random Seed", this);
-    group->setGeometry(10, 8, 376, 112);
     auto* text = new QLabel("Choose a specific game number (from 1 to 999,999,999)", group);
-    text->setGeometry(14, 24, 350, 20);
     RandomSeed = new QLineEdit(group);
     RandomSeed->setObjectName("RandomSeed");
     RandomSeed->setMaxLength(9);
-    RandomSeed->setGeometry(14, 56, 140, 26);
+    RandomSeed->setMinimumWidth(140);
     BitBtn2 = new QPushButton("New random game seed", group);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setAutoDefault(false);
-    BitBtn2->setGeometry(176, 54, 184, 30);
+    BitBtn2->setMinimumHeight(30);
+    // Room for the longest message is kept from the start, so the window never jumps.
+    SeedProblem = new QLabel(NotAnIntegerMessage("WWWWWWWWW"), group);
+    SeedProblem->setObjectName("SeedProblem");
+    SeedProblem->setStyleSheet("color: #b00000;");
+    SeedProblem->setMinimumSize(SeedProblem->sizeHint());
+    SeedProblem->clear();
     BitBtn1 = new QPushButton("OK", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setDefault(true);
-    BitBtn1->setGeometry(148, 130, 100, 32);
+    BitBtn1->setMinimumSize(100, 32);
+
+    auto* fields = new QGridLayout(group);
+    fields->setContentsMargins(14, 12, 14, 6);
+    fields->setHorizontalSpacing(22);
+    fields->addWidget(text, 0, 0, 1, 2);
+    fields->addWidget(RandomSeed, 1, 0);
+    fields->addWidget(BitBtn2, 1, 1);
+    fields->addWidget(SeedProblem, 2, 0, 1, 2);
+    fields->setColumnStretch(1, 1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 8, 10, 10);
+    column->addWidget(group);
+    column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
 
     settingText_ = true;
     RandomSeed->setText(QString::number(seed_));
@@ -47,27 +64,35 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
     connect(BitBtn1, &QPushButton::clicked, this, &TRandomWindow::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TRandomWindow::BitBtn2Click);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect a = screen->availableGeometry();
-        move(a.center() - rect().center());
-    }
+    FitToText(this, QSize(396, 172));
 }
 
-bool TRandomWindow::TakeSeed(bool reportEmpty) {
+bool TRandomWindow::Invalid() const {
+    return !SeedProblem->text().isEmpty();
+}
+
+QString TRandomWindow::TakeSeed(bool emptyIsWrong) {
     const QString text = RandomSeed->text();
-    if (text.isEmpty() && !reportEmpty)
-        return true;
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok) {
-        reportError_(NotAnIntegerMessage(text));
-        return false;
-    }
-    seed_ = value;
-    return true;
+    if (ok)
+        seed_ = value;
+    const QString problem =
+        ok || (text.isEmpty() && !emptyIsWrong) ? QString() : NotAnIntegerMessage(text);
+    Mark(problem);
+    return problem;
+}
+
+void TRandomWindow::Mark(const QString& problem) {
+    SeedProblem->setText(problem);
+    RandomSeed->setStyleSheet(
+        problem.isEmpty() ? QString()
+                          : "QLineEdit { background: #ffe0e0; border: 1px solid #b00000; }");
 }
 
 void TRandomWindow::RandomSeedChange() {
+    // A message box at every wrong letter would take the letters that follow: the field
+    // says what is wrong, and only "OK" refuses it.
     if (!settingText_)
         TakeSeed(false);
 }
@@ -77,12 +102,19 @@ void TRandomWindow::BitBtn2Click() {
     settingText_ = true;
     RandomSeed->setText(QString::number(seed_));
     settingText_ = false;
+    Mark(QString());
 }
 
 void TRandomWindow::BitBtn1Click() {
-    // The window closes whatever the field holds; a bad text keeps the last good number.
-    TakeSeed(true);
-    accept();
+    // A bad text keeps the window open on it; the close box leaves with the last good number.
+    const QString problem = TakeSeed(true);
+    if (problem.isEmpty()) {
+        accept();
+        return;
+    }
+    reportError_(problem);
+    RandomSeed->setFocus();
+    RandomSeed->selectAll();
 }
 
 }  // namespace quorin

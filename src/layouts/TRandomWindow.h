@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -16,19 +17,27 @@ class TRandomWindow : public QDialog {
     Q_OBJECT
   public:
     // `seed` is shown at once and follows every valid edit. `randomSeed` gives the number of
-    // "New random game seed"; `reportError` shows the message for a text that is no number.
+    // "New random game seed"; `reportError` shows the message for a text that is no number
+    // when "OK" is pressed with it (while typing, the field only marks it).
     TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
                   std::function<void(const QString&)> reportError, QWidget* parent = nullptr);
 
     QLineEdit* RandomSeed = nullptr;
     QPushButton* BitBtn1 = nullptr;  // "OK"
     QPushButton* BitBtn2 = nullptr;  // "New random game seed"
+    QLabel* SeedProblem = nullptr;   // what is wrong with the text, shown under the field
+
+    // True while the field holds a text that is no number.
+    bool Invalid() const;
 
   private:
     void RandomSeedChange();
     void BitBtn1Click();
     void BitBtn2Click();
-    bool TakeSeed(bool reportEmpty);
+    // Reads the field: a number becomes the seed; otherwise the field is marked and the
+    // message returned. An empty field is no mistake while typing.
+    QString TakeSeed(bool emptyIsWrong);
+    void Mark(const QString& problem);
 
     int32_t& seed_;
     std::function<int32_t()> randomSeed_;

@@ -38,8 +38,7 @@ void QtDialogs::ShowGameOver(QWidget* parent, const QString& finalTime, bool ent
                              const QImage& girl) {
     TGameOverForm form(parent);
     form.SetGirl(girl);
-    form.FinalTime->setText(finalTime);
-    form.EnterFame->setVisible(enterFame);
+    form.SetResult(finalTime, enterFame);
     form.exec();
 }
 

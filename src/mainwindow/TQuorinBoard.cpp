@@ -198,7 +198,7 @@ void TQuorin::ShowPanelHOF() {
     for (int i = 1; i <= ranks; ++i) {
         const std::string& entry = hallOfFame_.Table().Entry(i, s.CurrentLayout);
         QFont font("Verdana", 9, QFont::Bold);
-        font.setItalic(i == hallOfFame_.NewHallRank());
+        font.setItalic(hallOfFame_.IsNewEntry(i, s.CurrentLayout));
         p.setFont(font);
         p.setPen(Qt::white);
         TextOut(p, 15, 27 * i - off + 81, QString::fromStdString(HallTable::Name(entry)));

@@ -1,6 +1,9 @@
 // The hall of fame window as the main window opens it, the two-player game and its clocks,
 // and the menu entries and buttons that lead there.
+#include <algorithm>
+
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
@@ -15,6 +18,24 @@
 #include "render/JpegPicture.h"
 
 namespace quorin {
+
+namespace {
+
+// The players' names in the largest size up to 12 points that leaves the panel's margin on
+// both sides: a wide substitute for Arial would run them into the edge.
+QFont PlayerNameFont(const QPaintDevice& panel) {
+    constexpr int kMargin = 8;
+    QFont font("Arial", 12, QFont::Bold);
+    auto wider = [&panel](const QFont& f) {
+        const QFontMetrics m(f, &panel);
+        return std::max(m.horizontalAdvance("PLAYER 1"), m.horizontalAdvance("PLAYER 2"));
+    };
+    while (font.pointSize() > 6 && wider(font) > panel.width() - 2 * kMargin)
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
+}  // namespace
 
 void TQuorin::WireHallAndTwoPlayers() {
     connect(Action("TwoPlayers1"), &QAction::triggered, this, &TQuorin::TwoPlayers);
@@ -96,8 +117,7 @@ void TQuorin::DrawPlayerClocks() {
     const QRect band(0, 380, 92, 88);
     QPainter p(&saveHof_);
     p.drawImage(band.topLeft(), hofPic_, band);
-    QFont name("Arial", 12, QFont::Bold);
-    p.setFont(name);
+    p.setFont(PlayerNameFont(saveHof_));
     auto text = [&p](int x, int y, const QString& t) {
         p.drawText(x, y + p.fontMetrics().ascent(), t);
     };

@@ -332,11 +332,37 @@ void LayoutWindowsTest::SeedWindow() {
     w.Tick();
     QVERIFY(w.StatusText().contains("Random Seed #42"));
 
-    // Text that is no number is reported and the last good number stays.
+    // Text that is no number is marked in the field, not reported letter by letter; the
+    // close box leaves with the last good number.
+    w.dialogs.errors.clear();
     w.dialogs.seedTyped = "4x";
+    w.dialogs.onSeedWindow = [](TRandomWindow& window) {
+        QVERIFY(window.Invalid());
+        QCOMPARE(window.SeedProblem->text(), QString("'4x' is not a valid integer value"));
+        QVERIFY(window.SeedProblem->isVisible());
+    };
     w->Action("NewSpecificGame1")->trigger();
     QCOMPARE(w->State().SeedNumber, 4);
-    QCOMPARE(w.dialogs.errors.last(), QString("'4x' is not a valid integer value"));
+    QCOMPARE(w.dialogs.errors, QStringList());
+    w.dialogs.onSeedWindow = nullptr;
+
+    // "OK" refuses it, once, and the window stays open on it.
+    w.dialogs.seedTyped = "abc";
+    w.dialogs.seedPressOk = true;
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(w.dialogs.errors, QStringList{"'abc' is not a valid integer value"});
+    QVERIFY(!w.dialogs.seedAccepted);
+    QCOMPARE(w->State().SeedNumber, 4);
+    w.dialogs.seedTyped = "";
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(w.dialogs.errors.last(), QString("'' is not a valid integer value"));
+    QVERIFY(!w.dialogs.seedAccepted);
+    w.dialogs.seedTyped = "77";
+    w->Action("NewSpecificGame1")->trigger();
+    QVERIFY(w.dialogs.seedAccepted);
+    QCOMPARE(w->State().SeedNumber, 77);
+    QCOMPARE(w.dialogs.errors.size(), 2);
+    w.dialogs.seedPressOk = false;
 
     // "New random game seed" picks a number in range; 0 deals an ordinary random game.
     w.dialogs.seedTyped.reset();
@@ -356,6 +382,15 @@ void LayoutWindowsTest::SeedWindow() {
     QCOMPARE(window.RandomSeed->text(), QString("7"));
     QTest::keyClicks(window.RandomSeed, "12345678901");
     QCOMPARE(seed, 712345678);
+
+    // A mended text clears the mark at once.
+    window.RandomSeed->clear();
+    QTest::keyClicks(window.RandomSeed, "9z");
+    QVERIFY(window.Invalid());
+    QTest::keyClick(window.RandomSeed, Qt::Key_Backspace);
+    QVERIFY(!window.Invalid());
+    QVERIFY(window.RandomSeed->styleSheet().isEmpty());
+    QCOMPARE(seed, 9);
 }
 
 void LayoutWindowsTest::ChooserFavouritesAndMenu() {

@@ -43,7 +43,16 @@ void FakeDialogs::RunSeedWindow(QWidget* parent, int32_t& seed, std::function<in
         window.RandomSeed->clear();
         QTest::keyClicks(window.RandomSeed, *seedTyped);
     }
-    window.close();
+    if (onSeedWindow) {
+        window.show();
+        if (QTest::qWaitForWindowExposed(&window))
+            onSeedWindow(window);
+    }
+    if (seedPressOk)
+        window.BitBtn1->click();
+    seedAccepted = window.result() == QDialog::Accepted;
+    if (!seedAccepted)
+        window.close();
 }
 
 ProgramFolder::ProgramFolder(const QString& ini) {

@@ -15,6 +15,10 @@
 #include "mainwindow/TQuorin.h"
 #include "support/FakeClock.h"
 
+namespace quorin {
+class TRandomWindow;
+}
+
 namespace quorin::test {
 
 class FakeDialogs : public Dialogs {
@@ -57,11 +61,15 @@ class FakeDialogs : public Dialogs {
         replaceQuestions << fileName;
         return answerReplace;
     }
-    // Types `seedTyped` into the seed window, when set, and closes it.
+    // Types `seedTyped` into the seed window, when set, presses "OK" when `seedPressOk`, and
+    // closes it by its close box if it is still open.
     void RunSeedWindow(QWidget*, int32_t& seed, std::function<int32_t()> randomSeed,
                        std::function<void(const QString&)> reportError) override;
     std::optional<QString> seedTyped;
+    std::function<void(TRandomWindow&)> onSeedWindow;  // looks at the window before it closes
     bool seedNewRandom = false;  // press "New random game seed" before anything is typed
+    bool seedPressOk = false;
+    bool seedAccepted = false;  // the last seed window closed by "OK"
     int seedWindows = 0;
     QStringList messages, saveTitles, saveAnswers, replaceQuestions;
     bool answerReplace = false;
