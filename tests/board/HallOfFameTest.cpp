@@ -90,6 +90,32 @@ TEST(HallOfFameTest, EveryChangeIsOnDiskAtOnce) {
     EXPECT_NE(ReadBytes(path).find("[Pyramid.shp]"), std::string::npos);
 }
 
+TEST(HallOfFameTest, NamesOfHyphensAreRealEntries) {
+    // Only the exact default text of a rank is a default: "---" and "Bob---" are players,
+    // and a column holding nothing else must still be written.
+    TempFolder folder;
+    const std::string path = folder.File("Hallfame.ini");
+    {
+        HallOfFame hall;
+        hall.Load(path, kLayouts);
+        ASSERT_EQ(hall.AddHall(1, "---", 100, 0), 1);
+        ASSERT_EQ(hall.AddHall(2, "Bob---", 200, 0), 1);
+        ASSERT_EQ(hall.AddHall(3, "Ann", 250, 0), 1);
+        EXPECT_TRUE(hall.RenameEntry(1, 3, "--- x").empty());
+    }
+    HallOfFame again;
+    again.Load(path, kLayouts);
+    EXPECT_EQ(again.Table().Entry(1, 1), "---       100    0");
+    EXPECT_EQ(again.Table().Entry(1, 2), "Bob---    200    0");
+    EXPECT_EQ(again.Table().Entry(1, 3), "--- x     250    0");
+    EXPECT_EQ(again.Table().Entry(2, 1), HallTable::DefaultEntry(1, 1));
+
+    EXPECT_TRUE(HallOfFame::IsEmptyEntry(HallTable::DefaultEntry(4, 120), 4, 120));
+    EXPECT_FALSE(HallOfFame::IsEmptyEntry(HallOfFame::MakeEntry("---", 100, 0), 1, 1));
+    // A default pushed down a rank by a newcomer is no longer the default of its rank.
+    EXPECT_FALSE(HallOfFame::IsEmptyEntry(HallTable::DefaultEntry(1, 1), 2, 1));
+}
+
 TEST(HallOfFameTest, DamagedFilesAndExtraLayouts) {
     TempFolder folder;
     const std::string path = folder.File("Hallfame.ini");

@@ -297,7 +297,7 @@ void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
     QCOMPARE(w.dialogs.gameOvers,
              (QStringList{"Your final time is 01:01", "Your final time is 01:01"}));
     QCOMPARE(w.dialogs.hallsShown, 0);
-    QVERIFY(HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column)));
+    QVERIFY(HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column), 1, column));
 
     // Back on the layout of a file, the same time enters its column.
     w->Action("Editlayout1")->trigger();
@@ -308,7 +308,7 @@ void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
     finish();
     QCOMPARE(w.dialogs.gameOvers.last(), QString("Your final time is 01:01 [fame]"));
     QCOMPARE(w.dialogs.hallsShown, 1);
-    QVERIFY(!HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column)));
+    QVERIFY(!HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column), 1, column));
 }
 
 void LayoutWindowsTest::SeedWindow() {
