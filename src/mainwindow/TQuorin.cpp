@@ -347,8 +347,12 @@ void TQuorin::LoadFavourites() {
     const std::string path = programDirStd_ + std::string(kFavouritesFile);
     FavouritesLoad load = quorin::LoadFavourites(path);
     favourites_ = std::move(load.names);
-    if (!load.error.empty())
-        startupWarnings_ << QString::fromStdString(load.error);
+    // Like the settings: a file we could not read may still hold the player's list, so it
+    // is never written over.
+    favouritesUnreadable_ = !load.error.empty();
+    if (favouritesUnreadable_)
+        startupWarnings_ << QString::fromStdString(load.error) +
+                                QStringLiteral(". Favourites will not be saved.");
     if (!load.missing)
         return;
     favourites_ = {"Traditional"};
