@@ -40,12 +40,16 @@ bool IsShpName(std::string_view name) {
         .endsWith(".shp", Qt::CaseInsensitive);
 }
 
-// File names sorted without regard to case, with the extension cut off.
+// File names sorted without regard to case, with the extension cut off. A FIFO or a device
+// under a layout's or a piece's name is listed too: reading it is refused with a message
+// naming it, where leaving it out would shift the numbers the settings keep and put another
+// layout or piece in its place without a word.
 std::vector<std::string> ListFiles(const QString& folder, const QString& pattern, bool sort,
                                    bool keepExtension) {
     QDir dir(folder);
     QDir::SortFlags order = sort ? (QDir::Name | QDir::IgnoreCase) : QDir::Unsorted;
-    const QFileInfoList files = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden, order);
+    const QFileInfoList files =
+        dir.entryInfoList({pattern}, QDir::Files | QDir::System | QDir::Hidden, order);
     std::vector<std::string> names;
     for (const QFileInfo& f : files) {
         if (!f.fileName().contains('.'))
@@ -55,8 +59,10 @@ std::vector<std::string> ListFiles(const QString& folder, const QString& pattern
     return names;
 }
 
+// Anything but a folder: whether it can be read is for its reader to say.
 bool FileExists(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).isFile();
+    const QFileInfo info(QString::fromStdString(path));
+    return info.exists() && !info.isDir();
 }
 
 }  // namespace

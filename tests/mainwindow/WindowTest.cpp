@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include "WindowTestSupport.h"
 #include "board/FreeRule.h"
 #include "board/Game.h"
@@ -502,6 +504,21 @@ void WindowTest::StartupNeedsLayoutsAndMusic() {
         QTRY_COMPARE(w.dialogs.errors.size(), 1);
         QVERIFY(w.dialogs.errors[0].contains("AAA.lay"));
         QVERIFY(w->State().layout.PositionCount() == kTileCount);
+    }
+    {
+        // A FIFO under the current layout's name: said by name, not read (it would block),
+        // and the side panel shows the real table of the layout used instead.
+        ProgramFolder folder(kPlainIni + "BoardNumber=1\r\nShowHallOfFame=1\r\n");
+        const QString fifo = folder.File("Layouts/AAA.lay");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        Window w(folder);
+        QVERIFY(!w->StartupFailed());
+        QTRY_COMPARE(w.dialogs.errors.size(), 1);
+        QVERIFY2(w.dialogs.errors[0].contains("AAA.lay: it is not a regular file"),
+                 qPrintable(w.dialogs.errors[0]));
+        QCOMPARE(w->LayoutNames()[1], std::string("AAA"));
+        QCOMPARE(w->State().CurrentLayout, 2);
+        QCOMPARE(w->Hall().SectionName(w->State().CurrentLayout), w->LayoutNames()[2]);
     }
 }
 
