@@ -229,6 +229,16 @@ void TQuorin::Init() {
 }
 
 void TQuorin::PlaceWindow(const Settings& settings) {
+    // The 640 px screen hides the side panel and the toolbar before the size is fitted.
+    if (screenWidth_ != settings.PreviousRes && screenWidth_ == 640) {
+        Action("ShowHallFame")->setChecked(false);
+        Action("Toolbar1")->setChecked(false);
+    }
+    tools_->setVisible(Action("Toolbar1")->isChecked());
+    statusLine_->setVisible(Action("ShowTitle")->isChecked());
+    hofBox_->setVisible(Action("ShowHallFame")->isChecked());
+    // The clamp below needs the size the window will really have.
+    FitWindow();
     if (screenWidth_ == settings.PreviousRes) {
         // A stored position off every screen would hide the window for good.
         const QPoint wanted(settings.XPos, settings.YPos);
@@ -237,16 +247,10 @@ void TQuorin::PlaceWindow(const Settings& settings) {
             screen = QGuiApplication::primaryScreen();
         move(screen ? ClampWindowPosition(wanted, size(), screen->availableGeometry()) : wanted);
     } else if (screenWidth_ == 640) {
-        Action("ShowHallFame")->setChecked(false);
-        Action("Toolbar1")->setChecked(false);
         move(0, 0);
     } else {
         moveToCenterLater_ = true;
     }
-    tools_->setVisible(Action("Toolbar1")->isChecked());
-    statusLine_->setVisible(Action("ShowTitle")->isChecked());
-    hofBox_->setVisible(Action("ShowHallFame")->isChecked());
-    FitWindow();
 }
 
 bool TQuorin::LoadFiles() {
