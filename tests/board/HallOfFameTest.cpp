@@ -116,6 +116,22 @@ TEST(HallOfFameTest, NamesOfHyphensAreRealEntries) {
     EXPECT_FALSE(HallOfFame::IsEmptyEntry(HallTable::DefaultEntry(1, 1), 2, 1));
 }
 
+TEST(HallOfFameTest, LinesEndingInCrAloneAreRead) {
+    TempFolder folder;
+    const std::string path = folder.File("Hallfame.ini");
+    WriteBytes(path, "[Turtle]\rRank1=Kim        95    5\rRank2=Amy       100    0\r");
+    HallOfFame hall;
+    EXPECT_TRUE(hall.Load(path, kLayouts).empty());
+    EXPECT_EQ(hall.Table().Entry(1, 2), "Kim        95    5");
+    EXPECT_EQ(hall.Table().Entry(2, 2), "Amy       100    0");
+    // Saved back with the file's own line ends.
+    EXPECT_EQ(hall.AddHall(2, "Zed", 50, 0), 1);
+    HallOfFame again;
+    again.Load(path, kLayouts);
+    EXPECT_EQ(again.Table().Entry(3, 2), "Amy       100    0");
+    EXPECT_EQ(ReadBytes(path).find('\n'), std::string::npos);
+}
+
 TEST(HallOfFameTest, DamagedFilesAndExtraLayouts) {
     TempFolder folder;
     const std::string path = folder.File("Hallfame.ini");
