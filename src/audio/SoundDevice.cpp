@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/SafeFile.h"
+
 namespace quorin {
 
 namespace {
@@ -181,13 +183,17 @@ bool SoundDevice::MusicAvailable(std::string* why) {
 bool SoundDevice::Open(const std::string& path, std::string* why) {
     if (!MusicAvailable(why))
         return false;
-    if (!FileExists(path) || fluid_is_midifile(path.c_str()) == 0) {
+    // Read here like every other file the game takes: only a regular file of sane size, so
+    // a FIFO cannot hang the game and a huge file is refused before it costs any memory.
+    const ReadResult read = ReadRegularFile(path, kMaxMusicBytes);
+    if (!read.ok || !read.data.starts_with("MThd")) {
         if (why != nullptr)
-            *why = "not a MIDI file";
+            *why = read.ok ? "not a MIDI file" : read.error;
         return false;
     }
     fluid_player_t* player = new_fluid_player(Synth(synth_));
-    if (player == nullptr || fluid_player_add(player, path.c_str()) != FLUID_OK) {
+    if (player == nullptr ||
+        fluid_player_add_mem(player, read.data.data(), read.data.size()) != FLUID_OK) {
         if (player != nullptr)
             delete_fluid_player(player);
         if (why != nullptr)

@@ -180,7 +180,7 @@ std::string HallOfFame::Save() {
             continue;
         bool real = false;
         for (int rank = 1; rank <= HallTable::kRanks; ++rank)
-            real = real || !IsEmptyEntry(table_.Entry(rank, column));
+            real = real || !IsEmptyEntry(table_.Entry(rank, column), rank, column);
         if (!real) {
             file_->EraseSection(section);
             continue;

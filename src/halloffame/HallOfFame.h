@@ -60,8 +60,9 @@ class HallOfFame {
     // "Name    " + " " + total(4) + " " + penalty(4); the name is cut to 8 bytes (never inside
     // a UTF-8 character) and padded with spaces; control characters become spaces.
     static std::string MakeEntry(std::string_view player, int total, int penalty);
-    static bool IsEmptyEntry(const std::string& entry) {
-        return entry.find("--- ") != std::string::npos;
+    // Exactly the default text of that rank: a player may well be called "---".
+    static bool IsEmptyEntry(const std::string& entry, int rank, int column) {
+        return entry == HallTable::DefaultEntry(rank, column);
     }
 
   private:

@@ -114,6 +114,10 @@ LayoutLoad ParseShp(std::string_view text, std::string_view label) {
     return Accept(label, grid, std::string());
 }
 
+std::string LayoutLoad::Message() const {
+    return EscapeForMessage(file) + ": " + EscapeForMessage(reason);
+}
+
 LayoutLoad ReadLayoutFile(const std::string& path) {
     // Only a regular file of sane size: a FIFO would block and a huge file would fill memory.
     const ReadResult read = ReadRegularFile(path, kMaxLayoutBytes);

@@ -19,7 +19,9 @@ struct LayoutLoad {
     std::string file;    // how messages name the file
     std::string reason;  // what is wrong with it, when not ok
 
-    std::string Message() const { return file + ": " + reason; }
+    // The file and the reason, with control bytes written as \xHH: a name or a quoted cell
+    // may hold anything, and the message goes to a terminal or a dialog.
+    std::string Message() const;
 };
 
 // `label` names the file in messages.

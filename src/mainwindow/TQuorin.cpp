@@ -40,12 +40,16 @@ bool IsShpName(std::string_view name) {
         .endsWith(".shp", Qt::CaseInsensitive);
 }
 
-// File names sorted without regard to case, with the extension cut off.
+// File names sorted without regard to case, with the extension cut off. A FIFO or a device
+// under a layout's or a piece's name is listed too: reading it is refused with a message
+// naming it, where leaving it out would shift the numbers the settings keep and put another
+// layout or piece in its place without a word.
 std::vector<std::string> ListFiles(const QString& folder, const QString& pattern, bool sort,
                                    bool keepExtension) {
     QDir dir(folder);
     QDir::SortFlags order = sort ? (QDir::Name | QDir::IgnoreCase) : QDir::Unsorted;
-    const QFileInfoList files = dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden, order);
+    const QFileInfoList files =
+        dir.entryInfoList({pattern}, QDir::Files | QDir::System | QDir::Hidden, order);
     std::vector<std::string> names;
     for (const QFileInfo& f : files) {
         if (!f.fileName().contains('.'))
@@ -55,8 +59,10 @@ std::vector<std::string> ListFiles(const QString& folder, const QString& pattern
     return names;
 }
 
+// Anything but a folder: whether it can be read is for its reader to say.
 bool FileExists(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).isFile();
+    const QFileInfo info(QString::fromStdString(path));
+    return info.exists() && !info.isDir();
 }
 
 }  // namespace
@@ -223,6 +229,16 @@ void TQuorin::Init() {
 }
 
 void TQuorin::PlaceWindow(const Settings& settings) {
+    // The 640 px screen hides the side panel and the toolbar before the size is fitted.
+    if (screenWidth_ != settings.PreviousRes && screenWidth_ == 640) {
+        Action("ShowHallFame")->setChecked(false);
+        Action("Toolbar1")->setChecked(false);
+    }
+    tools_->setVisible(Action("Toolbar1")->isChecked());
+    statusLine_->setVisible(Action("ShowTitle")->isChecked());
+    hofBox_->setVisible(Action("ShowHallFame")->isChecked());
+    // The clamp below needs the size the window will really have.
+    FitWindow();
     if (screenWidth_ == settings.PreviousRes) {
         // A stored position off every screen would hide the window for good.
         const QPoint wanted(settings.XPos, settings.YPos);
@@ -231,16 +247,10 @@ void TQuorin::PlaceWindow(const Settings& settings) {
             screen = QGuiApplication::primaryScreen();
         move(screen ? ClampWindowPosition(wanted, size(), screen->availableGeometry()) : wanted);
     } else if (screenWidth_ == 640) {
-        Action("ShowHallFame")->setChecked(false);
-        Action("Toolbar1")->setChecked(false);
         move(0, 0);
     } else {
         moveToCenterLater_ = true;
     }
-    tools_->setVisible(Action("Toolbar1")->isChecked());
-    statusLine_->setVisible(Action("ShowTitle")->isChecked());
-    hofBox_->setVisible(Action("ShowHallFame")->isChecked());
-    FitWindow();
 }
 
 bool TQuorin::LoadFiles() {
@@ -347,8 +357,12 @@ void TQuorin::LoadFavourites() {
     const std::string path = programDirStd_ + std::string(kFavouritesFile);
     FavouritesLoad load = quorin::LoadFavourites(path);
     favourites_ = std::move(load.names);
-    if (!load.error.empty())
-        startupWarnings_ << QString::fromStdString(load.error);
+    // Like the settings: a file we could not read may still hold the player's list, so it
+    // is never written over.
+    favouritesUnreadable_ = !load.error.empty();
+    if (favouritesUnreadable_)
+        startupWarnings_ << QString::fromStdString(load.error) +
+                                QStringLiteral(". Favourites will not be saved.");
     if (!load.missing)
         return;
     favourites_ = {"Traditional"};

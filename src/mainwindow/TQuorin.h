@@ -241,6 +241,7 @@ class TQuorin : public QMainWindow, public BoardView {
     // Window state that is not the game's.
     std::vector<std::string> layoutNames_{""};  // 1-based
     std::vector<std::string> favourites_;
+    bool favouritesUnreadable_ = false;  // Favelay.ini exists but could not be read
     std::vector<std::string> musicNames_;
     int musicIndex_ = -1;
     int loadedLayout_ = 1;                 // Layout menu position of the layout in LayoutGrid

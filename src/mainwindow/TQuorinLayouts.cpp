@@ -39,10 +39,12 @@ void TQuorin::SelectLayout1Click() {
         // Whatever way the chooser closed, the favourites are kept.
         favourites_ = chooser.FavouriteNames();
     }
+    // A favourites file that could not be read at start-up is left as it is.
     const std::string path = programDirStd_ + std::string(kFavouritesFile);
-    if (const std::string reason = SaveFavourites(path, favourites_); !reason.empty())
-        dialogs_.ShowError(this,
-                           QString::fromStdString("Unable to write to " + path + ": " + reason));
+    if (!favouritesUnreadable_)
+        if (const std::string reason = SaveFavourites(path, favourites_); !reason.empty())
+            dialogs_.ShowError(
+                this, QString::fromStdString("Unable to write to " + path + ": " + reason));
     ShowLayoutMenuEntries();
     Action("SelectLayout1")->setIcon(QIcon(":/glyphs/layout.png"));
     UnCheckPause();

@@ -182,16 +182,19 @@ void TQuorin::GameOver() {
         const int column = s.CurrentLayout;
         const bool entersHall = Action("EnableHall")->isChecked() && !PlayingTriedLayout() &&
                                 hallOfFame_.Qualifies(column, elapsed + penalty);
-        const std::string text = FinalTimeText(column, elapsed, penalty);
-        if (!text.empty())
-            dialogs_.ShowGameOver(this, QString::fromStdString(text), entersHall, girls_[girl]);
+        // The score is on disk before anything waits for the player: a program killed
+        // while "Board finished !" is open keeps it, under the name known so far.
         if (entersHall) {
             hallOfFame_.AddHall(column, currentPlayer_, elapsed, penalty);
             if (!hallOfFame_.LastSaveError().empty())
                 dialogs_.ShowError(this, QString::fromStdString(hallOfFame_.LastSaveError()));
             ShowPanelHOF();
-            RunHallWindow(true);
         }
+        const std::string text = FinalTimeText(column, elapsed, penalty);
+        if (!text.empty())
+            dialogs_.ShowGameOver(this, QString::fromStdString(text), entersHall, girls_[girl]);
+        if (entersHall)
+            RunHallWindow(true);
     }
     IM(ModeGameOver);
     s.SavedMode = ModeGameOver;

@@ -129,20 +129,17 @@ void IniFile::Parse(std::string_view content) {
     bool lineEndSeen = false;
     while (!content.empty()) {
         Line line;
-        const std::size_t lf = content.find('\n');
-        if (lf == npos) {
+        // CR LF, LF, and CR alone (as old Mac editors save) each end a line.
+        const std::size_t end = content.find_first_of("\r\n");
+        if (end == npos) {
             line.text = std::string(content);
             content = {};
         } else {
-            std::string_view text = content.substr(0, lf);
-            if (text.ends_with('\r')) {
-                text.remove_suffix(1);
-                line.end = "\r\n";
-            } else {
-                line.end = "\n";
-            }
-            line.text = std::string(text);
-            content.remove_prefix(lf + 1);
+            line.text = std::string(content.substr(0, end));
+            const bool crLf =
+                content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n';
+            line.end = crLf ? "\r\n" : std::string(1, content[end]);
+            content.remove_prefix(end + line.end.size());
             if (!lineEndSeen) {
                 lineEnd_ = line.end;
                 lineEndSeen = true;

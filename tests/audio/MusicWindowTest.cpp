@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include "audio/AudioTestSupport.h"
 #include "board/Dealer.h"
 #include "board/FreeRule.h"
@@ -58,6 +60,7 @@ class MusicWindowTest : public QObject {
     void StartsPausedAndTheButtonResumes();
     void SwitchingMusicOffAndOnRestartsThePiece();
     void AnEndedPieceStartsAgain();
+    void AFifoAsTheCurrentPieceIsNamed();
     void ClicksSoundOnlyWithEffectsOn();
 };
 
@@ -123,6 +126,23 @@ void MusicWindowTest::AnEndedPieceStartsAgain() {
     QVERIFY(w->Media().Playing());
     w.Tick();
     QVERIFY(w.StatusText().contains("Rain.mid"));
+}
+
+void MusicWindowTest::AFifoAsTheCurrentPieceIsNamed() {
+    // Listed like any piece, so the stored number still means the same one; opening it
+    // would block, so it is refused with a word and the game goes on without music.
+    ProgramFolder folder(kIni + "MidiNumber=4\r\n");
+    QFile::remove(folder.File("Musics/Night.mid"));
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.File("Musics/Night.mid")).constData(), 0600), 0);
+    Window w(folder);
+    QCOMPARE(PieceItems(*w).at(3), QString("Night*"));
+    w.Tick();
+    QVERIFY2(w.StatusText().contains("Night.mid cannot be played: it is not a regular file"),
+             qPrintable(w.StatusText()));
+    QVERIFY(!w->Media().Playing());
+    // Another piece plays.
+    MusicMenu(*w)->actions().last()->trigger();
+    QVERIFY(MusicSounds(*w));
 }
 
 void MusicWindowTest::ClicksSoundOnlyWithEffectsOn() {

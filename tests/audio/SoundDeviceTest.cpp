@@ -1,5 +1,7 @@
 // The sound device rendered by hand: effects, and the music player's states.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -109,6 +111,29 @@ TEST_F(Music, AMissingOrDamagedPieceKeepsTheCurrentOnePlaying) {
     EXPECT_FALSE(device.Open(QUORIN_SOURCE_DIR "/resources/sounds/done.wav", &why));
     EXPECT_TRUE(device.Playing());
     EXPECT_TRUE(Audible(RenderFrames(device, SoundDevice::kRate)));
+}
+
+TEST_F(Music, OnlyARegularFileOfSaneSizeIsRead) {
+    ASSERT_TRUE(device.Open(night));
+    device.Play();
+    std::string why;
+    // A real piece with 16 MiB of padding after it: refused before a byte is read.
+    const std::string large = testing::TempDir() + "quorin_large.mid";
+    std::ofstream(large, std::ios::binary) << test::ShortMidi();
+    ASSERT_EQ(::truncate(large.c_str(), (16 << 20) + 1), 0);
+    EXPECT_FALSE(device.Open(large, &why));
+    EXPECT_NE(why.find("larger than 16 MB"), std::string::npos) << why;
+    std::remove(large.c_str());
+    // A FIFO nobody writes to would block the game for good.
+    const std::string fifo = testing::TempDir() + "quorin_fifo.mid";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(device.Open(fifo, &why));
+    EXPECT_NE(why.find("not a regular file"), std::string::npos) << why;
+    std::remove(fifo.c_str());
+    // What was playing goes on.
+    EXPECT_TRUE(device.Playing());
+    EXPECT_TRUE(Audible(RenderFrames(device, SoundDevice::kRate / 2)));
 }
 
 TEST_F(Music, ReportsTheEndOnceAndStartsAgainFromTheStart) {

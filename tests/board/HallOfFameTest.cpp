@@ -90,6 +90,48 @@ TEST(HallOfFameTest, EveryChangeIsOnDiskAtOnce) {
     EXPECT_NE(ReadBytes(path).find("[Pyramid.shp]"), std::string::npos);
 }
 
+TEST(HallOfFameTest, NamesOfHyphensAreRealEntries) {
+    // Only the exact default text of a rank is a default: "---" and "Bob---" are players,
+    // and a column holding nothing else must still be written.
+    TempFolder folder;
+    const std::string path = folder.File("Hallfame.ini");
+    {
+        HallOfFame hall;
+        hall.Load(path, kLayouts);
+        ASSERT_EQ(hall.AddHall(1, "---", 100, 0), 1);
+        ASSERT_EQ(hall.AddHall(2, "Bob---", 200, 0), 1);
+        ASSERT_EQ(hall.AddHall(3, "Ann", 250, 0), 1);
+        EXPECT_TRUE(hall.RenameEntry(1, 3, "--- x").empty());
+    }
+    HallOfFame again;
+    again.Load(path, kLayouts);
+    EXPECT_EQ(again.Table().Entry(1, 1), "---       100    0");
+    EXPECT_EQ(again.Table().Entry(1, 2), "Bob---    200    0");
+    EXPECT_EQ(again.Table().Entry(1, 3), "--- x     250    0");
+    EXPECT_EQ(again.Table().Entry(2, 1), HallTable::DefaultEntry(1, 1));
+
+    EXPECT_TRUE(HallOfFame::IsEmptyEntry(HallTable::DefaultEntry(4, 120), 4, 120));
+    EXPECT_FALSE(HallOfFame::IsEmptyEntry(HallOfFame::MakeEntry("---", 100, 0), 1, 1));
+    // A default pushed down a rank by a newcomer is no longer the default of its rank.
+    EXPECT_FALSE(HallOfFame::IsEmptyEntry(HallTable::DefaultEntry(1, 1), 2, 1));
+}
+
+TEST(HallOfFameTest, LinesEndingInCrAloneAreRead) {
+    TempFolder folder;
+    const std::string path = folder.File("Hallfame.ini");
+    WriteBytes(path, "[Turtle]\rRank1=Kim        95    5\rRank2=Amy       100    0\r");
+    HallOfFame hall;
+    EXPECT_TRUE(hall.Load(path, kLayouts).empty());
+    EXPECT_EQ(hall.Table().Entry(1, 2), "Kim        95    5");
+    EXPECT_EQ(hall.Table().Entry(2, 2), "Amy       100    0");
+    // Saved back with the file's own line ends.
+    EXPECT_EQ(hall.AddHall(2, "Zed", 50, 0), 1);
+    HallOfFame again;
+    again.Load(path, kLayouts);
+    EXPECT_EQ(again.Table().Entry(3, 2), "Amy       100    0");
+    EXPECT_EQ(ReadBytes(path).find('\n'), std::string::npos);
+}
+
 TEST(HallOfFameTest, DamagedFilesAndExtraLayouts) {
     TempFolder folder;
     const std::string path = folder.File("Hallfame.ini");

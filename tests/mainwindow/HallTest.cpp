@@ -65,9 +65,18 @@ void HallTest::AGoodTimeEntersUnderTheTypedName() {
         QCOMPARE(hall.Names[renamedRank]->text(), QString("Zoe"));
         QVERIFY(hall.Names[renamedRank]->property("newEntry").toBool());
     };
+    // Killed while "Board finished !" is open, the program would keep the score under
+    // the name it knew.
+    QByteArray onDiskAtGameOver;
+    w.dialogs.onGameOver = [&] {
+        QFile file(folder.File("Hallfame.ini"));
+        if (file.open(QIODevice::ReadOnly))
+            onDiskAtGameOver = file.readAll();
+    };
     w->RandomSolitaireGame1Click();
     w->State().PenaltySeconds = 40;
     FinishAfter(w, 205'000);
+    QVERIFY2(onDiskAtGameOver.contains("Rank1=Ann       245   40"), onDiskAtGameOver.constData());
 
     QCOMPARE(w.dialogs.gameOvers, QStringList{"Your final time is 04:05 [fame]"});
     QCOMPARE(w.dialogs.hallsShown, 1);
@@ -97,7 +106,8 @@ void HallTest::OnlyATimeBelowRankTenQualifies() {
     FinishAfter(w, 840'000);  // the total of the default rank 10
     QCOMPARE(w.dialogs.gameOvers, QStringList{"Your final time is 14:00"});
     QCOMPARE(w.dialogs.hallsShown, 0);
-    QVERIFY(HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(10, w->State().CurrentLayout)));
+    const int column = w->State().CurrentLayout;
+    QVERIFY(HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(10, column), 10, column));
 
     // Without time tracking a good time is told but not kept.
     w->Action("EnableHall")->setChecked(false);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +13,8 @@
 #include <QScrollArea>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 #include "WindowTestSupport.h"
 #include "board/BoardView.h"
@@ -98,6 +101,7 @@ class LayoutWindowsTest : public QObject {
     void ATriedLayoutEntersNoHall();
     void SeedWindow();
     void ChooserFavouritesAndMenu();
+    void AnUnreadableFavouritesFileIsKept();
     void ChooserPreviewAndPlay();
     void FavouriteDropOrder();
     void ExtendedChooser();
@@ -297,7 +301,7 @@ void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
     QCOMPARE(w.dialogs.gameOvers,
              (QStringList{"Your final time is 01:01", "Your final time is 01:01"}));
     QCOMPARE(w.dialogs.hallsShown, 0);
-    QVERIFY(HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column)));
+    QVERIFY(HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column), 1, column));
 
     // Back on the layout of a file, the same time enters its column.
     w->Action("Editlayout1")->trigger();
@@ -308,7 +312,7 @@ void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
     finish();
     QCOMPARE(w.dialogs.gameOvers.last(), QString("Your final time is 01:01 [fame]"));
     QCOMPARE(w.dialogs.hallsShown, 1);
-    QVERIFY(!HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column)));
+    QVERIFY(!HallOfFame::IsEmptyEntry(w->Hall().Table().Entry(1, column), 1, column));
 }
 
 void LayoutWindowsTest::SeedWindow() {
@@ -429,6 +433,41 @@ void LayoutWindowsTest::ChooserFavouritesAndMenu() {
     QCOMPARE(Read(folder.File("Favelay.ini")), QByteArray("Spiral\r\n"));
     QCOMPARE(w->LayoutNames()[w->State().CurrentLayout], std::string("Traditional"));
     QVERIFY(visible("Traditional"));
+}
+
+void LayoutWindowsTest::AnUnreadableFavouritesFileIsKept() {
+    // Over the size cap, or a FIFO: it may still be the player's list, so neither a start
+    // nor a chooser closed with a change writes over it.
+    QByteArray large("Spiral\r\n");
+    large += QByteArray((4 << 20) - large.size() + 1, 'x');
+    for (const bool fifo : {false, true}) {
+        ProgramFolder folder(kPlainIni);
+        const QString path = folder.File("Favelay.ini");
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            folder.Write("Favelay.ini", large);
+        Window w(folder);
+        QTRY_COMPARE(w.dialogs.errors.size(), 1);
+        QVERIFY2(w.dialogs.errors[0].contains("Favelay.ini") &&
+                     w.dialogs.errors[0].contains("Favourites will not be saved."),
+                 qPrintable(w.dialogs.errors[0]));
+        WhenModal([](QWidget* modal) {
+            auto* chooser = qobject_cast<TChooseLayout*>(modal);
+            QVERIFY(chooser);
+            chooser->LayoutList->setCurrentRow(0);
+            chooser->FaveLayoutsDragDrop(0);
+            chooser->BitBtn2->click();
+        });
+        w->Action("SelectLayout1")->trigger();
+        QCOMPARE(w.dialogs.errors.size(), 1);
+        QVERIFY(w->Favourites().size() == 1);  // the session keeps its change all the same
+        const QFileInfo info(path);
+        if (fifo)
+            QVERIFY(!info.isFile() && info.exists());
+        else
+            QVERIFY(Read(path) == large);
+    }
 }
 
 void LayoutWindowsTest::ChooserPreviewAndPlay() {

@@ -1,9 +1,13 @@
 // The main window driven the way a player drives it: presses on the board at tile pixels,
 // menu commands, and the clock.
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 #include "WindowTestSupport.h"
 #include "board/FreeRule.h"
@@ -504,6 +508,21 @@ void WindowTest::StartupNeedsLayoutsAndMusic() {
         QVERIFY(w.dialogs.errors[0].contains("AAA.lay"));
         QVERIFY(w->State().layout.PositionCount() == kTileCount);
     }
+    {
+        // A FIFO under the current layout's name: said by name, not read (it would block),
+        // and the side panel shows the real table of the layout used instead.
+        ProgramFolder folder(kPlainIni + "BoardNumber=1\r\nShowHallOfFame=1\r\n");
+        const QString fifo = folder.File("Layouts/AAA.lay");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        Window w(folder);
+        QVERIFY(!w->StartupFailed());
+        QTRY_COMPARE(w.dialogs.errors.size(), 1);
+        QVERIFY2(w.dialogs.errors[0].contains("AAA.lay: it is not a regular file"),
+                 qPrintable(w.dialogs.errors[0]));
+        QCOMPARE(w->LayoutNames()[1], std::string("AAA"));
+        QCOMPARE(w->State().CurrentLayout, 2);
+        QCOMPARE(w->Hall().SectionName(w->State().CurrentLayout), w->LayoutNames()[2]);
+    }
 }
 
 void WindowTest::ViewSwitchesResizeTheWindow() {
@@ -593,6 +612,34 @@ void WindowTest::StoredPositionsAreClampedToTheScreen() {
     QCOMPARE(quorin::ClampWindowPosition({900, 600}, frame, area), QPoint(700, 450));
     // Larger than the screen: its top-left corner stays visible.
     QCOMPARE(quorin::ClampWindowPosition({500, 500}, {2000, 1000}, area), QPoint(100, 50));
+
+    // The window itself: clamped with the size it is shown at, not the one it had before
+    // its parts were laid out, and the position saved back is that one.
+    for (const QPoint stored : {QPoint(3000, 3000), QPoint(700, 400)}) {
+        ProgramFolder folder(
+            kPlainIni +
+            QString("PreviousRes=1280\r\nXPos=%1\r\nYPos=%2\r\n").arg(stored.x()).arg(stored.y()));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QPoint shownAt;
+        {
+            Window w(folder);
+            const QRect placed(w->pos(), w->size());
+            QVERIFY2(screen.contains(placed), qPrintable(QString("%1,%2 %3x%4 on %5x%6")
+                                                             .arg(placed.x())
+                                                             .arg(placed.y())
+                                                             .arg(placed.width())
+                                                             .arg(placed.height())
+                                                             .arg(screen.width())
+                                                             .arg(screen.height())));
+            QCOMPARE(placed.right(), screen.right());
+            shownAt = w->pos();
+        }
+        QFile ini(folder.File("Quorin.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray text = ini.readAll();
+        QVERIFY(text.contains("XPos=" + QByteArray::number(shownAt.x()) + "\r\n"));
+        QVERIFY(text.contains("YPos=" + QByteArray::number(shownAt.y()) + "\r\n"));
+    }
 }
 
 void WindowTest::AGameClosedComesBackPausedAndAFinishedOneDoesNot() {

@@ -39,7 +39,10 @@ class FakeDialogs : public Dialogs {
     }
     void ShowGameOver(QWidget*, const QString& finalTime, bool enterFame, const QImage&) override {
         gameOvers << finalTime + (enterFame ? " [fame]" : "");
+        if (onGameOver)
+            onGameOver();
     }
+    std::function<void()> onGameOver;  // runs while "Board finished !" is "open"
     // --- Help window and about box ---
     int RunModal(QDialog* window) override {
         modals << window;

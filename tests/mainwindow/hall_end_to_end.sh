@@ -3,7 +3,8 @@
 # the test switch QUORIN_TEST_LAST_PAIR deals a board with only one free pair left, the hint
 # shows it and two clicks remove it through the ordinary rule. The name is typed into the
 # hall of fame window, the program is killed with SIGKILL, started again and closed, and the
-# entry must still be in Hallfame.ini.
+# entry must still be in Hallfame.ini. The time itself must be there already while the
+# game-over window is open.
 # usage: hall_end_to_end.sh QUORIN_EXECUTABLE DATA_FOLDER     (exit 77: skipped, tools missing)
 set -Eeuo pipefail
 exe=$1 data=$2
@@ -49,6 +50,9 @@ xdotool mousemove --window "$wid" "$bx" "$by" click 1
 # "Board finished !" and then the hall of fame window, each found by its caption.
 timeout 10 xdotool search --sync --onlyvisible --name '^Board finished !$' >/dev/null ||
   fail "the game-over window did not appear"
+# The time is on disk already, under the name known so far, while the window waits.
+grep -q '^Rank1=Player1 ' "$work/program/Hallfame.ini" 2>/dev/null ||
+  fail "the time is not in Hallfame.ini while \"Board finished !\" is open: $(cat "$work/program/Hallfame.ini" 2>/dev/null || true)"
 sleep 0.5
 xdotool key --clearmodifiers Return
 timeout 10 xdotool search --sync --onlyvisible --name '^Hall of Fame$' >/dev/null ||

@@ -60,10 +60,12 @@ TEST_F(IniFileTest, TextValuesStopAt1023BytesWithoutSplittingACharacter) {
     EXPECT_EQ(ini.ReadString("s", "utf8", ""), std::string(1022, 'c'));
 }
 
-TEST_F(IniFileTest, ReadsCrLfLfByteOrderMarkAndALastLineWithoutEnd) {
+TEST_F(IniFileTest, ReadsCrLfLfCrByteOrderMarkAndALastLineWithoutEnd) {
     for (const std::string& text : {
              std::string("[s]\r\na=1\r\nb=two\r\n"),
              std::string("[s]\na=1\nb=two\n"),
+             std::string("[s]\ra=1\rb=two\r"),
+             std::string("[s]\r\r\na=1\n\rb=two"),
              std::string("\xEF\xBB\xBF[s]\r\na=1\nb=two"),
          }) {
         IniFile ini = Open(text);
@@ -128,6 +130,10 @@ TEST_F(IniFileTest, AddedLinesFollowTheFileAndEndTheLastLine) {
     IniFile lf = Open("[s]\na=1");
     lf.WriteString("s", "b", "2");
     EXPECT_EQ(lf.Text(), "[s]\na=1\nb=2\n");
+    IniFile cr = Open("[s]\ra=1\r");
+    cr.WriteString("s", "a", "3");
+    cr.WriteString("s", "b", "2");
+    EXPECT_EQ(cr.Text(), "[s]\ra=3\rb=2\r");
 
     IniFile fresh(folder_.File("new.ini"));
     fresh.WriteString("s", "a", "1");

@@ -48,11 +48,13 @@ int Check(int argc, char** argv) {
     int status = 0;
     for (int i = 0; i < argc; ++i) {
         const LayoutLoad load = ReadLayoutFile(argv[i]);
+        // A file name may hold any byte: none reaches the terminal raw.
+        const std::string name = EscapeForMessage(argv[i]);
         if (load.ok) {
-            std::printf("%s: ok, %d positions, %d layers\n", argv[i], load.grid.PositionCount(),
-                        LayerCount(load.grid));
+            std::printf("%s: ok, %d positions, %d layers\n", name.c_str(),
+                        load.grid.PositionCount(), LayerCount(load.grid));
         } else {
-            std::printf("%s: error: %s\n", argv[i], load.reason.c_str());
+            std::printf("%s: error: %s\n", name.c_str(), EscapeForMessage(load.reason).c_str());
             status = 1;
         }
     }
@@ -78,7 +80,8 @@ bool DealBoard(const char* file, long seed, bool winnable, BoardTables& board,
     s.SeedNumber = static_cast<int32_t>(seed);
     if (winnable) {
         if (game.MakeDealer().CreateBoard(order) != DealResult::Dealt) {
-            std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n", file);
+            std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n",
+                         EscapeForMessage(file).c_str());
             return false;
         }
     } else {
