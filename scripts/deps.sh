@@ -6,7 +6,7 @@ set -euo pipefail
 build_pkgs=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev
             fonts-dejavu-core libfluidsynth-dev libsdl2-dev timgm6mb-soundfont)
 test_pkgs=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick
-           clang libclang-rt-14-dev clang-format clang-tidy)
+           clang libclang-rt-14-dev clang-format clang-tidy desktop-file-utils appstream)
 
 pkgs=("${build_pkgs[@]}")
 [ "${1:-build}" = test ] && pkgs+=("${test_pkgs[@]}")

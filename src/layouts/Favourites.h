@@ -1,5 +1,5 @@
 // The favourite layouts: which layouts the Layout menu shows, kept one name a line in
-// Favelay.ini beside the program.
+// Favelay.ini (beside the program, or in the player's data folder of an installed game).
 #pragma once
 
 #include <string>

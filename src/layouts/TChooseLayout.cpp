@@ -104,12 +104,29 @@ void DropList::mouseMoveEvent(QMouseEvent* event) {
     QListWidget::mouseMoveEvent(event);
 }
 
+namespace {
+
+std::vector<std::string> FilesIn(const std::string& folder, const std::vector<std::string>& names) {
+    std::vector<std::string> files;
+    for (const std::string& name : names)
+        files.push_back(folder + name + (name.ends_with(".shp") ? "" : ".lay"));
+    return files;
+}
+
+}  // namespace
+
 TChooseLayout::TChooseLayout(const std::string& layoutsFolder,
                              const std::vector<std::string>& layoutNames, const QImage& background,
                              std::vector<std::string> favourites, QWidget* parent)
+    : TChooseLayout(layoutNames, FilesIn(layoutsFolder, layoutNames), background,
+                    std::move(favourites), parent) {}
+
+TChooseLayout::TChooseLayout(const std::vector<std::string>& layoutNames,
+                             const std::vector<std::string>& layoutFiles, const QImage& background,
+                             std::vector<std::string> favourites, QWidget* parent)
     : QDialog(parent),
-      folder_(layoutsFolder),
       names_(layoutNames),
+      files_(layoutFiles),
       favourites_(std::move(favourites)),
       minus_(SmallTile()) {
     setObjectName("Choose");
@@ -213,11 +230,10 @@ void TChooseLayout::ShowFavourites() {
 
 void TChooseLayout::LayoutListClick() {
     const int row = LayoutList->currentRow();
-    if (row >= 0 && row < static_cast<int>(names_.size())) {
-        // A .shp entry carries its extension and is read by the .shp reader.
+    if (row >= 0 && row < static_cast<int>(names_.size()) &&
+        row < static_cast<int>(files_.size())) {
         const std::string& name = names_[static_cast<size_t>(row)];
-        const LayoutLoad load =
-            ReadLayoutFile(folder_ + name + (name.ends_with(".shp") ? "" : ".lay"));
+        const LayoutLoad load = ReadLayoutFile(files_[static_cast<size_t>(row)]);
         if (load.ok) {
             grid_ = load.grid;
             LayoutN->setText(QString::fromStdString(load.name.empty() ? name : load.name));

@@ -38,8 +38,13 @@ class TChooseLayout : public QDialog {
   public:
     enum class Choice { Cancel, Play, Edit, Create };
 
-    // `layoutNames` in menu order (".shp" entries keep their extension); `layoutsFolder` ends
-    // with '/'. The favourites are shown sorted, as a sorted list box adds them.
+    // `layoutNames` in menu order (".shp" entries keep their extension), read from
+    // `layoutFiles`, one file a name. The favourites are shown sorted, as a sorted list box
+    // adds them.
+    TChooseLayout(const std::vector<std::string>& layoutNames,
+                  const std::vector<std::string>& layoutFiles, const QImage& background,
+                  std::vector<std::string> favourites, QWidget* parent = nullptr);
+    // The layouts of one folder (ending with '/').
     TChooseLayout(const std::string& layoutsFolder, const std::vector<std::string>& layoutNames,
                   const QImage& background, std::vector<std::string> favourites,
                   QWidget* parent = nullptr);
@@ -75,8 +80,8 @@ class TChooseLayout : public QDialog {
     void MinusRedraw();
     void ShowFavourites();
 
-    std::string folder_;
     std::vector<std::string> names_;
+    std::vector<std::string> files_;
     std::vector<std::string> favourites_;
     LayoutGrid grid_;
     QImage image1_;       // the background, stretched to the preview

@@ -40,22 +40,18 @@ bool IsShpName(std::string_view name) {
         .endsWith(".shp", Qt::CaseInsensitive);
 }
 
-// File names sorted without regard to case, with the extension cut off. A FIFO or a device
-// under a layout's or a piece's name is listed too: reading it is refused with a message
-// naming it, where leaving it out would shift the numbers the settings keep and put another
-// layout or piece in its place without a word.
-std::vector<std::string> ListFiles(const QString& folder, const QString& pattern, bool sort,
-                                   bool keepExtension) {
+// Music file names sorted without regard to case, with the extension cut off. A FIFO or a
+// device under a piece's name is listed too: reading it is refused with a message naming it,
+// where leaving it out would shift the numbers the settings keep and put another piece in
+// its place without a word.
+std::vector<std::string> MusicNames(const QString& folder) {
     QDir dir(folder);
-    QDir::SortFlags order = sort ? (QDir::Name | QDir::IgnoreCase) : QDir::Unsorted;
-    const QFileInfoList files =
-        dir.entryInfoList({pattern}, QDir::Files | QDir::System | QDir::Hidden, order);
+    const QFileInfoList files = dir.entryInfoList(
+        {"*.mid"}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     std::vector<std::string> names;
-    for (const QFileInfo& f : files) {
-        if (!f.fileName().contains('.'))
-            continue;
-        names.push_back((keepExtension ? f.fileName() : f.completeBaseName()).toStdString());
-    }
+    for (const QFileInfo& f : files)
+        if (f.fileName().contains('.'))
+            names.push_back(f.completeBaseName().toStdString());
     return names;
 }
 
@@ -68,9 +64,11 @@ bool FileExists(const std::string& path) {
 }  // namespace
 
 TQuorin::TQuorin(const QString& programDir, Services services, QWidget* parent)
+    : TQuorin(FileLocations::Portable(programDir), services, parent) {}
+
+TQuorin::TQuorin(const FileLocations& where, Services services, QWidget* parent)
     : QMainWindow(parent),
-      programDir_(QDir(programDir).absolutePath() + "/"),
-      programDirStd_(programDir_.toStdString()),
+      where_(where),
       ticks_(services.ticks),
       dialogs_(services.dialogs),
       screenWidth_(services.screenWidth),
@@ -93,7 +91,7 @@ void TQuorin::Init() {
     setWindowTitle("Quorin 6.28 ");
     setObjectName("TQuorin");
     setStyleSheet("QMainWindow { background: black; }");
-    QDir::setCurrent(programDir_);
+    QDir::setCurrent(where_.DataFolder());
 
     // The components, top to bottom.
     auto* central = new QWidget(this);
@@ -140,7 +138,11 @@ void TQuorin::Init() {
     ShowStatus(" ");
 
     // Settings: into the check marks and a few fields.
-    settingsFile_ = std::make_unique<IniFile>((programDir_ + "Quorin.ini").toStdString());
+    // The first start of an installed game finds none of the player's folders.
+    if (const QString folder = where_.MakePlayerFolders(); !folder.isEmpty())
+        startupWarnings_ << "Quorin cannot create the folder " + folder +
+                                ": settings, scores and layouts will not be saved.";
+    settingsFile_ = std::make_unique<IniFile>(where_.SettingsFile().toStdString());
     const Settings settings = Settings::Read(*settingsFile_, screenWidth_);
     ApplySettings(settings);
     if (!settingsFile_->LoadError().empty())
@@ -189,10 +191,7 @@ void TQuorin::Init() {
         // A damaged current layout: fall back to the first one that loads.
         bool loaded = false;
         for (size_t i = 0; i < layoutEntries_.size() && !loaded; ++i) {
-            QAction* entry = layoutEntries_[i];
-            const std::string caption = entry->text().toStdString();
-            const std::string path =
-                programDirStd_ + "Layouts/" + caption + (IsShpName(caption) ? "" : ".lay");
+            const std::string& path = layoutFiles_[i + 1];
             if (path == s.LayoutPath || !RunLayout(path))
                 continue;
             s.LayoutPath = path;
@@ -201,8 +200,8 @@ void TQuorin::Init() {
             loaded = true;
         }
         if (!loaded) {
-            startupError_ = "Quorin cannot start: no layout in " + programDir_ +
-                            "Layouts could be read.\n\n" + startupWarnings_.join("\n");
+            startupError_ = "Quorin cannot start: no layout in " + where_.ShippedLayoutFolder() +
+                            " could be read.\n\n" + startupWarnings_.join("\n");
             startingUp_ = false;
             return;
         }
@@ -255,10 +254,10 @@ void TQuorin::PlaceWindow(const Settings& settings) {
 
 bool TQuorin::LoadFiles() {
     GameState& s = State();
-    musicNames_ = ListFiles(programDir_ + "Musics", "*.mid", true, false);
+    musicNames_ = MusicNames(where_.MusicFolder());
     if (musicNames_.empty()) {
         startupError_ =
-            "Quorin cannot start: there is no music file (*.mid) in " + programDir_ + "Musics.";
+            "Quorin cannot start: there is no music file (*.mid) in " + where_.MusicFolder() + ".";
         return false;
     }
     for (const std::string& name : musicNames_) {
@@ -274,76 +273,48 @@ bool TQuorin::LoadFiles() {
     musicIndex_ = std::clamp(musicIndex_, 1, static_cast<int>(musicNames_.size()));
     SetUpMusic();
 
-    const std::vector<std::string> lay = ListFiles(programDir_ + "Layouts", "*.lay", true, false);
-    const std::vector<std::string> shp = ListFiles(programDir_ + "Layouts", "*.shp", false, true);
+    int more = 0;
+    const std::vector<LayoutFileEntry> layouts = where_.ListLayouts(&more);
     auto isGameNumber = [](int n) {
         return n == 100 || n == 101 || n == 110 || n == 111 || n == 120 || n == 121;
     };
-    // Room for 99 layouts: the numbers from 100 on name the other games.
-    const size_t room = 99;
-    const int count = static_cast<int>(std::min(lay.size() + shp.size(), room));
+    const int count = static_cast<int>(layouts.size());
     if (s.CurrentLayout < 1 || (s.CurrentLayout > count && !isGameNumber(s.CurrentLayout))) {
-        const auto traditional = std::find(lay.begin(), lay.end(), "Traditional");
-        if (traditional != lay.end())
-            s.CurrentLayout = static_cast<int>(traditional - lay.begin()) + 1;
+        const auto traditional = std::find_if(
+            layouts.begin(), layouts.end(),
+            [](const LayoutFileEntry& e) { return !e.isShp && e.caption == "Traditional"; });
+        if (traditional != layouts.end())
+            s.CurrentLayout = static_cast<int>(traditional - layouts.begin()) + 1;
     }
     s.LayoutCount = 0;
     layoutNames_.assign(1, "");
-    auto addEntry = [&](const std::string& caption, bool isShp) {
-        QAction* entry = layoutMenu_->addAction(QString::fromStdString(caption));
-        entry->setData(-2);
-        entry->setCheckable(true);
-        connect(entry, &QAction::triggered, this, [this, entry, isShp] {
-            isShp ? LoadShplayoutClick(entry) : LoadlayoutClick(entry);
-        });
-        layoutEntries_.push_back(entry);
-        layoutNames_.push_back(caption);
-        ++s.LayoutCount;
-    };
-    for (const std::string& name : lay)
-        if (s.LayoutCount < static_cast<int>(room))
-            addEntry(name, false);
+    layoutFiles_.assign(1, "");
     const std::string storedPath = s.LayoutPath;
-    for (const std::string& name : shp) {
-        if (s.LayoutCount >= static_cast<int>(room))
-            break;
-        addEntry(name, true);
-        if (storedPath == programDirStd_ + "Layouts/" + name)
+    for (const LayoutFileEntry& layout : layouts) {
+        AddLayoutEntry(layout.caption.toStdString(), layout.path.toStdString());
+        if (layout.isShp && storedPath == layout.path.toStdString())
             s.CurrentLayout = s.LayoutCount;
     }
-    if (lay.size() + shp.size() > room)
-        startupWarnings_ << QString("Only the first %1 layouts are listed.").arg(room);
+    if (more > 0)
+        startupWarnings_
+            << QString("Only the first %1 layouts are listed.").arg(FileLocations::kMaxLayouts);
     // The hall of fame has a column for every listed layout, in list order.
     const std::string hallError =
-        hallOfFame_.Load(programDirStd_ + "Hallfame.ini",
+        hallOfFame_.Load(where_.HallFile().toStdString(),
                          std::vector<std::string>(layoutNames_.begin() + 1, layoutNames_.end()));
     if (!hallError.empty())
         startupWarnings_ << QString::fromStdString(hallError);
     if (s.LayoutCount == 0) {
         startupError_ = "Quorin cannot start: there is no layout file (*.lay, *.shp) in " +
-                        programDir_ + "Layouts.";
+                        where_.ShippedLayoutFolder() + ".";
         return false;
     }
 
     int position = 1;
-    bool found = false;
-    if (s.CurrentLayout >= 1 && s.CurrentLayout <= s.LayoutCount) {
-        std::string path = programDirStd_ + "Layouts/" + layoutNames_[s.CurrentLayout];
-        if (FileExists(path + ".lay"))
-            path += ".lay";
-        else if (!FileExists(path))
-            path.clear();
-        if (!path.empty()) {
-            s.LayoutPath = path;
-            position = s.CurrentLayout;
-            found = true;
-        }
-    }
-    if (!found) {
-        s.LayoutPath = programDirStd_ + "Layouts/" + layoutNames_[1] +
-                       (IsShpName(layoutNames_[1]) ? "" : ".lay");
-        position = 1;
-    }
+    if (s.CurrentLayout >= 1 && s.CurrentLayout <= s.LayoutCount &&
+        FileExists(LayoutFileOf(s.CurrentLayout)))
+        position = s.CurrentLayout;
+    s.LayoutPath = LayoutFileOf(position);
     loadedLayout_ = position;
 
     if (!lastTilesetFile_.isEmpty() && !QFileInfo(lastTilesetFile_).isFile())
@@ -354,7 +325,7 @@ bool TQuorin::LoadFiles() {
 }
 
 void TQuorin::LoadFavourites() {
-    const std::string path = programDirStd_ + std::string(kFavouritesFile);
+    const std::string path = where_.FavouritesFile().toStdString();
     FavouritesLoad load = quorin::LoadFavourites(path);
     favourites_ = std::move(load.names);
     // Like the settings: a file we could not read may still hold the player's list, so it
@@ -389,12 +360,9 @@ void TQuorin::ShowLayoutMenuEntries() {
 }
 
 void TQuorin::LoadlayoutClick(QAction* entry) {
-    ChooseLayout(entry, programDirStd_ + "Layouts/" + entry->text().toStdString() + ".lay");
-}
-
-void TQuorin::LoadShplayoutClick(QAction* entry) {
-    // .shp captions carry their extension already.
-    ChooseLayout(entry, programDirStd_ + "Layouts/" + entry->text().toStdString());
+    const auto it = std::find(layoutEntries_.begin(), layoutEntries_.end(), entry);
+    if (it != layoutEntries_.end())
+        ChooseLayout(entry, LayoutFileOf(static_cast<int>(it - layoutEntries_.begin()) + 1));
 }
 
 void TQuorin::ChooseLayout(QAction* entry, const std::string& path) {

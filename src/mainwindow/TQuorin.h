@@ -18,6 +18,7 @@
 #include "games/Game.h"
 #include "halloffame/HallOfFame.h"
 #include "mainwindow/Dialogs.h"
+#include "mainwindow/FileLocations.h"
 #include "mainwindow/StatusTicker.h"
 #include "render/BoardRenderer.h"
 #include "render/Tileset.h"
@@ -49,8 +50,10 @@ class TQuorin : public QMainWindow, public BoardView {
         int screenWidth = 1280;  // the width start-up places the window for
     };
 
-    // `programDir` holds Quorin.ini, Layouts/, Tilesets/, Backgrounds/ and Musics/.
+    // A portable game: `programDir` holds Quorin.ini, Layouts/, Tilesets/, Backgrounds/ and
+    // Musics/.
     TQuorin(const QString& programDir, Services services, QWidget* parent = nullptr);
+    TQuorin(const FileLocations& where, Services services, QWidget* parent = nullptr);
     ~TQuorin() override;
 
     // Start-up stops when there is no layout or no music: the window must not be shown.
@@ -111,7 +114,7 @@ class TQuorin : public QMainWindow, public BoardView {
     StatusLine* LigneStatus() const { return statusLine_; }
     QAction* Action(const char* name) const;
     const std::vector<std::string>& LayoutNames() const { return layoutNames_; }
-    const QString& ProgramDir() const { return programDir_; }
+    const FileLocations& Locations() const { return where_; }
     HallOfFame& Hall() { return hallOfFame_; }
 
   signals:
@@ -143,8 +146,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void FormShow();
 
     // Layouts.
+    // Both .lay and .shp entries: the entry knows its file.
     void LoadlayoutClick(QAction* entry);
-    void LoadShplayoutClick(QAction* entry);
     void ChooseLayout(QAction* entry, const std::string& path);
     bool RunLayout(const std::string& path);
     void BeginGameAfterLoad();
@@ -194,8 +197,7 @@ class TQuorin : public QMainWindow, public BoardView {
     void CenterWelcome();
 
     // Services.
-    QString programDir_;
-    std::string programDirStd_;
+    FileLocations where_;
     TickSource& ticks_;
     Dialogs& dialogs_;
     int screenWidth_;
@@ -240,6 +242,7 @@ class TQuorin : public QMainWindow, public BoardView {
 
     // Window state that is not the game's.
     std::vector<std::string> layoutNames_{""};  // 1-based
+    std::vector<std::string> layoutFiles_{""};  // the file of each, 1-based
     std::vector<std::string> favourites_;
     bool favouritesUnreadable_ = false;  // Favelay.ini exists but could not be read
     std::vector<std::string> musicNames_;
@@ -319,7 +322,7 @@ class TQuorin : public QMainWindow, public BoardView {
     void EditorMove(int dx, int dy);
     void ShowEditorTilesLeft();
     bool SaveLayout();
-    void AddLayoutEntry(const std::string& caption, bool isShp);
+    void AddLayoutEntry(const std::string& caption, const std::string& path);
     std::string LayoutFileOf(int index) const;
     QLineEdit* edit1_ = nullptr;
     QLabel* label40_ = nullptr;

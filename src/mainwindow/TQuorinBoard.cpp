@@ -310,7 +310,7 @@ bool TQuorin::LoadTilesetFile(const QString& path) {
 
 void TQuorin::SelectTileset(QAction* item, const char* file) {
     CheckOnly(tilesetItems_, item);
-    if (LoadTileset(programDir_ + file)) {
+    if (LoadTileset(where_.DataFile(file))) {
         currentTileset_ = item;
         keptTilesetChoice_ = nullptr;
     }
@@ -346,7 +346,7 @@ void TQuorin::Load1Click() {
     QAction* item = Action("Load1");
     const QString file = PictureFromDisk(lastTilesetFile_, currentTileset_ == item,
                                          "Please choose a Tileset bitmap file",
-                                         "Tileset files (*.bmp)", programDir_ + "Tilesets/");
+                                         "Tileset files (*.bmp)", where_.DataFile("Tilesets/"));
     if (!file.isEmpty() && LoadTilesetFile(file)) {
         lastTilesetFile_ = file;
         currentTileset_ = item;
@@ -372,7 +372,7 @@ bool TQuorin::LoadBackgroundFile(const QString& path) {
 
 void TQuorin::SelectBackground(QAction* item, const char* file) {
     CheckOnly(backgroundItems_, item);
-    if (NouveauFond(programDir_ + file))
+    if (NouveauFond(where_.DataFile(file)))
         currentBackground_ = item;
     CheckOnly(backgroundItems_, currentBackground_);
 }
@@ -389,7 +389,7 @@ void TQuorin::LoadBackgroundClick() {
     QAction* item = Action("LoadBackground");
     const QString file = PictureFromDisk(
         lastBackgroundFile_, currentBackground_ == item, "Please choose a Background bitmap file",
-        "Background files (*.bmp *.jpg)", programDir_ + "Backgrounds/");
+        "Background files (*.bmp *.jpg)", where_.DataFile("Backgrounds/"));
     if (!file.isEmpty() && LoadBackgroundFile(file)) {
         lastBackgroundFile_ = file;
         currentBackground_ = item;
@@ -465,7 +465,7 @@ void TQuorin::ActiveTilesetBackground() {
         // tiles, show a shipped one, and keep the choice for the next start in case the
         // file comes back.
         for (const auto& [name, file] : shipped) {
-            if (Action(name) != stored && tileset_.Load(programDir_ + file, nullptr)) {
+            if (Action(name) != stored && tileset_.Load(where_.DataFile(file), nullptr)) {
                 currentTileset_ = Action(name);
                 break;
             }

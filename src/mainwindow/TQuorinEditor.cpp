@@ -21,8 +21,6 @@ namespace quorin {
 
 namespace {
 
-constexpr int kMaxLayouts = 99;  // the numbers from 100 on name the other games
-
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -265,7 +263,7 @@ void TQuorin::SaveandexitClick(SaveKind kind) {
 
 bool TQuorin::SaveLayout() {
     GameState& s = State();
-    const QString folder = programDir_ + "Layouts/";
+    const QString folder = where_.PlayerLayoutFolder();
     std::string path = s.LayoutPath;
     if (path.empty()) {
         const QString chosen = dialogs_.SaveLayoutFile(
@@ -282,24 +280,31 @@ bool TQuorin::SaveLayout() {
         const QFileInfo info(FromStd(path));
         if (info.absoluteDir() != QDir(folder)) {
             dialogs_.ShowError(this,
-                               "Please save the layout in the Layouts folder beside the "
-                               "program: Quorin lists the layouts it finds there.");
+                               where_.IsPortable()
+                                   ? "Please save the layout in the Layouts folder beside the "
+                                     "program: Quorin lists the layouts it finds there."
+                                   : "Please save the layout in your layouts folder, " + folder +
+                                         ": Quorin lists the layouts it finds there.");
             return false;
         }
         if (info.exists() && !dialogs_.AskReplace(this, info.fileName()))
             return false;
-    } else if (!path.ends_with(".lay")) {
-        // The file of a .shp layout is read only: its edited copy becomes a .lay beside it.
-        path =
-            LayoutFileFor(path.ends_with(".shp") ? path.substr(0, path.size() - 4) : path, nullptr);
+    } else {
+        // A shipped layout of an installed game is read only: the player's copy replaces it.
+        path = where_.WritableLayoutFile(FromStd(path)).toStdString();
+        if (!path.ends_with(".lay")) {
+            // The file of a .shp layout is read only: its edited copy becomes a .lay beside it.
+            path = LayoutFileFor(path.ends_with(".shp") ? path.substr(0, path.size() - 4) : path,
+                                 nullptr);
+        }
     }
     const std::string name = LayoutNameOfFile(path);
     std::vector<std::string> names(layoutNames_.begin() + 1, layoutNames_.end());
     const bool known = std::find(names.begin(), names.end(), name) != names.end();
-    if (!known && s.LayoutCount >= kMaxLayouts) {
+    if (!known && s.LayoutCount >= FileLocations::kMaxLayouts) {
         dialogs_.ShowError(this, QString("Quorin lists at most %1 layouts: remove one from the "
                                          "Layouts folder before saving another.")
-                                     .arg(kMaxLayouts));
+                                     .arg(FileLocations::kMaxLayouts));
         return false;
     }
     if (const std::string reason = WriteLayFile(path, s.LayoutName, s.layout); !reason.empty()) {
@@ -311,29 +316,30 @@ bool TQuorin::SaveLayout() {
     IM(ModeNone);
     const Registration r = RegisterLayout(names, name);
     if (r.added) {
-        AddLayoutEntry(name, false);
+        AddLayoutEntry(name, path);
         hallOfFame_.LoadColumn(r.index, name);
+    } else {
+        layoutFiles_[static_cast<size_t>(r.index)] = path;
     }
     s.CurrentLayout = loadedLayout_ = r.index;
     ShowLayoutMenuEntries();
     return true;
 }
 
-void TQuorin::AddLayoutEntry(const std::string& caption, bool isShp) {
+void TQuorin::AddLayoutEntry(const std::string& caption, const std::string& path) {
     GameState& s = State();
     QAction* entry = layoutMenu_->addAction(FromStd(caption));
     entry->setData(-2);
     entry->setCheckable(true);
-    connect(entry, &QAction::triggered, this,
-            [this, entry, isShp] { isShp ? LoadShplayoutClick(entry) : LoadlayoutClick(entry); });
+    connect(entry, &QAction::triggered, this, [this, entry] { LoadlayoutClick(entry); });
     layoutEntries_.push_back(entry);
     layoutNames_.push_back(caption);
+    layoutFiles_.push_back(path);
     ++s.LayoutCount;
 }
 
 std::string TQuorin::LayoutFileOf(int index) const {
-    const std::string& name = layoutNames_[static_cast<size_t>(index)];
-    return programDirStd_ + "Layouts/" + name + (name.ends_with(".shp") ? "" : ".lay");
+    return layoutFiles_[static_cast<size_t>(index)];
 }
 
 void TQuorin::Cancel2Click() {

@@ -58,7 +58,7 @@ void TQuorin::ShowScores() {
 void TQuorin::RunHallWindow(bool justEntered) {
     if (helpPicture_.isNull()) {
         JpegPicture picture;
-        if (picture.Load(programDir_ + "orange.jpg"))
+        if (picture.Load(where_.DataFile("orange.jpg")))
             helpPicture_ = picture.Image();
     }
     justEnteredHall_ = justEntered;

@@ -52,7 +52,7 @@ THelpForm& TQuorin::HelpWindow() {
     // Built on first use rather than at start-up: the documents and the backdrop would
     // otherwise delay the first showing of the window for a page few players open.
     if (!help_)
-        help_ = new THelpForm(programDir_, tileset_, this);
+        help_ = new THelpForm(where_.DataFolder(), tileset_, this);
     return *help_;
 }
 
@@ -82,7 +82,7 @@ void TQuorin::CallHelp(int page) {
 
 void TQuorin::About1Click() {
     const bool paused = PauseForWindow();
-    const AboutLinks links = ReadAboutLinks(programDirStd_ + "Links.ini");
+    const AboutLinks links = ReadAboutLinks(where_.DataFile("Links.ini").toStdString());
     if (!links.problem.empty())
         std::fprintf(stderr, "Quorin: %s.\n", links.problem.c_str());
     // The portrait is the red dragon of the current tileset.

@@ -26,7 +26,7 @@ constexpr uint32_t kClockSaveMillis = 5000;
 }  // namespace
 
 QString TQuorin::SavedGamePath() const {
-    return programDir_ + "Saved.game";
+    return where_.SavedGameFile();
 }
 
 uint8_t TQuorin::GameToKeep() const {

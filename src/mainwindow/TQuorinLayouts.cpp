@@ -30,8 +30,8 @@ void TQuorin::SelectLayout1Click() {
     int chosen = -1;
     {
         TChooseLayout chooser(
-            programDirStd_ + "Layouts/",
             std::vector<std::string>(layoutNames_.begin() + 1, layoutNames_.end()),
+            std::vector<std::string>(layoutFiles_.begin() + 1, layoutFiles_.end()),
             renderer_.BackgroundImage(), favourites_, this);
         chooser.exec();
         choice = chooser.Result();
@@ -40,7 +40,7 @@ void TQuorin::SelectLayout1Click() {
         favourites_ = chooser.FavouriteNames();
     }
     // A favourites file that could not be read at start-up is left as it is.
-    const std::string path = programDirStd_ + std::string(kFavouritesFile);
+    const std::string path = where_.FavouritesFile().toStdString();
     if (!favouritesUnreadable_)
         if (const std::string reason = SaveFavourites(path, favourites_); !reason.empty())
             dialogs_.ShowError(

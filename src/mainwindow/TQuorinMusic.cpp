@@ -118,7 +118,7 @@ void TQuorin::LoadMidiClick(QAction* item) {
     musicIndex_ = static_cast<int>(items.indexOf(item)) - 1;
     for (int i = 2; i < items.size(); ++i)
         items[i]->setChecked(items[i] == item);
-    SelectedMusic(programDirStd_ + "Musics/" + item->text().toStdString() + ".mid");
+    SelectedMusic(where_.MusicFile(item->text()).toStdString());
 }
 
 void TQuorin::SelectedMusic(const std::string& path) {

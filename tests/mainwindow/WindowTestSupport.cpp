@@ -74,6 +74,16 @@ void ProgramFolder::Write(const QString& name, const QByteArray& content) const 
 Window::Window(const ProgramFolder& folder, int screenWidth) {
     window = std::make_unique<TQuorin>(folder.Path(),
                                        TQuorin::Services{clock, clock, dialogs, screenWidth});
+    Show();
+}
+
+Window::Window(const FileLocations& where, int screenWidth) {
+    window =
+        std::make_unique<TQuorin>(where, TQuorin::Services{clock, clock, dialogs, screenWidth});
+    Show();
+}
+
+void Window::Show() {
     if (!window->StartupFailed()) {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))

@@ -123,6 +123,8 @@ class ProgramFolder {
 
 struct Window {
     explicit Window(const ProgramFolder& folder, int screenWidth = 1280);
+    // An installed game: the files live where `where` says.
+    explicit Window(const FileLocations& where, int screenWidth = 1280);
     ~Window();
     TQuorin& operator*() { return *window; }
     TQuorin* operator->() { return window.get(); }
@@ -138,6 +140,9 @@ struct Window {
     FakeClock clock;
     FakeDialogs dialogs;
     std::unique_ptr<TQuorin> window;
+
+  private:
+    void Show();
 };
 
 }  // namespace quorin::test

@@ -43,11 +43,11 @@ start_xvfb() {
   export DISPLAY
 }
 
-# Starts the program of "$work/program" with its output in "$work/log" and any VAR=value
-# arguments in its environment, sets `app` to its process and `wid` to its main window, and
-# gives that window the focus.
+# Starts the program of "$work/program" (or the one `program` names) with its output in
+# "$work/log" and any VAR=value arguments in its environment, sets `app` to its process and
+# `wid` to its main window, and gives that window the focus.
 start_program() {
-  env "$@" "$work/program/quorin" >"$work/log" 2>&1 &
+  env "$@" "${program:-$work/program/quorin}" >"$work/log" 2>&1 &
   app=$!
   local wids
   # Whole outputs are read and the first line taken afterwards: `head` closing the pipe early
