@@ -67,6 +67,10 @@ class GameRules {
     virtual void Finish() {}
 
   protected:
+    // Tiles a and b leave the board: the move history records them at their places now, or
+    // `fromA` for a when it travelled, the selection is dropped and both are redrawn away.
+    void RemovePair(int a, int b, const TilePosition* fromA = nullptr);
+
     GameState& S() { return c_.s; }
     const GameState& S() const { return c_.s; }
     BoardView& View() { return c_.view; }

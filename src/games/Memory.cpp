@@ -72,22 +72,7 @@ void MemoryGame::Tick() {
         s.PenaltySeconds += kMemoryMissPenalty;
         return;
     }
-    const int k = s.TotalTiles - s.TilesLeft;
-    if (k >= 0 && k + 1 < kTileCount) {
-        const TilePosition pa = s.board.TilePos[a];
-        const TilePosition pb = s.board.TilePos[b];
-        s.board.MoveHistory[k] = {static_cast<uint8_t>(a), pa.x, pa.y, pa.layer};
-        s.board.MoveHistory[k + 1] = {static_cast<uint8_t>(b), pb.x, pb.y, pb.layer};
-    }
-    s.Selected1 = s.Selected2 = 0;
-    for (const int tile : {a, b}) {
-        const TilePosition p = s.board.TilePos[tile];
-        s.board.SetCell(p.x, p.y, p.layer, 0);
-        View().RedrawTile(tile);
-        s.board.TilePos[tile] = {};
-    }
-    s.TilesLeft -= 2;
-    View().PlaySound(Sound::Done);
+    RemovePair(a, b);
 }
 
 }  // namespace quorin

@@ -91,25 +91,7 @@ void TileGame::KeepSecondPick() {
 }
 
 void TileGame::RemoveSelectedPair(const TilePosition* firstFrom) {
-    GameState& s = S();
-    const int k = s.TotalTiles - s.TilesLeft;
-    if (k >= 0 && k + 1 < kTileCount) {
-        const TilePosition a = firstFrom ? *firstFrom : s.board.TilePos[s.Selected1];
-        const TilePosition b = s.board.TilePos[s.Selected2];
-        s.board.MoveHistory[k] = {s.Selected1, a.x, a.y, a.layer};
-        s.board.MoveHistory[k + 1] = {s.Selected2, b.x, b.y, b.layer};
-    }
-    const int first = s.Selected1, second = s.Selected2;
-    s.Selected1 = s.Selected2 = 0;
-    for (const int tile : {first, second}) {
-        // The tile's area is redrawn while its position is still known.
-        const TilePosition p = s.board.TilePos[tile];
-        s.board.SetCell(p.x, p.y, p.layer, 0);
-        View().RedrawTile(tile);
-        s.board.TilePos[tile] = {};
-    }
-    s.TilesLeft -= 2;
-    View().PlaySound(Sound::Done);
+    RemovePair(S().Selected1, S().Selected2, firstFrom);
 }
 
 bool TileGame::TakeBack() {

@@ -31,7 +31,7 @@ QString TQuorin::SavedGamePath() const {
 
 uint8_t TQuorin::GameToKeep() const {
     const GameState& s = State();
-    if (triedLayout_ && s.CurrentLayout < 100)
+    if (PlayingTriedLayout())
         return ModeNone;  // a layout tried from the editor has no file to come back to
     if (s.GameFinished || s.TilesLeft == 0)
         return ModeNone;  // won or given up: the game-over window follows

@@ -27,14 +27,21 @@ void PlayThreePairs(Table& t) {
     t.s.Selected1 = static_cast<uint8_t>(t.s.board.FreeList[1]);
 }
 
-TEST(SavedGame, ASolitaireGameComesBackPausedWithItsTilesClockAndHistory) {
+// That game written down, and the table of another run of the program with the layout the
+// game was dealt on loaded.
+class SavedThreePairs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        PlayThreePairs(before);
+        text = FormatSavedGame(before.s, ModeSolitaire, before.clock.Now(), "Traditional");
+        after.s.layout = ShippedLayout("Traditional.lay");
+    }
     Table before;
-    PlayThreePairs(before);
-    const std::string text =
-        FormatSavedGame(before.s, ModeSolitaire, before.clock.Now(), "Traditional");
-
     Table after;
-    after.s.layout = ShippedLayout("Traditional.lay");
+    std::string text;
+};
+
+TEST_F(SavedThreePairs, ASolitaireGameComesBackPausedWithItsTilesClockAndHistory) {
     after.clock.Advance(123'456);  // another run of the program: its ticks start elsewhere
     const SavedGameRead read = RestoreSavedGame(text, after.s, after.clock.Now());
     ASSERT_TRUE(read.ok) << read.error;
@@ -91,14 +98,7 @@ TEST(SavedGame, AClicksGameKeepsItsGridAndEveryMoveToTakeBack) {
     EXPECT_EQ(after.s.Clicks.cells, before.s.ClicksHistory[1].cells);
 }
 
-TEST(SavedGame, ADamagedOrForeignFileLeavesTheBoardAsItWas) {
-    Table before;
-    PlayThreePairs(before);
-    const std::string text =
-        FormatSavedGame(before.s, ModeSolitaire, before.clock.Now(), "Traditional");
-
-    Table after;
-    after.s.layout = ShippedLayout("Traditional.lay");
+TEST_F(SavedThreePairs, ADamagedOrForeignFileLeavesTheBoardAsItWas) {
     after.s.TilesLeft = 77;
     auto refused = [&](const std::string& damaged) {
         const SavedGameRead read = RestoreSavedGame(damaged, after.s, after.clock.Now());

@@ -89,15 +89,7 @@ xdotool key --clearmodifiers Return
 sleep 1.5
 xdotool key --clearmodifiers ctrl+h
 sleep 0.5
-tint=$(colour_of "$usr/share/quorin/Tilesets/pai.bmp" 40x50+98+256)
-[ -n "$tint" ] || fail "could not read the hint colour of the tileset"
-points=$(pixels_of "$wid" "$tint")
-[ -n "$points" ] || fail "no hinted tile on screen: is the orange tileset in use?"
-read -r ax ay bx by < <(echo "$points" | two_clusters)
-[ -n "${by:-}" ] || fail "the hint did not show two tiles"
-xdotool mousemove --window "$wid" "$ax" "$ay" click 1
-sleep 0.3
-xdotool mousemove --window "$wid" "$bx" "$by" click 1
+click_hinted_pair "$usr/share/quorin/Tilesets/pai.bmp"
 timeout 10 xdotool search --sync --onlyvisible --name '^Board finished !$' >/dev/null ||
   fail "the game-over window did not appear"
 sleep 0.5

@@ -29,19 +29,8 @@ sleep 0.5
 xdotool key --clearmodifiers ctrl+h
 sleep 0.5
 
-# Where the hint tint shows: the two faces of the hinted pair.
-tint=$(colour_of "$work/program/Tilesets/bluepai.bmp" 40x50+98+256)
-[ -n "$tint" ] || fail "could not read the hint colour of the tileset"
+click_hinted_pair "$work/program/Tilesets/bluepai.bmp"
 hinted() { pixels_of "$wid" "$tint"; }
-points=$(hinted)
-[ -n "$points" ] || fail "no hinted tile on screen"
-# Two clusters, one per face: start from the two points farthest apart, then refine.
-read -r ax ay bx by < <(echo "$points" | two_clusters)
-[ -n "${by:-}" ] || fail "the hint did not show two tiles"
-
-xdotool mousemove --window "$wid" "$ax" "$ay" click 1
-sleep 0.3
-xdotool mousemove --window "$wid" "$bx" "$by" click 1
 removed=""
 for _ in $(seq 10); do
   sleep 0.3

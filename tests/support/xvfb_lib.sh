@@ -96,3 +96,18 @@ two_clusters() {
     printf "%d %d %d %d\n", ax, ay, bx, by
   }'
 }
+
+# Clicks the two tiles the hint shows, found by the hint tint of tileset picture $1; the tint
+# stays in $tint for the caller to look for again.
+click_hinted_pair() {
+  tint=$(colour_of "$1" 40x50+98+256)
+  [ -n "$tint" ] || fail "could not read the hint colour of $1"
+  local points ax ay bx by
+  points=$(pixels_of "$wid" "$tint")
+  [ -n "$points" ] || fail "no hinted tile on screen in the hint colour of $(basename "$1")"
+  read -r ax ay bx by < <(echo "$points" | two_clusters)
+  [ -n "${by:-}" ] || fail "the hint did not show two tiles"
+  xdotool mousemove --window "$wid" "$ax" "$ay" click 1
+  sleep 0.3
+  xdotool mousemove --window "$wid" "$bx" "$by" click 1
+}
