@@ -228,6 +228,8 @@ class Search {
     bool OverBudget() {
         if (limits_.maxNodes && nodes_ >= limits_.maxNodes)
             outOfBudget_ = true;
+        if (limits_.cancel && limits_.cancel->load(std::memory_order_relaxed))
+            outOfBudget_ = true;
         if (limits_.budgetMs && (nodes_ & 63) == 0 &&
             ProcessorMs() - start_ >= static_cast<double>(limits_.budgetMs))
             outOfBudget_ = true;
@@ -774,7 +776,9 @@ std::vector<SolverTile> TilesOnBoard(const BoardTables& board) {
 }
 
 double ProcessorMs() {
-    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return 1000.0 * static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
 const char* AnswerName(SolveAnswer answer) {

@@ -1,6 +1,7 @@
 // An exact solver: does a position, seen with every face showing, still clear?
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -22,6 +23,8 @@ struct SolveLimits {
     // "undecided"; 0: no time limit.
     int64_t budgetMs = 0;
     uint64_t maxNodes = 0;  // 0: no node limit
+    // When given and set, from any thread, the solve stops soon and answers "undecided".
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 struct SolveResult {
@@ -39,7 +42,8 @@ std::vector<SolverTile> TilesOnBoard(const BoardTables& board);
 
 const char* AnswerName(SolveAnswer answer);
 
-// The processor time the program has used, in milliseconds: the clock of the time budget.
+// The processor time the calling thread has used, in milliseconds: the clock of the time
+// budget, so that a solve in the background is not charged for the window's work.
 double ProcessorMs();
 
 // Reads lines "ID X Y LAYER". Refuses, with a message naming the line, overlapping tiles,

@@ -311,6 +311,11 @@ TEST(SolverTest, AnExhaustedBudgetIsUndecidedNeverWrong) {
         if (r.answer == SolveAnswer::Winnable)
             ExpectOrderClears(trap, false, r);
     }
+    // A cancelled solve stops as an exhausted one does, and says nothing it has not proved.
+    std::atomic<bool> cancel{true};
+    SolveLimits cancelled;
+    cancelled.cancel = &cancel;
+    EXPECT_EQ(Solve(Deal("Traditional.lay", 7), false, cancelled).answer, SolveAnswer::Undecided);
 }
 
 TEST(SolverTest, PositionReaderRefusesBadLinesNamingThem) {
