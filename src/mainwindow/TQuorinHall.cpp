@@ -151,6 +151,14 @@ void TQuorin::LeaveLastPairForTest() {
             keepA = s.board.FreeList[k];
             keepB = s.board.FreeList[k + 1];
         }
+    // Some deals have no free pair: two tiles of a group on one layer are free once alone.
+    for (int a = 1; a <= kTileCount && !keepA; ++a)
+        for (int b = a + 1; b <= kTileCount && SameGroup(a, b) && !keepA; ++b)
+            if (s.board.TilePos[a].OnBoard() && s.board.TilePos[b].OnBoard() &&
+                s.board.TilePos[a].layer == s.board.TilePos[b].layer) {
+                keepA = a;
+                keepB = b;
+            }
     if (!keepA)
         return;
     std::array<int, kGroupCount + 1> waiting{};  // a tile of the group lifted without its pair

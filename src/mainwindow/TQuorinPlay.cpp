@@ -262,6 +262,7 @@ void TQuorin::PauseClick() {
         IM(ModePaused);
         SetPauseCaptions(true);
         ShowFond();
+        KeepGame(true);  // the clock as it stopped, should the program be killed now
     }
     SetPauseButtons();
 }

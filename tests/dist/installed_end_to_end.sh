@@ -3,7 +3,9 @@
 # installed tree made read only, the desktop entry and AppStream file validated, then the
 # installed program run under Xvfb with a fresh home and fresh XDG folders. The first start
 # shows no error box; the tileset is changed through the menu and a game is won into the hall
-# of fame; after a restart the tileset is still the chosen one. The settings, the hall of fame
+# of fame; after a restart the tileset is still the chosen one. Three pairs of a new game are
+# removed; closed, and again killed with SIGKILL, the program comes back to the same 138
+# tiles, clock and undo history. The settings, the hall of fame
 # and the favourites must be in the XDG folders, and nothing may change under the prefix.
 # usage: installed_end_to_end.sh BUILD_FOLDER     (exit 77: skipped, tools missing)
 set -Eeuo pipefail
@@ -113,10 +115,100 @@ close_program
 grep -q "^Tileset=1" "$config/Quorin.ini" || fail "the tileset choice was not written to $config/Quorin.ini: $(grep Tileset "$config/Quorin.ini" || true)"
 grep -q '^Rank1=Zoe ' "$player/Hallfame.ini" || fail "the hall of fame entry is not in $player/Hallfame.ini"
 
-# Started again: the choice is read back from the XDG folder, and written again at close.
+# Started again: the choice is read back from the XDG folder.
 start_program
 sleep 0.5
 no_error_box "the second start"
+
+# --- A game in progress outlives the window: closed, and killed.
+saved="$player/Saved.game"
+# A checksum of the board area, with the pointer off the board so that no tile is lit.
+board_sum() {
+  xdotool mousemove --window "$wid" 5 5
+  import -window "$wid" "$work/board.png"
+  convert "$work/board.png" -crop 600x380+40+90 +repage rgb:- | md5sum
+}
+# True once two looks in a row agree (a repaint is on screen whole), and differ from $1 when
+# it is given; `board` is then the checksum.
+board_settled() {
+  local first second
+  first=$(board_sum)
+  [ "$first" != "${1:-}" ] || return 1
+  second=$(board_sum)
+  [ "$first" = "$second" ] || return 1
+  board=$first
+}
+board_is() { board_settled && [ "$board" = "$1" ]; }
+# The saved game without its clock line, and the clock line's time played in milliseconds.
+saved_board() { grep -v '^clock ' "$1"; }
+saved_clock() { awk '$1 == "clock" { print $2 }' "$1"; }
+saved_penalty() { awk '$1 == "clock" { print $3 }' "$1"; }
+remove_three_pairs() {
+  local n
+  for n in 1 2 3; do
+    board_settled
+    xdotool key --clearmodifiers ctrl+h
+    wait_until "hint $n" board_settled "$board"
+    click_hinted_pair "$usr/share/quorin/Tilesets/pai.bmp"
+    wait_until "pair $n to leave" board_settled "$board"
+  done
+  wait_until "138 tiles in the saved game" grep -qx 'tiles 144 138' "$saved"
+  wait_until "the board of 138 tiles" board_settled
+}
+# F12 pauses and goes on. The pause writes the game, with its clock as it stopped, before the
+# board gives way to the background: once that shows, the file is the paused game.
+pause_and_keep() {
+  local shown
+  wait_until "the board before the pause" board_settled
+  shown=$board
+  xdotool key --clearmodifiers F12
+  wait_until "the pause" board_settled "$shown"
+  cp "$saved" "$1"
+}
+# After a restart: the board stays hidden until Play; then the same 138 tiles, the clock where
+# it stood (only the moment between Play and the next pause added), and three moves back
+# to the deal.
+check_resumed() {
+  local before=$1 how=$2 paused_board
+  start_program
+  no_error_box "the start after $how"
+  board_settled
+  paused_board=$board
+  xdotool key --clearmodifiers F12
+  wait_until "the resumed board after $how" board_is "$board3"
+  pause_and_keep "$work/again"
+  diff <(saved_board "$before") <(saved_board "$work/again") >"$work/diff" ||
+    fail "the game after $how is not the one left: $(cat "$work/diff")"
+  local gained=$(( $(saved_clock "$work/again") - $(saved_clock "$before") ))
+  [ "$gained" -ge 0 ] && [ "$gained" -le 5000 ] ||
+    fail "after $how the clock moved by $gained ms"
+  [ "$(saved_penalty "$work/again")" = "$(saved_penalty "$before")" ] || fail "the penalties changed after $how"
+  [ "$paused_board" != "$board3" ] || fail "the board showed before Play after $how"
+  xdotool key --clearmodifiers F12
+  wait_until "the board to show again after $how" board_is "$board3"
+  xdotool key --clearmodifiers ctrl+z ctrl+z ctrl+z
+  wait_until "three moves taken back after $how" board_is "$board0"
+}
+
+xdotool key --clearmodifiers Return
+wait_until "the new game" grep -qx 'tiles 144 144' "$saved"
+wait_until "the dealt board" board_settled
+board0=$board
+remove_three_pairs
+board3=$board
+pause_and_keep "$work/closed"
+close_program
+check_resumed "$work/closed" "closing"
+echo "kept across a close: 138 tiles, clock and undo history"
+
+remove_three_pairs
+board3=$board
+cp "$saved" "$work/killed"
+kill -9 "$app"
+wait "$app" 2>/dev/null || true
+app=""
+check_resumed "$work/killed" "kill -9"
+echo "kept across kill -9: 138 tiles, clock and undo history"
 close_program
 grep -q '^Tileset=1' "$config/Quorin.ini" || fail "the tileset choice was lost after the restart"
 

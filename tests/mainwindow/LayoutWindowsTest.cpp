@@ -98,7 +98,7 @@ class LayoutWindowsTest : public QObject {
     void SaveRefusesBadNamesAndAsksBeforeReplacing();
     void EditorMouseGhostAndMoves();
     void TryItAndExit();
-    void ATriedLayoutEntersNoHall();
+    void ATriedLayoutEntersNoHallAndIsNotKept();
     void SeedWindow();
     void ChooserFavouritesAndMenu();
     void AnUnreadableFavouritesFileIsKept();
@@ -261,7 +261,7 @@ void LayoutWindowsTest::TryItAndExit() {
     QVERIFY(w->Action("Undo1")->isVisible());
 }
 
-void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
+void LayoutWindowsTest::ATriedLayoutEntersNoHallAndIsNotKept() {
     // Every tile but one free pair is taken away as the game is dealt.
     qputenv("QUORIN_TEST_LAST_PAIR", "1");
     const std::shared_ptr<void> unset(nullptr, [](void*) { qunsetenv("QUORIN_TEST_LAST_PAIR"); });
@@ -294,6 +294,9 @@ void LayoutWindowsTest::ATriedLayoutEntersNoHall() {
     // Neither the menu nor the panel shows the layout that was current before.
     QCOMPARE(checkedEntries(), 0);
     QVERIFY(w->SidePanelImage() != panel);
+    // Nor does it survive the window: there would be no file to deal it from.
+    w.Tick();
+    QVERIFY(!QFile::exists(folder.File("Saved.game")));
     finish();
     // "New" deals the tried layout again: still no entry.
     w->RandomSolitaireGame1Click();

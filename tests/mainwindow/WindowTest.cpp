@@ -657,6 +657,13 @@ void WindowTest::AGameClosedComesBackPausedAndAFinishedOneDoesNot() {
         w.Tick();
         QVERIFY(QFile::exists(folder.File("Saved.game")));
         tiles = w->State().board.TilePos;
+        // A pause writes the clock as it stopped, before the next save is due: a program
+        // killed while paused loses none of it.
+        w.clock.Advance(3000);
+        w->PauseClick();
+        QFile saved(folder.File("Saved.game"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\nclock 7"));
     }
     Window w(folder);
     GameState& s = w->State();
@@ -671,7 +678,7 @@ void WindowTest::AGameClosedComesBackPausedAndAFinishedOneDoesNot() {
     QCOMPARE(s.GameMode, ModeSolitaire);
     w.clock.Advance(1000);
     w.Tick();
-    QCOMPARE(s.ElapsedSeconds, 5);
+    QCOMPARE(s.ElapsedSeconds, 8);
     w->Rules().Back();
     QCOMPARE(s.TilesLeft, 140);
     // Abandoned: nothing comes back.
