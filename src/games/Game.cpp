@@ -167,6 +167,16 @@ void Game::GoBack() {
     ShowTakenBack();
 }
 
+void Game::GoBack(int pairs) {
+    ++changes_;
+    GameRules* rules = Active();
+    if (!rules || !rules->CanTakeBack() || s_.TilesLeft == 0)
+        return;
+    for (int k = 0; k < pairs && s_.TilesLeft < s_.TotalTiles && rules->TakeBack(); ++k) {
+    }
+    ShowTakenBack();
+}
+
 void Game::ShowTakenBack() {
     view_.FullRedraw();
     if (s_.options.ShowGirls)

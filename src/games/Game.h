@@ -69,6 +69,8 @@ class Game {
 
     void Back();
     void GoBack();
+    // Takes `pairs` moves back at once, by the rules of Back, and shows the board once.
+    void GoBack(int pairs);
     void BackHistory();
     void Restart();
     void Hint();
