@@ -35,7 +35,9 @@ class Game {
     Dealer MakeDealer() { return Dealer(s_, random_, view_); }
     uint32_t Now() { return ticks_.Now(); }
 
-    // Puts the layout on the board and deals it with the dealer the options choose.
+    // Puts the layout on the board and deals it with the dealer the options choose. A
+    // winnable deal under the vertical variation is one the solver proved; when none was
+    // found in time the last one stays, and the status line says it may not clear.
     DealResult DealLayout();
     // Clears what belongs to the previous game: selection, hint, clocks and penalties.
     void ResetForNewGame();
@@ -85,6 +87,7 @@ class Game {
     void Shuffle1Click();
 
   private:
+    DealResult DealProvedVertical(Dealer& dealer);
     bool TwoPlayerGame() const;
     // The board, the side panel and the window after moves were taken back.
     void ShowTakenBack();
