@@ -151,6 +151,14 @@ void Dealer::Restore(const std::vector<TilePosition>& saved) {
 }
 
 void Dealer::ShuffleBoard() {
+    Shuffle(true);
+}
+
+void Dealer::ShuffleBoardAgain() {
+    Shuffle(false);
+}
+
+void Dealer::Shuffle(bool seed) {
     const uint8_t m = s_.GameMode;
     if (AnimationApplies() && (m == ModeSolitaire || m == ModeTwoPlayers || m == ModeRivers))
         view_.FullRedraw();
@@ -185,7 +193,8 @@ void Dealer::ShuffleBoard() {
     std::vector<TilePosition> slots(n + 2);
     int k = 1;
     int tries = 0;
-    random_.SeedFromClock();
+    if (seed)
+        random_.SeedFromClock();
     while (n >= k && tries <= kMaxShufflePasses) {
         ++tries;
         if (CountFreeForDeal(list) <= 1) {

@@ -39,6 +39,8 @@ class Dealer {
     // Deals the tiles still on the board again over their own positions so that they can
     // all be removed; after 200 unlucky passes everything stays where it was.
     void ShuffleBoard();
+    // The same reshuffle, drawn on from where the generator stands instead of the clock.
+    void ShuffleBoardAgain();
 
     // A quiet dealer never animates: for candidates that may be thrown away.
     void SetQuiet(bool quiet) { quiet_ = quiet; }
@@ -49,6 +51,7 @@ class Dealer {
 
   private:
     DealResult Create(std::vector<TilePosition>* order, bool seed);
+    void Shuffle(bool seed);
     bool AnimationApplies() const;
     bool AnimationAppliesToMode() const;
     // Positions still marked, that pass the free rule of dealing.

@@ -23,6 +23,10 @@ struct ProofBounds {
 // A new game under the vertical variation: a few milliseconds on the shipped layouts, about
 // three candidates on Cat, where two deals of three built by the dealing rule jam.
 inline constexpr ProofBounds kVerticalDealBounds{100, 2000, 400};
+// A reshuffle in the middle of a game, under the rule being played. Fewer tiles give quick
+// answers, but under the vertical rule few reshuffles may clear: on some boards of Cat one
+// in a hundred.
+inline constexpr ProofBounds kShuffleBounds{200, 2000, 250};
 
 struct ProofSearch {
     bool proved = false;

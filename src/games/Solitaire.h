@@ -26,6 +26,9 @@ class Solitaire : public TileGame {
 
   private:
     void PassTurn();
+    // Reshuffles until the solver proves the board winnable, within bounds; the last one
+    // made stays when none is.
+    void WinnableShuffle();
     void ReportShuffle();
     bool twoPlayers_ = false;
 };

@@ -340,6 +340,35 @@ TEST_F(Dealing, ShuffleBoardOfAKnownPosition) {
     EXPECT_EQ(t.s.board.TilePos[6], (TilePosition{19, 7, 2}));
 }
 
+// The reshuffle builds its order by the horizontal dealing rule, so under the vertical rule
+// it often jams; "Winnable Shuffles" takes one the solver proved, and shows only that one.
+TEST_F(Dealing, WinnableShuffleUnderTheVerticalRuleIsProvedWinnable) {
+    const LayoutGrid cat = test::ShippedLayout("Cat.lay");
+    int jamAsBuilt = 0;
+    for (uint32_t clock = 1; clock <= 8; ++clock) {
+        test::Table built;
+        DealAndRemove(built, cat, 4, 30);
+        built.s.options.Vertical = true;
+        built.clock.timeOfDay = clock;
+        built.game.MakeDealer().ShuffleBoard();
+        jamAsBuilt += SolveVertical(built.s) == SolveAnswer::Unwinnable;
+
+        test::Table t;
+        DealAndRemove(t, cat, 4, 30);
+        const std::vector<TilePosition> cellsBefore = test::OccupiedCells(t.s.board);
+        t.s.options.Vertical = t.s.options.Animate = true;
+        t.clock.timeOfDay = clock;
+        t.view.Take();
+        t.game.Shuffle1Click();
+        const std::vector<std::string> events = t.view.Take();
+        EXPECT_EQ(std::count(events.begin(), events.end(), "repaint"), 42 + 1) << clock;
+        EXPECT_EQ(test::OccupiedCells(t.s.board), cellsBefore) << clock;
+        EXPECT_TRUE(test::TablesAgree(t.s.board));
+        EXPECT_EQ(SolveVertical(t.s), SolveAnswer::Winnable) << clock;
+    }
+    EXPECT_GE(jamAsBuilt, 3);  // the clocks tell something
+}
+
 TEST(ShuffleBoard, FewerThanTwoFreePositionsLeaveEveryTileInPlace) {
     test::Table t;
     t.Clear(ModeSolitaire);
