@@ -106,6 +106,7 @@ DealResult Game::DealProvedVertical(Dealer& dealer) {
 void Game::ResetForNewGame() {
     s_.GameFinished = s_.GameOverShown = s_.ClickHandled = false;
     s_.HintIndex = s_.HintTile1 = s_.HintTile2 = 0;
+    s_.SafeHintShown = false;
     s_.ElapsedSeconds = s_.PenaltySeconds = 0;
     s_.Selected1 = s_.Selected2 = 0;
     s_.HoverTile = 0;
@@ -230,10 +231,10 @@ void Game::Restart() {
     view_.ShowStatus("Game restarted.");
 }
 
-void Game::Hint() {
+void Game::Hint(std::pair<int, int> safe) {
     ++changes_;
     if (GameRules* rules = Active())
-        rules->Hint();
+        rules->Hint(safe);
 }
 
 void Game::Shuffle1Click() {
@@ -244,6 +245,7 @@ void Game::Shuffle1Click() {
     if (!rules || !rules->CanShuffle())
         return;
     s_.HintTile1 = s_.HintTile2 = 0;
+    s_.SafeHintShown = false;
     s_.Selected1 = s_.Selected2 = 0;
     rules->Shuffle();
     view_.FullRedraw();

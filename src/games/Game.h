@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
@@ -73,7 +74,12 @@ class Game {
     void GoBack();
     void BackHistory();
     void Restart();
-    void Hint();
+    // Shows a free pair for 40 seconds of penalty. The window may hand over `safe`, a pair
+    // known to keep the board winnable (the first of a solver's removal order for the board
+    // as it stands): the first press after a move shows it when both tiles are on the board,
+    // free and of one group. Without it, or on the presses after, the hint goes round the
+    // free pairs.
+    void Hint(std::pair<int, int> safe = {0, 0});
 
     // What happens at each tick before the clock: a turned Memory pair is judged.
     void Tick();

@@ -38,10 +38,10 @@ void Solitaire::PassTurn() {
     }
 }
 
-void Solitaire::Hint() {
+void Solitaire::Hint(std::pair<int, int> safe) {
     // Two players find their moves themselves.
     if (!twoPlayers_)
-        TileGame::Hint();
+        TileGame::Hint(safe);
 }
 
 void Solitaire::Shuffle() {
