@@ -2,6 +2,11 @@
 // each at most. The median over the repetitions is the median over the seeds.
 //
 //   quorin_bench --benchmark_filter=BM_SolvePlainDeal
+//
+// Starting a winnable game under the vertical variation, where the solver has to prove the
+// deal: the same seeds, the whole deal timed, candidates thrown away included.
+//
+//   quorin_bench --benchmark_filter=BM_DealProvedVertical
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -43,6 +48,18 @@ void SolvePlainDeal(benchmark::State& state, const std::vector<std::vector<Solve
     state.counters["undecided"] = undecided;
 }
 
+void DealProvedVertical(benchmark::State& state, const LayoutGrid& layout, int& seed) {
+    StillClock clock;
+    SilentView view;
+    Game game(view, clock, clock);
+    GameState& s = game.State();
+    s.layout = layout;
+    s.options.Winnable = s.options.Vertical = s.options.RandomSeed1 = true;
+    s.SeedNumber = seed++ % kSeeds + 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(game.DealLayout());
+}
+
 // Registered before main runs, one benchmark per layout file found.
 const bool registered = [] {
     const fs::path dir = fs::path(QUORIN_SOURCE_DIR) / "data" / "Layouts";
@@ -72,6 +89,15 @@ const bool registered = [] {
             ("BM_SolvePlainDeal/" + file.filename().string()).c_str(),
             [deals, next = std::make_shared<size_t>(0)](benchmark::State& state) {
                 SolvePlainDeal(state, deals, *next);
+            })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(kSeeds)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark(
+            ("BM_DealProvedVertical/" + file.filename().string()).c_str(),
+            [grid = load.grid, seed = std::make_shared<int>(0)](benchmark::State& state) {
+                DealProvedVertical(state, grid, *seed);
             })
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)

@@ -27,7 +27,7 @@ void Dealer::SeedDeal() {
 
 bool Dealer::AnimationAppliesToMode() const {
     const uint8_t m = s_.GameMode;
-    return s_.options.Animate && m != ModeNone && m != ModeEditor && m != ModeGameOver &&
+    return !quiet_ && s_.options.Animate && m != ModeNone && m != ModeEditor && m != ModeGameOver &&
            m != ModeIdle;
 }
 
@@ -79,6 +79,14 @@ TilePosition Dealer::DrawFreePosition(const std::vector<TilePosition>& list, int
 }
 
 DealResult Dealer::CreateBoard(std::vector<TilePosition>* order) {
+    return Create(order, true);
+}
+
+DealResult Dealer::CreateBoardAgain(std::vector<TilePosition>* order) {
+    return Create(order, false);
+}
+
+DealResult Dealer::Create(std::vector<TilePosition>* order, bool seed) {
     if (AnimationApplies())
         view_.FullRedraw();
     s_.board.ClearPositions(s_.TilesLeft);
@@ -89,7 +97,8 @@ DealResult Dealer::CreateBoard(std::vector<TilePosition>* order) {
     if (positions > kTileCount || positions % 2 != 0)
         return DealResult::CannotDeal;
     std::vector<TilePosition> slots(positions + 2);  // 1-based pairs
-    SeedDeal();
+    if (seed)
+        SeedDeal();
 
     int k = 1;
     int restarts = 0;
@@ -142,6 +151,14 @@ void Dealer::Restore(const std::vector<TilePosition>& saved) {
 }
 
 void Dealer::ShuffleBoard() {
+    Shuffle(true);
+}
+
+void Dealer::ShuffleBoardAgain() {
+    Shuffle(false);
+}
+
+void Dealer::Shuffle(bool seed) {
     const uint8_t m = s_.GameMode;
     if (AnimationApplies() && (m == ModeSolitaire || m == ModeTwoPlayers || m == ModeRivers))
         view_.FullRedraw();
@@ -176,7 +193,8 @@ void Dealer::ShuffleBoard() {
     std::vector<TilePosition> slots(n + 2);
     int k = 1;
     int tries = 0;
-    random_.SeedFromClock();
+    if (seed)
+        random_.SeedFromClock();
     while (n >= k && tries <= kMaxShufflePasses) {
         ++tries;
         if (CountFreeForDeal(list) <= 1) {

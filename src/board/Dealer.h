@@ -32,16 +32,26 @@ class Dealer {
     // matching tiles from the last removed to the first. `order`, when given, receives the
     // positions in removal order: removing them two by two solves the deal.
     DealResult CreateBoard(std::vector<TilePosition>* order = nullptr);
+    // The same deal, drawn on from where the generator stands rather than from the seed:
+    // the next candidate when the caller wants a deal that passes a test of its own.
+    DealResult CreateBoardAgain(std::vector<TilePosition>* order = nullptr);
 
     // Deals the tiles still on the board again over their own positions so that they can
     // all be removed; after 200 unlucky passes everything stays where it was.
     void ShuffleBoard();
+    // The same reshuffle, drawn on from where the generator stands instead of the clock.
+    void ShuffleBoardAgain();
+
+    // A quiet dealer never animates: for candidates that may be thrown away.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
 
     // How many times CreateBoard may start the removal over before it gives up.
     static constexpr int kMaxRestarts = 2000;
     static constexpr int kMaxShufflePasses = 200;
 
   private:
+    DealResult Create(std::vector<TilePosition>* order, bool seed);
+    void Shuffle(bool seed);
     bool AnimationApplies() const;
     bool AnimationAppliesToMode() const;
     // Positions still marked, that pass the free rule of dealing.
@@ -54,6 +64,7 @@ class Dealer {
     GameState& s_;
     Random& random_;
     BoardView& view_;
+    bool quiet_ = false;
 };
 
 }  // namespace quorin

@@ -83,6 +83,10 @@ struct GameState {
     int32_t HintIndex = 0;
     int32_t HintTile1 = 0;
     int32_t HintTile2 = 0;
+    // The pair handed to the hint as keeping the board winnable was shown in this position:
+    // the next presses go round the free pairs. Cleared whenever the board changes: a move, a
+    // move taken back, a shuffle, a new or a restored game.
+    bool SafeHintShown = false;
 
     int32_t PenaltySeconds = 0;
     int32_t ElapsedSeconds = 0;

@@ -3,6 +3,7 @@
 #include "board/Placement.h"
 #include "games/Clicks.h"
 #include "games/Memory.h"
+#include "games/ProvedWinnable.h"
 #include "games/Rivers.h"
 #include "games/Solitaire.h"
 
@@ -72,15 +73,40 @@ DealResult Game::DealLayout() {
         !s_.options.RandomSeed1)
         view_.FullRedraw();
     Dealer dealer = MakeDealer();
+    if (s_.options.Winnable && s_.options.Vertical)
+        return DealProvedVertical(dealer);
     if (s_.options.Winnable)
         return dealer.CreateBoard();
     dealer.PlainDeal();
     return DealResult::Dealt;
 }
 
+DealResult Game::DealProvedVertical(Dealer& dealer) {
+    // The dealer builds its removal order under the horizontal rule, so its promise does not
+    // hold under the vertical one: the solver has to prove each candidate. The candidates go
+    // on from the seed, so a seed number still deals one board.
+    dealer.SeedDeal();
+    dealer.SetQuiet(true);
+    const ProofSearch search = MakeUntilProved(s_.board, random_, true, kVerticalDealBounds, [&] {
+        return dealer.CreateBoardAgain() == DealResult::Dealt;
+    });
+    dealer.SetQuiet(false);
+    if (search.nothingMade)
+        return DealResult::CannotDeal;
+    // The board kept is dealt once more, as the options say it is shown.
+    random_.SetSeed(search.seedBefore);
+    dealer.CreateBoardAgain();
+    if (!search.proved)
+        view_.ShowStatus(
+            "No deal proved winnable under the vertical rule was found in time; this one may "
+            "not clear.");
+    return DealResult::Dealt;
+}
+
 void Game::ResetForNewGame() {
     s_.GameFinished = s_.GameOverShown = s_.ClickHandled = false;
     s_.HintIndex = s_.HintTile1 = s_.HintTile2 = 0;
+    s_.SafeHintShown = false;
     s_.ElapsedSeconds = s_.PenaltySeconds = 0;
     s_.Selected1 = s_.Selected2 = 0;
     s_.HoverTile = 0;
@@ -215,10 +241,10 @@ void Game::Restart() {
     view_.ShowStatus("Game restarted.");
 }
 
-void Game::Hint() {
+void Game::Hint(std::pair<int, int> safe) {
     ++changes_;
     if (GameRules* rules = Active())
-        rules->Hint();
+        rules->Hint(safe);
 }
 
 void Game::Shuffle1Click() {
@@ -229,6 +255,7 @@ void Game::Shuffle1Click() {
     if (!rules || !rules->CanShuffle())
         return;
     s_.HintTile1 = s_.HintTile2 = 0;
+    s_.SafeHintShown = false;
     s_.Selected1 = s_.Selected2 = 0;
     rules->Shuffle();
     view_.FullRedraw();

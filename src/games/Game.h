@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
@@ -35,7 +36,9 @@ class Game {
     Dealer MakeDealer() { return Dealer(s_, random_, view_); }
     uint32_t Now() { return ticks_.Now(); }
 
-    // Puts the layout on the board and deals it with the dealer the options choose.
+    // Puts the layout on the board and deals it with the dealer the options choose. A
+    // winnable deal under the vertical variation is one the solver proved; when none was
+    // found in time the last one stays, and the status line says it may not clear.
     DealResult DealLayout();
     // Clears what belongs to the previous game: selection, hint, clocks and penalties.
     void ResetForNewGame();
@@ -73,7 +76,12 @@ class Game {
     void GoBack(int pairs);
     void BackHistory();
     void Restart();
-    void Hint();
+    // Shows a free pair for 40 seconds of penalty. The window may hand over `safe`, a pair
+    // known to keep the board winnable (the first of a solver's removal order for the board
+    // as it stands): the first press after a move shows it when both tiles are on the board,
+    // free and of one group. Without it, or on the presses after, the hint goes round the
+    // free pairs.
+    void Hint(std::pair<int, int> safe = {0, 0});
 
     // What happens at each tick before the clock: a turned Memory pair is judged.
     void Tick();
@@ -87,6 +95,7 @@ class Game {
     void Shuffle1Click();
 
   private:
+    DealResult DealProvedVertical(Dealer& dealer);
     bool TwoPlayerGame() const;
     // The board, the side panel and the window after moves were taken back.
     void ShowTakenBack();

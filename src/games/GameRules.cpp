@@ -28,6 +28,7 @@ void GameRules::RemovePair(int a, int b, const TilePosition* fromA) {
         s.board.TilePos[tile] = {};
     }
     s.TilesLeft -= 2;
+    s.SafeHintShown = false;
     View().PlaySound(Sound::Done);
 }
 

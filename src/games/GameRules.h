@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
@@ -52,7 +53,8 @@ class GameRules {
     // Takes back one move; false when there is none.
     virtual bool TakeBack() { return false; }
 
-    virtual void Hint() {}
+    // `safe`, when both are tiles, is a pair known to keep the board winnable.
+    virtual void Hint(std::pair<int, int> safe) { (void)safe; }
     // Whether "Shuffle" applies to this game.
     virtual bool CanShuffle() const { return false; }
     virtual void Shuffle() {}

@@ -374,6 +374,7 @@ SavedGameRead RestoreSavedGame(std::string_view text, GameState& state, uint32_t
     g.Player2Tick = now - static_cast<uint32_t>(turn2);
     g.GameFinished = g.GameOverShown = g.ClickHandled = g.RiverFound = false;
     g.HintIndex = g.HintTile1 = g.HintTile2 = 0;
+    g.SafeHintShown = false;
     g.HoverTile = 0;
     state = std::move(g);
     r.result.ok = true;

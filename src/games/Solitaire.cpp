@@ -4,6 +4,7 @@
 
 #include "board/Dealer.h"
 #include "board/FreeRule.h"
+#include "games/ProvedWinnable.h"
 
 namespace quorin {
 
@@ -37,16 +38,16 @@ void Solitaire::PassTurn() {
     }
 }
 
-void Solitaire::Hint() {
+void Solitaire::Hint(std::pair<int, int> safe) {
     // Two players find their moves themselves.
     if (!twoPlayers_)
-        TileGame::Hint();
+        TileGame::Hint(safe);
 }
 
 void Solitaire::Shuffle() {
     GameState& s = S();
     if (s.options.Shuffable) {
-        Dealer(s, c_.random, View()).ShuffleBoard();
+        WinnableShuffle();
     } else {
         for (int pass = 1; pass <= 101; ++pass) {
             FreeShuffle(false);
@@ -56,6 +57,25 @@ void Solitaire::Shuffle() {
         }
     }
     ReportShuffle();
+}
+
+void Solitaire::WinnableShuffle() {
+    // The reshuffle builds its removal order by the horizontal dealing rule and gives up on
+    // an unlucky board, so what it makes may still jam; the solver judges each one under the
+    // rule being played.
+    Dealer dealer(S(), c_.random, View());
+    Random& random = c_.random;
+    random.SeedFromClock();
+    dealer.SetQuiet(true);
+    const ProofSearch search =
+        MakeUntilProved(S().board, random, S().options.Vertical, kShuffleBounds, [&] {
+            dealer.ShuffleBoardAgain();
+            return true;
+        });
+    dealer.SetQuiet(false);
+    // The one kept is made once more over the same cells, for the animation.
+    random.SetSeed(search.seedBefore);
+    dealer.ShuffleBoardAgain();
 }
 
 void Solitaire::ReportShuffle() {

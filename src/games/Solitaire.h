@@ -18,7 +18,7 @@ class Solitaire : public TileGame {
     bool IsFree(int tile) const override;
     // Two-player games are not taken back.
     bool CanTakeBack() const override { return !twoPlayers_; }
-    void Hint() override;
+    void Hint(std::pair<int, int> safe) override;
     void Shuffle() override;
 
   protected:
@@ -26,6 +26,9 @@ class Solitaire : public TileGame {
 
   private:
     void PassTurn();
+    // Reshuffles until the solver proves the board winnable, within bounds; the last one
+    // made stays when none is.
+    void WinnableShuffle();
     void ReportShuffle();
     bool twoPlayers_ = false;
 };

@@ -1,5 +1,6 @@
 #include "games/TileGame.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "board/Placement.h"
@@ -101,6 +102,7 @@ bool TileGame::TakeBack() {
     s.TilesLeft += 2;
     s.Selected1 = s.Selected2 = 0;
     s.HintTile1 = s.HintTile2 = 0;
+    s.SafeHintShown = false;
     const int k = s.TotalTiles - s.TilesLeft;
     for (int e = k; e <= k + 1; ++e) {
         const MoveEntry& m = s.board.MoveHistory[e];
@@ -111,7 +113,24 @@ bool TileGame::TakeBack() {
     return true;
 }
 
-void TileGame::Hint() {
+bool TileGame::IsFreePair(std::pair<int, int> pair) const {
+    const auto [a, b] = pair;
+    const auto& pos = S().board.TilePos;
+    return a >= 1 && a <= kTileCount && b >= 1 && b <= kTileCount && a != b && SameGroup(a, b) &&
+           pos[a].OnBoard() && pos[b].OnBoard() && IsFree(a) && IsFree(b);
+}
+
+std::vector<std::pair<int, int>> TileGame::HintRound() const {
+    const GameState& s = S();
+    const auto& list = s.board.FreeList;
+    std::vector<std::pair<int, int>> round;
+    for (int k = 1; k < s.FreeCount; ++k)
+        if (SameGroup(list[k], list[k + 1]))
+            round.emplace_back(list[k], list[k + 1]);
+    return round;
+}
+
+void TileGame::Hint(std::pair<int, int> safe) {
     GameState& s = S();
     if (s.MovesLeft == 0)
         return;
@@ -119,15 +138,22 @@ void TileGame::Hint() {
     CountFree();
     if (s.FreeCount < 2 || s.MovesLeft == 0)
         return;
-    s.HintIndex = s.HintIndex % s.MovesLeft + 1;
-    const auto& list = s.board.FreeList;
-    for (int k = 1, found = 0; k < s.FreeCount; ++k) {
-        if (!SameGroup(list[k], list[k + 1]))
-            continue;
-        if (++found == s.HintIndex) {
-            s.HintTile1 = list[k];
-            s.HintTile2 = list[k + 1];
-            break;
+    const std::vector<std::pair<int, int>> round = HintRound();
+    if (!s.SafeHintShown && IsFreePair(safe)) {
+        s.SafeHintShown = true;
+        const std::pair<int, int> shown = std::minmax(safe.first, safe.second);
+        s.HintTile1 = shown.first;
+        s.HintTile2 = shown.second;
+        // When the round holds it too, the next press goes on from there rather than show
+        // it again.
+        const auto at = std::find(round.begin(), round.end(), shown);
+        if (at != round.end())
+            s.HintIndex = static_cast<int32_t>(at - round.begin()) + 1;
+    } else {
+        s.HintIndex = s.HintIndex % s.MovesLeft + 1;
+        if (s.HintIndex <= static_cast<int32_t>(round.size())) {
+            s.HintTile1 = round[s.HintIndex - 1].first;
+            s.HintTile2 = round[s.HintIndex - 1].second;
         }
     }
     s.PenaltySeconds += 40;

@@ -4,6 +4,9 @@
 // each says which tiles may be picked and what a pair of one group needs to leave.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "games/GameRules.h"
 
 namespace quorin {
@@ -14,7 +17,9 @@ class TileGame : public GameRules {
 
     void Press(MouseButton button, int px, int py) override;
     bool TakeBack() override;
-    void Hint() override;
+    // Shows a free pair and charges 40 seconds. The first press in a position shows `safe`
+    // when it is a free pair on the board; the presses after it go round the free pairs.
+    void Hint(std::pair<int, int> safe) override;
     bool CanShuffle() const override { return true; }
 
   protected:
@@ -32,6 +37,9 @@ class TileGame : public GameRules {
     void FreeShuffle(bool keepLayer);
 
   private:
+    bool IsFreePair(std::pair<int, int> pair) const;
+    // The pairs the hint goes round: neighbours of one group in the free list.
+    std::vector<std::pair<int, int>> HintRound() const;
     void TestStile2();
     void MatchSelection();
 };

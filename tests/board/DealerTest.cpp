@@ -1,4 +1,5 @@
 // Dealing: the plain deal, the winnable deal and the winnable reshuffle.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "board/Dealer.h"
 #include "board/FreeRule.h"
 #include "board/Placement.h"
+#include "solver/Solver.h"
 
 namespace quorin {
 namespace {
@@ -101,6 +103,79 @@ TEST_F(Dealing, VerticalVariationDoesNotChangeTheDeal) {
     EXPECT_EQ(DealWith(true, 5, true, true), DealWith(true, 5, true, false));
 }
 
+SolveAnswer SolveVertical(const GameState& s) {
+    SolveLimits limits;
+    limits.maxNodes = 200'000;
+    return Solve(TilesOnBoard(s.board), true, limits).answer;
+}
+
+// Cat jams under the vertical rule in most deals built by the dealing rule: a winnable deal
+// there is one the solver proved, and a seed still deals one board.
+TEST_F(Dealing, WinnableDealUnderTheVerticalRuleIsProvedWinnable) {
+    traditional = test::ShippedLayout("Cat.lay");
+    int jamAsBuilt = 0;
+    for (int seed = 1; seed <= 8; ++seed) {
+        test::Table built;
+        built.s.layout = traditional;
+        built.s.options.RandomSeed1 = true;
+        built.s.SeedNumber = seed;
+        ASSERT_EQ(built.game.MakeDealer().CreateBoard(), DealResult::Dealt);
+        jamAsBuilt += SolveVertical(built.s) == SolveAnswer::Unwinnable;
+
+        test::Table t;
+        t.s.layout = traditional;
+        t.Play(ModeSolitaire);
+        t.s.options.Winnable = t.s.options.Vertical = t.s.options.RandomSeed1 = true;
+        t.s.SeedNumber = seed;
+        ASSERT_EQ(t.game.DealLayout(), DealResult::Dealt);
+        EXPECT_TRUE(test::TablesAgree(t.s.board));
+        EXPECT_EQ(test::OccupiedCells(t.s.board).size(), 144u) << "seed " << seed;
+        EXPECT_EQ(SolveVertical(t.s), SolveAnswer::Winnable) << "seed " << seed;
+        EXPECT_THAT(
+            t.view.Take(),
+            ::testing::Not(::testing::Contains(::testing::StartsWith("status: No deal proved"))));
+        EXPECT_EQ(DealWith(true, seed, true, true), TilePositions(t.s)) << "seed " << seed;
+    }
+    EXPECT_GE(jamAsBuilt, 3);  // the seeds tell something
+}
+
+// The candidates thrown away are not shown: the player watches one deal being built.
+TEST_F(Dealing, VerticalWinnableDealIsAnimatedOnce) {
+    traditional = test::ShippedLayout("Cat.lay");
+    for (uint32_t clock : {1u, 2u, 3u, 4u}) {
+        test::Table t;
+        t.clock.timeOfDay = clock;
+        t.s.layout = traditional;
+        t.Play(ModeSolitaire);
+        t.s.options.Winnable = t.s.options.Vertical = t.s.options.Animate = true;
+        ASSERT_EQ(t.game.DealLayout(), DealResult::Dealt);
+        const std::vector<std::string> events = t.view.Take();
+        EXPECT_EQ(std::count(events.begin(), events.end(), "repaint"), 72) << clock;
+        EXPECT_EQ(SolveVertical(t.s), SolveAnswer::Winnable) << clock;
+    }
+}
+
+// A tower whose every deal jams under the vertical rule: the search gives up, keeps a whole
+// deal and says so.
+TEST(VerticalWinnableDeal, NoneFoundKeepsTheLastAndSaysSo) {
+    test::Table t;
+    for (int layer = 1; layer <= 4; ++layer)
+        for (int y = 1; y <= 19; y += 2)
+            t.s.layout.Set(10, y, layer, 1);
+    t.Play(ModeSolitaire);
+    t.s.options.Winnable = t.s.options.Vertical = true;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(t.game.DealLayout(), DealResult::Dealt);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_THAT(t.view.Take(),
+                ::testing::Contains("status: No deal proved winnable under the vertical rule was "
+                                    "found in time; this one may not clear."));
+    EXPECT_EQ(test::OccupiedCells(t.s.board).size(), 40u);
+    EXPECT_TRUE(test::TablesAgree(t.s.board));
+    for (int id = 1; id <= 40; ++id)
+        EXPECT_TRUE(t.s.board.TilePos[id].OnBoard()) << id;
+}
+
 TEST_F(Dealing, PlainDealGivesEveryIdOnePosition) {
     test::Table t;
     t.Deal(traditional, false, 2024);
@@ -179,6 +254,14 @@ TEST_F(Undealable, OddNumberOfPositions) {
         EXPECT_FALSE(t.s.board.TilePos[id].OnBoard());
 }
 
+TEST_F(Undealable, ShapeThatAlwaysJamsUnderTheVerticalRuleToo) {
+    LayoutGrid layout;
+    for (int layer = 1; layer <= 4; ++layer)
+        layout.Set(10, 10, layer, 1);
+    t.s.options.Vertical = true;
+    EXPECT_EQ(Deal(layout), DealResult::CannotDeal);
+}
+
 TEST_F(Undealable, MoreThan144Positions) {
     LayoutGrid layout = test::ShippedLayout("Traditional.lay");
     layout.Set(1, 19, 1, 1);
@@ -255,6 +338,35 @@ TEST_F(Dealing, ShuffleBoardOfAKnownPosition) {
     EXPECT_EQ(t.s.board.TilePos[4], (TilePosition{21, 13, 1}));
     EXPECT_EQ(t.s.board.TilePos[5], (TilePosition{25, 17, 1}));
     EXPECT_EQ(t.s.board.TilePos[6], (TilePosition{19, 7, 2}));
+}
+
+// The reshuffle builds its order by the horizontal dealing rule, so under the vertical rule
+// it often jams; "Winnable Shuffles" takes one the solver proved, and shows only that one.
+TEST_F(Dealing, WinnableShuffleUnderTheVerticalRuleIsProvedWinnable) {
+    const LayoutGrid cat = test::ShippedLayout("Cat.lay");
+    int jamAsBuilt = 0;
+    for (uint32_t clock = 1; clock <= 8; ++clock) {
+        test::Table built;
+        DealAndRemove(built, cat, 4, 30);
+        built.s.options.Vertical = true;
+        built.clock.timeOfDay = clock;
+        built.game.MakeDealer().ShuffleBoard();
+        jamAsBuilt += SolveVertical(built.s) == SolveAnswer::Unwinnable;
+
+        test::Table t;
+        DealAndRemove(t, cat, 4, 30);
+        const std::vector<TilePosition> cellsBefore = test::OccupiedCells(t.s.board);
+        t.s.options.Vertical = t.s.options.Animate = true;
+        t.clock.timeOfDay = clock;
+        t.view.Take();
+        t.game.Shuffle1Click();
+        const std::vector<std::string> events = t.view.Take();
+        EXPECT_EQ(std::count(events.begin(), events.end(), "repaint"), 42 + 1) << clock;
+        EXPECT_EQ(test::OccupiedCells(t.s.board), cellsBefore) << clock;
+        EXPECT_TRUE(test::TablesAgree(t.s.board));
+        EXPECT_EQ(SolveVertical(t.s), SolveAnswer::Winnable) << clock;
+    }
+    EXPECT_GE(jamAsBuilt, 3);  // the clocks tell something
 }
 
 TEST(ShuffleBoard, FewerThanTwoFreePositionsLeaveEveryTileInPlace) {

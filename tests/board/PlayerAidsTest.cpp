@@ -2,10 +2,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "BoardTestSupport.h"
 #include "board/FreeRule.h"
+#include "solver/Solver.h"
 
 namespace quorin {
 namespace {
@@ -215,6 +218,89 @@ TEST_F(Hints, OnlyInSolitaire) {
         t.game.Hint();
         EXPECT_EQ(t.s.HintTile1, 0) << int(mode);
         EXPECT_EQ(t.s.PenaltySeconds, 0) << int(mode);
+    }
+}
+
+// A trap for the round of free pairs: tiles 1, 2 and 3 of one group are free, and 4 lies
+// under 5 while 3 lies on 6. The first pair of the round, 1-2, leaves 3 and 5 and nothing
+// else; pairing 3 first clears.
+class SafeHints : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        t.Clear(ModeSolitaire);
+        t.Put(1, 2, 2, 1);
+        t.Put(2, 6, 2, 1);
+        t.Put(4, 10, 2, 1);
+        t.Put(5, 10, 2, 2);
+        t.Put(6, 14, 2, 1);
+        t.Put(3, 14, 2, 2);
+        IsItFree(t.s);
+        t.view.Take();
+    }
+    std::pair<int, int> Shown() const { return {t.s.HintTile1, t.s.HintTile2}; }
+    SolveAnswer AfterRemoving(std::pair<int, int> pair) const {
+        BoardTables board = t.s.board;
+        board.Lift(pair.first);
+        board.Lift(pair.second);
+        return Solve(TilesOnBoard(board), false, {}).answer;
+    }
+
+    test::Table t;
+};
+
+TEST_F(SafeHints, TheSafePairComesFirstInsteadOfTheTrap) {
+    const SolveResult solved = Solve(TilesOnBoard(t.s.board), false, {});
+    ASSERT_EQ(solved.answer, SolveAnswer::Winnable);
+    t.game.Hint();
+    ASSERT_EQ(Shown(), std::pair(1, 2));
+    EXPECT_EQ(AfterRemoving(Shown()), SolveAnswer::Unwinnable);
+
+    // The window's solver answered only now: its pair is shown at the next press.
+    const auto [a, b] = solved.order.at(0);
+    t.game.Hint({a, b});
+    EXPECT_EQ(Shown(), std::pair(std::min(a, b), std::max(a, b)));
+    EXPECT_EQ(AfterRemoving(Shown()), SolveAnswer::Winnable);
+    EXPECT_EQ(t.s.PenaltySeconds, 80);
+    EXPECT_THAT(t.view.Take(), ElementsAre("board", "board"));
+}
+
+TEST_F(SafeHints, OncePerPositionThenTheRound) {
+    t.Put(9, 18, 2, 1);
+    t.Put(10, 22, 2, 1);
+    IsItFree(t.s);
+    // The round is 1-2, 2-3, 9-10; after the safe 2-3 it goes on with 9-10.
+    std::vector<std::pair<int, int>> shown;
+    for (int press = 0; press < 3; ++press) {
+        t.game.Hint({3, 2});
+        shown.push_back(Shown());
+    }
+    EXPECT_THAT(shown, ElementsAre(std::pair(2, 3), std::pair(9, 10), std::pair(1, 2)));
+    EXPECT_EQ(t.s.PenaltySeconds, 120);
+
+    // A move makes a new position, whose safe pair comes first, not the next of the round.
+    t.RemovePair(2, 3);
+    t.game.Hint({6, 5});
+    EXPECT_EQ(Shown(), std::pair(5, 6));
+    t.game.Hint({6, 5});
+    EXPECT_EQ(Shown(), std::pair(9, 10));
+
+    // So does taking the move back, and so does a new game.
+    t.game.Back();
+    t.game.Hint({3, 2});
+    EXPECT_EQ(Shown(), std::pair(2, 3));
+    t.game.ResetForNewGame();
+    t.game.Hint({3, 2});
+    EXPECT_EQ(Shown(), std::pair(2, 3));
+}
+
+TEST_F(SafeHints, APairThatCannotBeTakenNowIsIgnored) {
+    // Covered, of two groups, one tile twice, off the board, not tiles at all.
+    for (const std::pair<int, int> bad :
+         {std::pair(1, 4), std::pair(1, 5), std::pair(1, 1), std::pair(7, 8), std::pair(0, 0),
+          std::pair(1, 145), std::pair(-3, 1)}) {
+        t.s.HintIndex = 0;
+        t.game.Hint(bad);
+        EXPECT_EQ(Shown(), std::pair(1, 2)) << bad.first << "-" << bad.second;
     }
 }
 
