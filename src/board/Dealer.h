@@ -12,6 +12,9 @@ namespace quorin {
 
 enum class DealResult {
     Dealt,
+    // Dealt, but under the vertical rule no deal the solver could prove winnable was found
+    // within the search's bounds: the last one tried is on the board.
+    DealtUnproved,
     // The layout never let the removal order be completed (an odd number of positions, or
     // a shape that always jams): nothing is dealt.
     CannotDeal,

@@ -96,11 +96,7 @@ DealResult Game::DealProvedVertical(Dealer& dealer) {
     // The board kept is dealt once more, as the options say it is shown.
     random_.SetSeed(search.seedBefore);
     dealer.CreateBoardAgain();
-    if (!search.proved)
-        view_.ShowStatus(
-            "No deal proved winnable under the vertical rule was found in time; this one may "
-            "not clear.");
-    return DealResult::Dealt;
+    return search.proved ? DealResult::Dealt : DealResult::DealtUnproved;
 }
 
 void Game::ResetForNewGame() {

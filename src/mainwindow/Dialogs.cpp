@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include "halloffame/TGameOverForm.h"
@@ -72,6 +73,17 @@ void QtDialogs::RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int3
 bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
     return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool QtDialogs::AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                          const QString& first, const QString& second) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void QtDialogs::ShowHall(THallWindow& window) {

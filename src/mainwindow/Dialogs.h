@@ -46,6 +46,9 @@ class Dialogs {
     // --- Game over and hall of fame ---
     // True for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A question with two answers of their own; true for the first.
+    virtual bool AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                           const QString& first, const QString& second) = 0;
     // Shows the hall of fame window modally; it is released by the caller.
     virtual void ShowHall(THallWindow& window) = 0;
     // --- Help window and about box ---
@@ -74,6 +77,8 @@ class QtDialogs : public Dialogs {
                        std::function<void(const QString&)> reportError) override;
     // --- Game over and hall of fame ---
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    bool AskChoice(QWidget* parent, const QString& caption, const QString& text,
+                   const QString& first, const QString& second) override;
     void ShowHall(THallWindow& window) override;
     // --- Help window and about box ---
     int RunModal(QDialog* window) override;

@@ -19,7 +19,7 @@ struct Key {
 
 // One table for both directions, so reading and writing can never disagree on a name or
 // on the order of the file.
-const std::array<Key, 44> kKeys{{
+const std::array<Key, 45> kKeys{{
     {"Highlight", &Settings::HighlightMode},
     {"Invert", &Settings::Invert},
     {"ShowMoves", &Settings::Moves},
@@ -64,6 +64,8 @@ const std::array<Key, 44> kKeys{{
     {"WPos", &Settings::WPos, false},
     {"HPos", &Settings::HPos, false},
     {"PreviousRes", &Settings::PreviousRes},
+    // Keys of our own come after those every settings file of the game has.
+    {"WarnUnwinnable", &Settings::WarnUnwinnable},
 }};
 
 constexpr uint32_t kColorMask = 0xFFFFFF;

@@ -50,6 +50,7 @@ struct Settings {
     bool Animate = false;
     bool AnimateClicks = false;
     bool GoCheckPause = true;
+    bool WarnUnwinnable = false;  // "Warn when the game can no longer be won"
     bool ShowCurrentTile = false;
     bool OnlyPossibleMoves = false;
     bool RandomMusic = false;

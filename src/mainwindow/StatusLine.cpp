@@ -56,6 +56,9 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     row->addWidget(timePanel_);
     TimeLine = Value(56, this);
     row->addWidget(TimeLine);
+    row->addWidget(Caption("Winnable", this));
+    WinnableLine = Value(34, this);
+    row->addWidget(WinnableLine);
     row->addWidget(Caption("Status", this));
     StatusText = new QLabel(this);
     StatusText->setObjectName("status");

@@ -16,6 +16,8 @@ class StatusLine : public QWidget {
     QLabel* TilesLeftLine;
     QLabel* MovesLeftLine;
     QLabel* TimeLine;
+    // What the solver knows of the position: "yes", "no", "?" or blank between games.
+    QLabel* WinnableLine;
     QLabel* StatusText;
 
     std::function<void()> onMovesPanelClicked;  // "Moves left"

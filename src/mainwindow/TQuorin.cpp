@@ -77,7 +77,9 @@ TQuorin::TQuorin(const FileLocations& where, Services services, QWidget* parent)
     Init();
 }
 
-TQuorin::~TQuorin() = default;
+TQuorin::~TQuorin() {
+    judging_.reset();  // its thread stops before the window it reports to goes
+}
 
 QAction* TQuorin::Action(const char* name) const {
     const auto it = actions_.find(name);
@@ -90,6 +92,7 @@ void TQuorin::Init() {
     s.SavedMode = ModeIdle;
     setWindowTitle("Quorin 6.28 ");
     setObjectName("TQuorin");
+    StartJudging();
     setStyleSheet("QMainWindow { background: black; }");
     QDir::setCurrent(where_.DataFolder());
 

@@ -16,6 +16,7 @@
 #include "board/BoardView.h"
 #include "board/Clock.h"
 #include "games/Game.h"
+#include "games/Judging.h"
 #include "halloffame/HallOfFame.h"
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/FileLocations.h"
@@ -401,6 +402,31 @@ class TQuorin : public QMainWindow, public BoardView {
     bool waitingToGoOn_ = false;
     uint32_t keptChanges_ = 0;
     uint32_t keptTick_ = 0;
+
+    // --- The solver in play ---
+  public:
+    // Said when a winnable deal under the vertical rule could not be proved so in time.
+    static constexpr const char* kUnprovedDeal =
+        "No deal proved winnable under the vertical rule was found in time; this one may not "
+        "clear.";
+    // The hint, with a pair that keeps the game winnable when one is known.
+    void HintClick();
+    // "Undo to last winnable position".
+    void UndoToWinnableClick();
+    // Looks at the position after a change: the verdict shows in the status line, and a
+    // fatal move is told when the player asked for it.
+    void JudgePosition();
+    Judging& Judge() { return *judging_; }
+
+  private:
+    void StartJudging();
+    bool JudgedGame() const;
+    void JudgeAnswered();
+    void ShowWinnability();
+    void WarnOfFatalMove();
+    std::unique_ptr<Judging> judging_;
+    uint32_t judgedGame_ = 0;
+    bool warningOpen_ = false;
 
   private:
     bool PauseForWindow();

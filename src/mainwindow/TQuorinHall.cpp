@@ -87,7 +87,8 @@ void TQuorin::TwoPlayers() {
     game_.Choose(ModeTwoPlayers);
     welcome_->hide();
     dealing_ = true;
-    if (game_.DealLayout() == DealResult::CannotDeal) {
+    const DealResult dealt = game_.DealLayout();
+    if (dealt == DealResult::CannotDeal) {
         ShowStatus("This layout could not be dealt as a winnable game: dealt at random.");
         game_.MakeDealer().PlainDeal();
     }
@@ -105,6 +106,8 @@ void TQuorin::TwoPlayers() {
     SetPauseButtons();
     if (s.SeedNumber > 0 && s.options.RandomSeed1)
         ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber));
+    if (dealt == DealResult::DealtUnproved)
+        ShowStatus(kUnprovedDeal);
     ShowPanelHOF();
     FullRedraw();
     LeaveLastPairForTest();

@@ -92,13 +92,15 @@ void TQuorin::BuildMenus() {
     AddAction(m, "Undo1", "&Back", Qt::CTRL | Qt::Key_Z, 12, false, nullptr);
     connect(Action("Undo1"), &QAction::triggered, this, [this] { game_.Back(); });
     AddAction(m, "GiveHint", "&Hint", Qt::CTRL | Qt::Key_H, 5, false, nullptr);
-    connect(Action("GiveHint"), &QAction::triggered, this, [this] { game_.Hint(); });
+    connect(Action("GiveHint"), &QAction::triggered, this, [this] { HintClick(); });
     separator(m);
     AddAction(m, "Pause1", "&Pause", Qt::Key_F12, 4, false, &TQuorin::PauseClick);
     AddAction(m, "Shuffle1", "Shu&ffle", Qt::CTRL | Qt::Key_S, 10, false, &TQuorin::Shuffle1Click);
     AddAction(m, "Stop1", "&Stop", Qt::CTRL | Qt::Key_X, -2, false, &TQuorin::Stop);
     AddAction(m, "Restart1", "&Restart", Qt::CTRL | Qt::Key_R, -2, false, nullptr);
     connect(Action("Restart1"), &QAction::triggered, this, [this] { game_.Restart(); });
+    AddAction(m, "UndoToWinnable", "Undo to last winnable position",
+              Qt::CTRL | Qt::SHIFT | Qt::Key_Z, -2, false, &TQuorin::UndoToWinnableClick);
     separator(m);
     AddAction(m, "PlayerName1", "&Player Name", kNone, 2, false, nullptr);
     QAction* randomSeed = AddAction(m, "RandomSeed1", "Random Seed", kNone, -2, true, nullptr);
@@ -152,6 +154,8 @@ void TQuorin::BuildMenus() {
     AddAction(m, "Shadows", "Enable 3D shadows on tilesets", kNone, 0, true,
               &TQuorin::ShadowsClick);
     AddAction(m, "GoCheckPause", "Pause game when losing focus", kNone, 0, true, nullptr);
+    AddAction(m, "WarnUnwinnable", "Warn when the game can no longer be won", kNone, 0, true,
+              nullptr);
     AddAction(m, "StartupGame", "Begin game directly at startup", kNone, 0, true, nullptr);
     AddAction(m, "Res800", "Switch to 800x600 / High-Color at startup", kNone, 0, true, nullptr);
     separator(m);

@@ -95,7 +95,8 @@ void TQuorin::BeginGame() {
     // The tiles of an animated deal must not land behind the welcome panel.
     welcome_->hide();
     dealing_ = true;
-    if (game_.DealLayout() == DealResult::CannotDeal) {
+    const DealResult dealt = game_.DealLayout();
+    if (dealt == DealResult::CannotDeal) {
         // Rare on a playable layout: the removal order kept jamming. Deal at random instead.
         ShowStatus("This layout could not be dealt as a winnable game: dealt at random.");
         game_.MakeDealer().PlainDeal();
@@ -117,6 +118,8 @@ void TQuorin::BeginGame() {
     ShowPanelHOF();
     if (status_.Pos() <= 1 || status_.Message() == kNoMoreMoves)
         ShowStatus("New game started.");
+    if (dealt == DealResult::DealtUnproved)
+        ShowStatus(kUnprovedDeal);
     LeaveLastPairForTest();
     s.StartTick = ticks_.Now();
 }
@@ -217,6 +220,7 @@ void TQuorin::Temps() {
     if (Action("PlayMusic")->isChecked())
         MediaNotify();
     KeepGame();
+    JudgePosition();
 }
 
 void TQuorin::WriteScore() {
@@ -310,6 +314,7 @@ void TQuorin::ButtonDown(Qt::MouseButton button, QPoint at) {
                                                        : MouseButton::Left;
     game_.ButtonDown(b, at.x(), at.y());
     KeepGame();
+    JudgePosition();
 }
 
 }  // namespace quorin

@@ -64,6 +64,7 @@ void TQuorin::ApplySettings(const Settings& st) {
     check("Animate", st.Animate);
     check("AnimateClicks", st.AnimateClicks);
     check("GoCheckPause", st.GoCheckPause);
+    check("WarnUnwinnable", st.WarnUnwinnable);
     check("ShowCurrentTile", st.ShowCurrentTile);
     check("OnlyPossibleMoves", st.OnlyPossibleMoves);
     check("RandomMusic", st.RandomMusic);
@@ -121,6 +122,7 @@ Settings TQuorin::CollectSettings() const {
     st.Animate = checked("Animate");
     st.AnimateClicks = checked("AnimateClicks");
     st.GoCheckPause = checked("GoCheckPause");
+    st.WarnUnwinnable = checked("WarnUnwinnable");
     st.ShowCurrentTile = checked("ShowCurrentTile");
     st.OnlyPossibleMoves = checked("OnlyPossibleMoves");
     st.RandomMusic = checked("RandomMusic");

@@ -295,7 +295,7 @@ TEST_F(SafeHints, OncePerPositionThenTheRound) {
 
 TEST_F(SafeHints, APairThatCannotBeTakenNowIsIgnored) {
     // Covered, of two groups, one tile twice, off the board, not tiles at all.
-    for (const std::pair<int, int> bad :
+    for (const std::pair<int, int>& bad :
          {std::pair(1, 4), std::pair(1, 5), std::pair(1, 1), std::pair(7, 8), std::pair(0, 0),
           std::pair(1, 145), std::pair(-3, 1)}) {
         t.s.HintIndex = 0;

@@ -18,6 +18,7 @@
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/WelcomePanel.h"
 #include "render/Geometry.h"
+#include "solver/Solver.h"
 
 using namespace quorin;
 using namespace quorin::test;
@@ -72,6 +73,8 @@ class WindowTest : public QObject {
   private slots:
     void StartsIdleOnTheWelcomePanel();
     void AGameClosedComesBackPausedAndAFinishedOneDoesNot();
+    void AFatalMoveIsToldAndUndoneToTheLastWinnablePosition();
+    void TheClockRunsWhileAHardPositionIsJudged();
     void ClearsAWholeGameByClicking();
     void RefusesAndMovesTheSelection();
     void BackRestartHintAndShuffle();
@@ -359,7 +362,8 @@ void WindowTest::FirstCloseWritesEveryKeyInOrder() {
                                   "YPos",
                                   "WPos",
                                   "HPos",
-                                  "PreviousRes"};
+                                  "PreviousRes",
+                                  "WarnUnwinnable"};
     QCOMPARE(keys, expected);
 }
 
@@ -685,6 +689,101 @@ void WindowTest::AGameClosedComesBackPausedAndAFinishedOneDoesNot() {
     w->Stop();
     w.Tick();
     QVERIFY(!QFile::exists(folder.File("Saved.game")));
+}
+
+namespace {
+
+// The answer for the board of `s` without tiles `a` and `b`, found quickly or not at all.
+SolveAnswer AnswerWithout(const GameState& s, int a, int b) {
+    std::vector<SolverTile> tiles;
+    for (const SolverTile& t : TilesOnBoard(s.board))
+        if (t.id != a && t.id != b)
+            tiles.push_back(t);
+    SolveLimits quick;
+    quick.budgetMs = 100;
+    return Solve(tiles, false, quick).answer;
+}
+
+}  // namespace
+
+void WindowTest::AFatalMoveIsToldAndUndoneToTheLastWinnablePosition() {
+    ProgramFolder folder(
+        "[Quorin]\r\nCoolStatus=0\r\nWinnable=0\r\nRandomSeed=3\r\n"
+        "WarnUnwinnable=1\r\n");
+    Window w(folder);
+    w->Action("NewSpecificGame1")->trigger();
+    GameState& s = w->State();
+    QLabel* verdict = w->LigneStatus()->WinnableLine;
+    // Along a winning line, up to a position where one free pair loses the game.
+    const SolveResult line = Solve(TilesOnBoard(s.board), false, {});
+    QCOMPARE(line.answer, SolveAnswer::Winnable);
+    std::pair<int, int> fatal{0, 0};
+    for (size_t k = 0; k < 30 && !fatal.first; ++k) {
+        IsItFree(s);
+        for (int i = 1; i <= s.FreeCount && !fatal.first; ++i)
+            for (int j = i + 1; j <= s.FreeCount && !fatal.first; ++j) {
+                const int a = s.board.FreeList[i], b = s.board.FreeList[j];
+                if (SameGroup(a, b) && AnswerWithout(s, a, b) == SolveAnswer::Unwinnable)
+                    fatal = {a, b};
+            }
+        if (!fatal.first) {
+            w.PressTile(line.order[k].first);
+            w.PressTile(line.order[k].second);
+        }
+    }
+    QVERIFY2(fatal.first, "no fatal move on this deal");
+    QTRY_COMPARE(verdict->text(), QString("yes"));
+    const auto before = s.board.TilePos;
+    const int tilesBefore = s.TilesLeft;
+
+    // "Play on": the game goes on, known to be lost.
+    w.dialogs.answerFirst = false;
+    w.PressTile(fatal.first);
+    w.PressTile(fatal.second);
+    QTRY_COMPARE(w.dialogs.choices.size(), 1);
+    QVERIFY(w.dialogs.choices[0].endsWith("[Undo that move|Play on]"));
+    QCOMPARE(s.TilesLeft, tilesBefore - 2);
+    QCOMPARE(verdict->text(), QString("no"));
+    // A move after it: the way back takes both.
+    IsItFree(s);
+    for (int i = 1; i < s.FreeCount; ++i)
+        if (SameGroup(s.board.FreeList[i], s.board.FreeList[i + 1])) {
+            w.PressTile(s.board.FreeList[i]);
+            w.PressTile(s.board.FreeList[i + 1]);
+            break;
+        }
+    QCOMPARE(s.TilesLeft, tilesBefore - 4);
+    w->Action("UndoToWinnable")->trigger();
+    QCOMPARE(s.TilesLeft, tilesBefore);
+    QVERIFY(s.board.TilePos == before);
+    w.Tick();
+    QCOMPARE(verdict->text(), QString("yes"));
+    QCOMPARE(w.dialogs.choices.size(), 1);
+
+    // "Undo that move" takes it back at once; the hint then shows a pair that keeps the game.
+    w.dialogs.answerFirst = true;
+    w.PressTile(fatal.first);
+    w.PressTile(fatal.second);
+    QTRY_COMPARE(w.dialogs.choices.size(), 2);
+    QCOMPARE(s.TilesLeft, tilesBefore);
+    QVERIFY(s.board.TilePos == before);
+    w->Action("GiveHint")->trigger();
+    QVERIFY(s.HintTile1 && s.HintTile2);
+    QCOMPARE(AnswerWithout(s, s.HintTile1, s.HintTile2), SolveAnswer::Winnable);
+}
+
+void WindowTest::TheClockRunsWhileAHardPositionIsJudged() {
+    // The solver needs its whole second for this deal.
+    ProgramFolder folder("[Quorin]\r\nCoolStatus=0\r\nWinnable=0\r\nRandomSeed=650\r\n");
+    Window w(folder);
+    w->Action("NewSpecificGame1")->trigger();
+    w.Tick();
+    QVERIFY(w->Judge().Busy());
+    w.clock.Advance(3000);
+    w.Tick();
+    QCOMPARE(w->State().ElapsedSeconds, 3);
+    QCOMPARE(w->LigneStatus()->WinnableLine->text(), QString("?"));
+    QVERIFY(w->Judge().Busy());
 }
 
 QTEST_MAIN(WindowTest)

@@ -87,6 +87,14 @@ class FakeDialogs : public Dialogs {
         if (onHall)
             onHall(window);
     }
+    bool AskChoice(QWidget*, const QString& caption, const QString& text, const QString& first,
+                   const QString& second) override {
+        choices << caption + ": " + text + " [" + first + "|" + second + "]";
+        Opened();
+        return answerFirst;
+    }
+    QStringList choices;
+    bool answerFirst = true;
     bool answerYes = true;
     int hallsShown = 0;
     std::function<void(THallWindow&)> onHall;  // plays the player's part in the window

@@ -37,7 +37,8 @@ TEST_F(SettingsTest, AFirstRunWritesEveryKeyInOrderWithItsDefault) {
               "TileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
               "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nAnimateClicks=0\r\n"
               "PauseFocus=1\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
-              "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=0\r\nHPos=0\r\nPreviousRes=1280\r\n");
+              "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=0\r\nHPos=0\r\nPreviousRes="
+              "1280\r\nWarnUnwinnable=0\r\n");
 }
 
 TEST_F(SettingsTest, EveryValueSurvivesARun) {
@@ -123,8 +124,9 @@ TEST_F(SettingsTest, WritingKeepsWhatTheGameDoesNotKnow) {
         text.rfind("; my settings\r\n[Quorin]\r\nHighlight=1\r\nMyOwnKey=kept\r\nInvert=0\r\n", 0),
         0u)
         << text;
-    EXPECT_NE(text.find("PreviousRes=1024\r\n\r\n[Elsewhere]\r\nOther=value\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("PreviousRes=1024\r\nWarnUnwinnable=0\r\n\r\n[Elsewhere]\r\nOther=value\r\n"),
+        std::string::npos)
         << text;
 }
 
