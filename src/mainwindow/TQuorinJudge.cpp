@@ -11,6 +11,9 @@
 namespace quorin {
 
 void TQuorin::StartJudging() {
+    // Only for measuring what judging costs: the game without it.
+    if (qEnvironmentVariableIsSet("QUORIN_NO_JUDGING"))
+        return;
     // Verdicts arrive on the judging thread; the window takes them in on its own.
     judging_ = std::make_unique<Judging>([this] {
         QMetaObject::invokeMethod(
@@ -19,6 +22,8 @@ void TQuorin::StartJudging() {
 }
 
 bool TQuorin::JudgedGame() const {
+    if (!judging_)
+        return false;
     const GameState& s = State();
     const uint8_t mode = s.GameMode == ModePaused ? s.SavedMode : s.GameMode;
     return (mode == ModeSolitaire || mode == ModeTwoPlayers) && !s.GameFinished && s.TilesLeft > 0;
@@ -73,7 +78,7 @@ void TQuorin::ShowWinnability() {
 }
 
 void TQuorin::WarnOfFatalMove() {
-    if (!judging_->TakeFatalMove() || !Action("WarnUnwinnable")->isChecked() || warningOpen_)
+    if (!judging_ || !judging_->TakeFatalMove() || !Action("WarnUnwinnable")->isChecked() || warningOpen_)
         return;
     GameRules* rules = game_.Current();
     if (State().GameMode != ModeSolitaire || !rules || !rules->CanTakeBack())

@@ -62,9 +62,10 @@ int Check(int argc, char** argv) {
 }
 
 // Deals a layout file as the game deals a specific game; false after printing why. With
-// `order`, the winnable dealer's removal order too.
+// `order`, the winnable dealer's removal order too. A winnable deal under the vertical rule
+// is the one the game deals: proved by the solver (it has no dealer's order).
 bool DealBoard(const char* file, long seed, bool winnable, BoardTables& board,
-               std::vector<TilePosition>* order = nullptr) {
+               std::vector<TilePosition>* order = nullptr, bool vertical = false) {
     const LayoutLoad load = ReadLayoutFile(file);
     if (!load.ok) {
         std::fprintf(stderr, "quorin-layout: %s\n", load.Message().c_str());
@@ -78,7 +79,16 @@ bool DealBoard(const char* file, long seed, bool winnable, BoardTables& board,
     s.options.RandomSeed1 = true;
     s.options.Vertical = false;
     s.SeedNumber = static_cast<int32_t>(seed);
-    if (winnable) {
+    if (winnable && vertical) {
+        s.options.Winnable = s.options.Vertical = true;
+        s.GameMode = ModeSolitaire;
+        game.Choose(ModeSolitaire);
+        if (game.DealLayout() == DealResult::CannotDeal) {
+            std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n",
+                         EscapeForMessage(file).c_str());
+            return false;
+        }
+    } else if (winnable) {
         if (game.MakeDealer().CreateBoard(order) != DealResult::Dealt) {
             std::fprintf(stderr, "quorin-layout: %s: cannot be dealt as a winnable game\n",
                          EscapeForMessage(file).c_str());
@@ -92,9 +102,10 @@ bool DealBoard(const char* file, long seed, bool winnable, BoardTables& board,
 }
 
 // The tiles of that deal, for the solver.
-bool DealFile(const char* file, long seed, bool winnable, std::vector<SolverTile>& tiles) {
+bool DealFile(const char* file, long seed, bool winnable, bool vertical,
+              std::vector<SolverTile>& tiles) {
     BoardTables board;
-    if (!DealBoard(file, seed, winnable, board))
+    if (!DealBoard(file, seed, winnable, board, nullptr, vertical))
         return false;
     tiles = TilesOnBoard(board);
     return true;
@@ -207,7 +218,7 @@ int Solve(int argc, char** argv) {
             return 1;
         }
         tiles = load.tiles;
-    } else if (!DealFile(file, seed, winnable, tiles)) {
+    } else if (!DealFile(file, seed, winnable, vertical, tiles)) {
         return 1;
     }
 
@@ -263,7 +274,7 @@ int Survey(int argc, char** argv) {
     std::vector<long> undecided;
     for (long seed = first; seed <= last; ++seed) {
         std::vector<SolverTile> tiles;
-        if (!DealFile(file, seed, winnable, tiles))
+        if (!DealFile(file, seed, winnable, vertical, tiles))
             return 1;
         SolveLimits limits;
         limits.budgetMs = budget;
