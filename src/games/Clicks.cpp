@@ -112,6 +112,44 @@ void ClicksGame::Start(bool hard) {
     giveUpDeclined_ = false;
 }
 
+std::vector<FocusTarget> ClicksGame::FocusTargets() const {
+    const GameState& s = S();
+    std::vector<FocusTarget> targets;
+    std::array<bool, G::kCells> seen{};
+    std::vector<std::pair<int, int>> stack;
+    for (int n = G::kFirstColumn; n <= G::kLastColumn; ++n)
+        for (int i = G::kFirstRow; i <= G::kLastRow; ++i) {
+            const uint8_t v = s.Clicks.At(n, i);
+            if (v == 0 || seen[G::Index(n, i)])
+                continue;
+            // The whole group is marked, so that it is offered once.
+            stack.assign(1, {n, i});
+            seen[G::Index(n, i)] = true;
+            int size = 0;
+            while (!stack.empty()) {
+                const auto [a, b] = stack.back();
+                stack.pop_back();
+                ++size;
+                for (const auto [da, db] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                    const int na = a + da, nb = b + db;
+                    if (InPlay(na, nb) && !seen[G::Index(na, nb)] && s.Clicks.At(na, nb) == v) {
+                        seen[G::Index(na, nb)] = true;
+                        stack.push_back({na, nb});
+                    }
+                }
+            }
+            if (size < 2)
+                continue;
+            // The cell a press lands in, by the inverse of ClicksCellAt.
+            const int left = (n - 1) * kClicksPitch, top = (i - 1) * kClicksPitch - 16;
+            targets.push_back({1000 + static_cast<int>(G::Index(n, i)),
+                               left + kClicksPitch / 2 + s.BoardOriginX,
+                               top + kClicksPitch / 2 + s.BoardOriginY, left + s.BoardOriginX,
+                               top + s.BoardOriginY, kClicksPitch, kClicksPitch});
+        }
+    return targets;
+}
+
 void ClicksGame::Press(MouseButton button, int px, int py) {
     (void)button;
     GameState& s = S();

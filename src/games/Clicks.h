@@ -39,6 +39,8 @@ class ClicksGame : public GameRules {
 
     void Start(bool hard) override;
     void Press(MouseButton button, int px, int py) override;
+    // One target per group of two pieces or more, at its first piece.
+    std::vector<FocusTarget> FocusTargets() const override;
     // FreeCount and MovesLeft both count the groups that can be removed.
     void CountFree() override;
     bool CanTakeBack() const override { return true; }

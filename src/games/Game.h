@@ -64,6 +64,11 @@ class Game {
     // The answer to the Clicks give-up question, for the game it was asked in.
     void AnswerClicksGiveUp(bool giveUp);
 
+    // What the keyboard may act on in the game being played; nothing between games.
+    std::vector<FocusTarget> FocusTargets() {
+        GameRules* rules = Active();
+        return rules ? rules->FocusTargets() : std::vector<FocusTarget>{};
+    }
     // Rebuilds FreeList, FreeCount and MovesLeft the way the game being played counts them.
     void CountFree();
 

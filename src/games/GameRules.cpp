@@ -2,6 +2,10 @@
 
 namespace quorin {
 
+std::vector<FocusTarget> GameRules::FocusTargets() const {
+    return TileTargets(S(), [this](int tile) { return IsFree(tile); });
+}
+
 void GameRules::RightPress() {
     GameState& s = S();
     s.HintTile1 = s.HintTile2 = 0;

@@ -6,11 +6,13 @@
 
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "board/BoardView.h"
 #include "board/Clock.h"
 #include "board/GameState.h"
 #include "board/Random.h"
+#include "games/Focus.h"
 
 namespace quorin {
 
@@ -40,6 +42,8 @@ class GameRules {
     // A right press: forget the selection and the hint.
     virtual void RightPress();
 
+    // What the keyboard may act on: every tile the player may pick now.
+    virtual std::vector<FocusTarget> FocusTargets() const;
     // Rebuilds FreeList, FreeCount and MovesLeft.
     virtual void CountFree() = 0;
     // May the player pick this tile now? In games without a free rule, any tile.

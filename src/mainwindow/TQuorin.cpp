@@ -117,6 +117,7 @@ void TQuorin::Init() {
     surface_->SetBuffer(&renderer_.BoardBuffer());
     surface_->onPress = [this](Qt::MouseButton b, QPoint p) { ButtonDown(b, p); };
     surface_->onMove = [this](QPoint p) { FormMouseMove(p); };
+    surface_->onKey = [this](int key) { return BoardKey(key); };
     boardRow->addWidget(surface_);
     hofBox_ = new ImageBox(central);
     hofBox_->setObjectName("HofBox");

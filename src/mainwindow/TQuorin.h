@@ -403,6 +403,22 @@ class TQuorin : public QMainWindow, public BoardView {
     uint32_t keptChanges_ = 0;
     uint32_t keptTick_ = 0;
 
+    // --- Playing from the keyboard ---
+  public:
+    // A key pressed on the board surface; true when it was used.
+    bool BoardKey(int key);
+    // The tile (or Clicks group) the keyboard acts on; 0 until an arrow key is pressed.
+    int FocusTile() const { return focusTile_; }
+
+  private:
+    void MoveFocus(FocusStep step);
+    void PressFocus();
+    // Puts the outline and the screen reader's description in step with the focus.
+    void ShowFocus();
+    int focusTile_ = 0;
+    bool keyboardPress_ = false;
+    uint32_t focusChanges_ = 0;  // the game's changes when the focus was last shown
+
     // --- The solver in play ---
   public:
     // Said when a winnable deal under the vertical rule could not be proved so in time.

@@ -78,7 +78,8 @@ void TQuorin::ShowWinnability() {
 }
 
 void TQuorin::WarnOfFatalMove() {
-    if (!judging_ || !judging_->TakeFatalMove() || !Action("WarnUnwinnable")->isChecked() || warningOpen_)
+    if (!judging_ || !judging_->TakeFatalMove() || !Action("WarnUnwinnable")->isChecked() ||
+        warningOpen_)
         return;
     GameRules* rules = game_.Current();
     if (State().GameMode != ModeSolitaire || !rules || !rules->CanTakeBack())

@@ -8,6 +8,7 @@
 #include "games/Rivers.h"
 #include "halloffame/GameOverRules.h"
 #include "halloffame/ScorePanels.h"
+#include "mainwindow/BoardSurface.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TQuorin.h"
 #include "mainwindow/WelcomePanel.h"
@@ -35,6 +36,12 @@ void TQuorin::IM(uint8_t mode) {
     State().GameMode = mode;
     if (mode != ModePaused)
         waitingToGoOn_ = false;
+    if (IsGameInProgress(mode) && surface_)
+        surface_->setFocus();  // the arrow keys play
+    else if (focusTile_) {
+        focusTile_ = 0;
+        ShowFocus();
+    }
     if (mode == ModeIdle || mode == ModePaused)
         ShowFond();
     if (mode == ModeGameOver || mode == ModeIdle) {
@@ -221,6 +228,8 @@ void TQuorin::Temps() {
         MediaNotify();
     KeepGame();
     JudgePosition();
+    if (focusTile_ && game_.Changes() != focusChanges_)
+        ShowFocus();  // the board moved on under the focus
 }
 
 void TQuorin::WriteScore() {
@@ -308,6 +317,10 @@ void TQuorin::ButtonDown(Qt::MouseButton button, QPoint at) {
     if (State().GameMode == ModeEditor) {
         EditorButtonDown(button, at);
         return;
+    }
+    if (!keyboardPress_ && focusTile_) {
+        focusTile_ = 0;  // the mouse took over: the keyboard's outline goes
+        ShowFocus();
     }
     const MouseButton b = button == Qt::RightButton    ? MouseButton::Right
                           : button == Qt::MiddleButton ? MouseButton::Middle

@@ -1,5 +1,6 @@
 // The main window driven the way a player drives it: presses on the board at tile pixels,
 // menu commands, and the clock.
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,9 +10,12 @@
 
 #include <sys/stat.h>
 
+#include <map>
+
 #include "WindowTestSupport.h"
 #include "board/FreeRule.h"
 #include "board/Placement.h"
+#include "games/Focus.h"
 #include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "mainwindow/BoardSurface.h"
@@ -75,6 +79,7 @@ class WindowTest : public QObject {
     void AGameClosedComesBackPausedAndAFinishedOneDoesNot();
     void AFatalMoveIsToldAndUndoneToTheLastWinnablePosition();
     void TheClockRunsWhileAHardPositionIsJudged();
+    void PlaysAWholeGameFromTheKeyboard();
     void ClearsAWholeGameByClicking();
     void RefusesAndMovesTheSelection();
     void BackRestartHintAndShuffle();
@@ -784,6 +789,76 @@ void WindowTest::TheClockRunsWhileAHardPositionIsJudged() {
     QCOMPARE(w->State().ElapsedSeconds, 3);
     QCOMPARE(w->LigneStatus()->WinnableLine->text(), QString("?"));
     QVERIFY(w->Judge().Busy());
+}
+
+namespace {
+
+// The arrow keys that lead the focus from where it is to `tile`, found by trying every key
+// from every target reached; empty when the tile cannot be reached.
+QList<Qt::Key> KeysTo(TQuorin& w, int tile) {
+    const std::vector<FocusTarget> targets = w.Rules().FocusTargets();
+    const std::pair<Qt::Key, FocusStep> steps[] = {{Qt::Key_Left, FocusStep::Left},
+                                                   {Qt::Key_Right, FocusStep::Right},
+                                                   {Qt::Key_Up, FocusStep::Up},
+                                                   {Qt::Key_Down, FocusStep::Down}};
+    std::map<int, QList<Qt::Key>> paths{{w.FocusTile(), {}}};
+    QList<int> open{w.FocusTile()};
+    while (!open.isEmpty()) {
+        const int at = open.takeFirst();
+        if (at == tile)
+            return paths[at];
+        for (const auto& [key, step] : steps) {
+            const int next = StepFocus(targets, at, step);
+            if (!paths.count(next)) {
+                paths[next] = paths[at] + QList<Qt::Key>{key};
+                open << next;
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void WindowTest::PlaysAWholeGameFromTheKeyboard() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Action("NewSpecificGame1")->trigger();
+    const GameState& s = w->State();
+    BoardSurface* board = w->GameImage();
+    QVERIFY(board->hasFocus() || QApplication::focusWidget() == nullptr);
+    board->setFocus();
+    w.clock.Advance(65'000);
+    w.Tick();
+    // The first arrow shows the focus on the board, on a free tile.
+    QTest::keyClick(board, Qt::Key_Right);
+    QVERIFY(w->FocusTile() > 0 && IsTileFree(s, w->FocusTile()));
+    QVERIFY(!board->FocusOutline().isEmpty());
+    QVERIFY(board->accessibleDescription().startsWith(
+        QString::fromStdString(FaceName(w->FocusTile())) + ", free."));
+    // Escape drops a selection.
+    QTest::keyClick(board, Qt::Key_Return);
+    QCOMPARE(int(s.Selected1), w->FocusTile());
+    QTest::keyClick(board, Qt::Key_Escape);
+    QCOMPARE(int(s.Selected1), 0);
+
+    const std::vector<TilePosition> order = WinnableOrder(4242);
+    for (size_t k = 0; k < order.size(); k += 2) {
+        for (size_t e = k; e <= k + 1; ++e) {
+            const TilePosition p = order[e];
+            const int tile = s.board.Cell(p.x, p.y, p.layer);
+            const QList<Qt::Key> keys = KeysTo(*w.window, tile);
+            QVERIFY2(!keys.isEmpty() || w->FocusTile() == tile,
+                     qPrintable(QString("tile %1 cannot be reached").arg(tile)));
+            for (const Qt::Key key : keys)
+                QTest::keyClick(board, key);
+            QCOMPARE(w->FocusTile(), tile);
+            QTest::keyClick(board, e == k ? Qt::Key_Return : Qt::Key_Space);
+        }
+        QCOMPARE(s.TilesLeft, kTileCount - static_cast<int>(k) - 2);
+    }
+    w.Tick();  // the clock finds the empty board
+    QCOMPARE(w.dialogs.gameOvers, QStringList{"Your final time is 01:05 [fame]"});
 }
 
 QTEST_MAIN(WindowTest)
