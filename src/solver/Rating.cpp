@@ -11,9 +11,9 @@ namespace quorin {
 
 namespace {
 
-constexpr int kPlayouts = 1000;
+constexpr int kPlayouts = 500;
 // Node limits rather than time, so that a busy machine rates a deal as an idle one does.
-constexpr uint64_t kSolveNodes = 10000;
+constexpr uint64_t kSolveNodes = 4000;
 
 // The tiles with what blocks each of them, and which are still on the board. The rule is the
 // game's: nothing on top, and one side (left or right; above or below when vertical) open.
