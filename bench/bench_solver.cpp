@@ -7,6 +7,11 @@
 // deal: the same seeds, the whole deal timed, candidates thrown away included.
 //
 //   quorin_bench --benchmark_filter=BM_DealProvedVertical
+//
+// Rating the difficulty of plain deals, as the seed window and a new game do: seeds 1..20,
+// one per repetition, processor time.
+//
+//   quorin_bench --benchmark_filter=BM_RateDeal
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -19,6 +24,7 @@
 #include "board/Clock.h"
 #include "games/Game.h"
 #include "layouts/LayoutFile.h"
+#include "solver/Rating.h"
 #include "solver/Solver.h"
 
 namespace {
@@ -46,6 +52,13 @@ void SolvePlainDeal(benchmark::State& state, const std::vector<std::vector<Solve
         benchmark::DoNotOptimize(r.nodes);
     }
     state.counters["undecided"] = undecided;
+}
+
+void RateOneDeal(benchmark::State& state, const std::vector<std::vector<SolverTile>>& deals,
+                 size_t& next) {
+    const std::vector<SolverTile>& deal = deals[next++ % deals.size()];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RateDeal(deal, false).level);
 }
 
 void DealProvedVertical(benchmark::State& state, const LayoutGrid& layout, int& seed) {
@@ -93,6 +106,16 @@ const bool registered = [] {
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)
             ->Repetitions(kSeeds)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark(
+            ("BM_RateDeal/" + file.filename().string()).c_str(),
+            [deals, next = std::make_shared<size_t>(0)](benchmark::State& state) {
+                RateOneDeal(state, deals, *next);
+            })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(kSeeds)
+            ->MeasureProcessCPUTime()
             ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark(
             ("BM_DealProvedVertical/" + file.filename().string()).c_str(),

@@ -12,6 +12,7 @@
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TQuorin.h"
 #include "mainwindow/WelcomePanel.h"
+#include "solver/Rating.h"
 
 namespace quorin {
 
@@ -119,12 +120,16 @@ void TQuorin::BeginGame() {
     }
     if (s.GameMode != ModeEditor)
         IM(ModeSolitaire);
+    // About 20 ms of processor time on the shipped layouts (BM_RateDeal), so it is rated here.
+    const std::string difficulty =
+        " Difficulty " + DifficultyText(RateDeal(TilesOnBoard(s.board), s.options.Vertical)) + ".";
     if (s.SeedNumber > 0 && s.options.RandomSeed1)
-        ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber));
+        ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber) +
+                   difficulty);
     FullRedraw();
     ShowPanelHOF();
     if (status_.Pos() <= 1 || status_.Message() == kNoMoreMoves)
-        ShowStatus("New game started.");
+        ShowStatus("New game started." + difficulty);
     if (dealt == DealResult::DealtUnproved)
         ShowStatus(kUnprovedDeal);
     LeaveLastPairForTest();

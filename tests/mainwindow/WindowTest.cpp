@@ -127,7 +127,9 @@ void WindowTest::ClearsAWholeGameByClicking() {
     QCOMPARE(s.GameMode, ModeSolitaire);
     QVERIFY(!w->Welcome()->isVisible());
     w.Tick();
-    QCOMPARE(w.StatusText(), QString("Specific Board started. Random Seed #4242"));
+    // The rating follows the start message.
+    QCOMPARE(w.StatusText(),
+             QString("Specific Board started. Random Seed #4242 Difficulty 2 of 5."));
 
     const std::vector<TilePosition> order = WinnableOrder(4242);
     QCOMPARE(static_cast<int>(order.size()), kTileCount);

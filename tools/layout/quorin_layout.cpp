@@ -6,6 +6,7 @@
 //   quorin-layout solve FILE --seed N [--winnable] [--vertical] [--budget-ms M]
 //   quorin-layout solve --position POSFILE [--vertical] [--budget-ms M]
 //   quorin-layout survey FILE --seeds A-B [--vertical]
+//   quorin-layout rate FILE --seed N|--seeds A-B [--winnable] [--vertical]
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "platform/SafeFile.h"
+#include "solver/Rating.h"
 #include "solver/Solver.h"
 
 namespace {
@@ -38,7 +40,8 @@ int Usage() {
                  "       quorin-layout solve FILE --seed N [--winnable] [--vertical] "
                  "[--budget-ms M]\n"
                  "       quorin-layout solve --position POSFILE [--vertical] [--budget-ms M]\n"
-                 "       quorin-layout survey FILE --seeds A-B [--vertical]\n");
+                 "       quorin-layout survey FILE --seeds A-B [--vertical]\n"
+                 "       quorin-layout rate FILE --seed N|--seeds A-B [--winnable] [--vertical]\n");
     return 2;
 }
 
@@ -173,6 +176,25 @@ bool ParseBudget(const char* text, long& out) {
     return false;
 }
 
+// A seed of a specific game; a refusal says what is wanted.
+bool ParseSeed(const char* text, long& out) {
+    if (ParseNumber(text, 1, 0x7fffffffL, out))
+        return true;
+    std::fprintf(stderr, "quorin-layout: the seed must be a number from 1 to %ld\n", 0x7fffffffL);
+    return false;
+}
+
+// A range of seeds "A-B"; a refusal says what is wanted.
+bool ParseSeedRange(const std::string& range, long& first, long& last) {
+    const size_t dash = range.find('-');
+    if (dash != std::string::npos &&
+        ParseNumber(range.substr(0, dash).c_str(), 1, 0x7fffffffL, first) &&
+        ParseNumber(range.substr(dash + 1).c_str(), first, 0x7fffffffL, last))
+        return true;
+    std::fprintf(stderr, "quorin-layout: the seeds are a range A-B, 1 <= A <= B\n");
+    return false;
+}
+
 int Solve(int argc, char** argv) {
     const char* file = nullptr;
     const char* position = nullptr;
@@ -184,11 +206,8 @@ int Solve(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--vertical") == 0) {
             vertical = true;
         } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-            if (!ParseNumber(argv[++i], 1, 0x7fffffffL, seed)) {
-                std::fprintf(stderr, "quorin-layout: the seed must be a number from 1 to %ld\n",
-                             0x7fffffffL);
+            if (!ParseSeed(argv[++i], seed))
                 return 2;
-            }
         } else if (std::strcmp(argv[i], "--budget-ms") == 0 && i + 1 < argc) {
             if (!ParseBudget(argv[++i], budget))
                 return 2;
@@ -252,14 +271,8 @@ int Survey(int argc, char** argv) {
             if (!ParseBudget(argv[++i], budget))
                 return 2;
         } else if (std::strcmp(argv[i], "--seeds") == 0 && i + 1 < argc) {
-            const std::string range = argv[++i];
-            const size_t dash = range.find('-');
-            if (dash == std::string::npos ||
-                !ParseNumber(range.substr(0, dash).c_str(), 1, 0x7fffffffL, first) ||
-                !ParseNumber(range.substr(dash + 1).c_str(), first, 0x7fffffffL, last)) {
-                std::fprintf(stderr, "quorin-layout: the seeds are a range A-B, 1 <= A <= B\n");
+            if (!ParseSeedRange(argv[++i], first, last))
                 return 2;
-            }
         } else if (!file && argv[i][0] != '-') {
             file = argv[i];
         } else {
@@ -300,6 +313,70 @@ int Survey(int argc, char** argv) {
     return 0;
 }
 
+void PrintRating(const DealRating& r) {
+    std::printf("difficulty %s\n", DifficultyText(r).c_str());
+    std::printf("solver %s, %llu nodes\n", AnswerName(r.answer),
+                static_cast<unsigned long long>(r.nodes));
+    if (r.level == 0)
+        return;
+    std::printf("random play-outs cleared %d of %d, %.1f tiles left on average\n", r.cleared,
+                r.playouts, r.tilesLeft);
+    std::printf("choices on the winning line %d, narrow %d\n", r.decisions, r.narrow);
+    std::printf("free pairs offered there %d, keeping it winnable %d\n", r.choices, r.safeChoices);
+}
+
+// One seed: the rating with its measures. A range: how many deals got each rating, with the
+// median and largest rating time.
+int Rate(int argc, char** argv) {
+    const char* file = nullptr;
+    long seed = -1, first = -1, last = -1;
+    bool winnable = false, vertical = false;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--winnable") == 0) {
+            winnable = true;
+        } else if (std::strcmp(argv[i], "--vertical") == 0) {
+            vertical = true;
+        } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
+            if (!ParseSeed(argv[++i], seed))
+                return 2;
+        } else if (std::strcmp(argv[i], "--seeds") == 0 && i + 1 < argc) {
+            if (!ParseSeedRange(argv[++i], first, last))
+                return 2;
+        } else if (!file && argv[i][0] != '-') {
+            file = argv[i];
+        } else {
+            return Usage();
+        }
+    }
+    if (!file || (seed < 0) == (first < 0))
+        return Usage();
+
+    if (seed > 0) {
+        std::vector<SolverTile> tiles;
+        if (!DealFile(file, seed, winnable, tiles))
+            return 1;
+        const DealRating rating = RateDeal(tiles, vertical);
+        PrintRating(rating);
+        return rating.level == 0 ? 3 : 0;
+    }
+    long counts[6] = {0, 0, 0, 0, 0, 0};
+    std::vector<double> millis;
+    for (long s = first; s <= last; ++s) {
+        std::vector<SolverTile> tiles;
+        if (!DealFile(file, s, winnable, tiles))
+            return 1;
+        const double start = quorin::ProcessorMs();
+        ++counts[RateDeal(tiles, vertical).level];
+        millis.push_back(quorin::ProcessorMs() - start);
+    }
+    std::sort(millis.begin(), millis.end());
+    for (int level = 1; level <= 5; ++level)
+        std::printf("%d of 5: %ld\n", level, counts[level]);
+    std::printf("cannot be won: %ld\n", counts[0]);
+    std::printf("median %.3f ms\nmax %.3f ms\n", millis[millis.size() / 2], millis.back());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -314,5 +391,7 @@ int main(int argc, char** argv) {
         return Solve(argc - 2, argv + 2);
     if (command == "survey")
         return Survey(argc - 2, argv + 2);
+    if (command == "rate")
+        return Rate(argc - 2, argv + 2);
     return Usage();
 }
