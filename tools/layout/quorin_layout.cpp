@@ -353,7 +353,7 @@ int Rate(int argc, char** argv) {
 
     if (seed > 0) {
         std::vector<SolverTile> tiles;
-        if (!DealFile(file, seed, winnable, tiles))
+        if (!DealFile(file, seed, winnable, vertical, tiles))
             return 1;
         const DealRating rating = RateDeal(tiles, vertical);
         PrintRating(rating);
@@ -363,7 +363,7 @@ int Rate(int argc, char** argv) {
     std::vector<double> millis;
     for (long s = first; s <= last; ++s) {
         std::vector<SolverTile> tiles;
-        if (!DealFile(file, s, winnable, tiles))
+        if (!DealFile(file, s, winnable, vertical, tiles))
             return 1;
         const double start = quorin::ProcessorMs();
         ++counts[RateDeal(tiles, vertical).level];
