@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "mainwindow/WindowFit.h"
@@ -39,6 +40,17 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
     SeedProblem->setStyleSheet("color: #b00000;");
     SeedProblem->setMinimumSize(SeedProblem->sizeHint());
     SeedProblem->clear();
+    Difficulty = new QLabel("Difficulty: cannot be won", group);
+    Difficulty->setObjectName("Difficulty");
+    Difficulty->setMinimumSize(Difficulty->sizeHint());
+    Difficulty->clear();
+    rateTimer_ = new QTimer(this);
+    rateTimer_->setSingleShot(true);
+    rateTimer_->setInterval(200);
+    connect(rateTimer_, &QTimer::timeout, this, [this] {
+        if (rate_ && !Invalid() && seed_ >= 1)
+            Difficulty->setText("Difficulty: " + rate_(seed_));
+    });
     BitBtn1 = new QPushButton("OK", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setDefault(true);
@@ -51,6 +63,7 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
     fields->addWidget(RandomSeed, 1, 0);
     fields->addWidget(BitBtn2, 1, 1);
     fields->addWidget(SeedProblem, 2, 0, 1, 2);
+    fields->addWidget(Difficulty, 3, 0, 1, 2);
     fields->setColumnStretch(1, 1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(10, 8, 10, 10);
@@ -65,6 +78,17 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
     connect(BitBtn2, &QPushButton::clicked, this, &TRandomWindow::BitBtn2Click);
 
     FitToText(this, QSize(396, 172));
+}
+
+void TRandomWindow::SetDifficulty(std::function<QString(int32_t)> rate) {
+    rate_ = std::move(rate);
+    RateLater();
+}
+
+void TRandomWindow::RateLater() {
+    Difficulty->clear();
+    if (rate_)
+        rateTimer_->start();
 }
 
 bool TRandomWindow::Invalid() const {
@@ -93,8 +117,10 @@ void TRandomWindow::Mark(const QString& problem) {
 void TRandomWindow::RandomSeedChange() {
     // A message box at every wrong letter would take the letters that follow: the field
     // says what is wrong, and only "OK" refuses it.
-    if (!settingText_)
+    if (!settingText_) {
         TakeSeed(false);
+        RateLater();
+    }
 }
 
 void TRandomWindow::BitBtn2Click() {
@@ -103,6 +129,7 @@ void TRandomWindow::BitBtn2Click() {
     RandomSeed->setText(QString::number(seed_));
     settingText_ = false;
     Mark(QString());
+    RateLater();
 }
 
 void TRandomWindow::BitBtn1Click() {

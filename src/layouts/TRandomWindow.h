@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace quorin {
 
@@ -27,8 +28,13 @@ class TRandomWindow : public QDialog {
     QPushButton* BitBtn2 = nullptr;  // "New random game seed"
     QLabel* SeedProblem = nullptr;   // what is wrong with the text, shown under the field
 
+    QLabel* Difficulty = nullptr;  // the difficulty of the deal of the seed shown
+
     // True while the field holds a text that is no number.
     bool Invalid() const;
+    // How the deal of a seed rates ("3 of 5", "cannot be won"); shown a moment after the
+    // seed stops changing, since a deal takes some milliseconds to make and rate.
+    void SetDifficulty(std::function<QString(int32_t)> rate);
 
   private:
     void RandomSeedChange();
@@ -38,11 +44,14 @@ class TRandomWindow : public QDialog {
     // message returned. An empty field is no mistake while typing.
     QString TakeSeed(bool emptyIsWrong);
     void Mark(const QString& problem);
+    void RateLater();
 
     int32_t& seed_;
     std::function<int32_t()> randomSeed_;
     std::function<void(const QString&)> reportError_;
     bool settingText_ = false;
+    std::function<QString(int32_t)> rate_;
+    QTimer* rateTimer_ = nullptr;
 };
 
 // The message for a seed text that is not a whole number.

@@ -63,8 +63,10 @@ bool QtDialogs::AskReplace(QWidget* parent, const QString& fileName) {
 }
 
 void QtDialogs::RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
-                              std::function<void(const QString&)> reportError) {
+                              std::function<void(const QString&)> reportError,
+                              std::function<QString(int32_t)> difficulty) {
     TRandomWindow window(seed, std::move(randomSeed), std::move(reportError), parent);
+    window.SetDifficulty(std::move(difficulty));
     window.exec();
 }
 

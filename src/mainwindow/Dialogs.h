@@ -41,8 +41,10 @@ class Dialogs {
     // True when the existing file may be replaced.
     virtual bool AskReplace(QWidget* parent, const QString& fileName) = 0;
     // The seed window, modal: `seed` follows what the player types.
+    // `difficulty` rates the deal of a seed for the window to show.
     virtual void RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
-                               std::function<void(const QString&)> reportError) = 0;
+                               std::function<void(const QString&)> reportError,
+                               std::function<QString(int32_t)> difficulty) = 0;
     // --- Game over and hall of fame ---
     // True for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
@@ -74,7 +76,8 @@ class QtDialogs : public Dialogs {
                            const QString& folder) override;
     bool AskReplace(QWidget* parent, const QString& fileName) override;
     void RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
-                       std::function<void(const QString&)> reportError) override;
+                       std::function<void(const QString&)> reportError,
+                       std::function<QString(int32_t)> difficulty) override;
     // --- Game over and hall of fame ---
     bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     bool AskChoice(QWidget* parent, const QString& caption, const QString& text,

@@ -403,6 +403,9 @@ class TQuorin : public QMainWindow, public BoardView {
     uint32_t keptChanges_ = 0;
     uint32_t keptTick_ = 0;
 
+    // How the deal of `seed` on the current layout rates, with the options as they are.
+    QString DifficultyOfSeed(int32_t seed);
+
     // --- Playing from the keyboard ---
   public:
     // A key pressed on the board surface; true when it was used.

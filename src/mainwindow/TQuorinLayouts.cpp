@@ -4,8 +4,51 @@
 #include "layouts/Favourites.h"
 #include "layouts/TChooseLayout.h"
 #include "mainwindow/TQuorin.h"
+#include "solver/Rating.h"
+#include "solver/Solver.h"
 
 namespace quorin {
+
+namespace {
+
+// A deal made aside, for its rating only: nothing of it is shown or heard.
+class UnseenView : public BoardView {
+  public:
+    void RedrawTile(int) override {}
+    void FullRedraw() override {}
+    void RepaintSidePanel() override {}
+    void RestoreSidePanel() override {}
+    void PlaySound(Sound) override {}
+    void ShowStatus(std::string_view) override {}
+    void RepaintNow() override {}
+};
+
+// A specific deal reads no clock.
+class StillClock : public TickSource, public TimeOfDaySource {
+  public:
+    uint32_t Now() override { return 0; }
+    uint32_t MillisecondsOfDayUtc() override { return 0; }
+};
+
+}  // namespace
+
+QString TQuorin::DifficultyOfSeed(int32_t seed) {
+    UnseenView view;
+    StillClock clock;
+    Game aside(view, clock, clock);
+    GameState& s = aside.State();
+    s.layout = State().layout;
+    s.options = State().options;
+    s.options.Animate = false;
+    s.options.RandomSeed1 = true;
+    s.SeedNumber = seed;
+    s.GameMode = ModeSolitaire;
+    aside.Choose(ModeSolitaire);
+    if (aside.DealLayout() == DealResult::CannotDeal)
+        return "cannot be dealt";
+    return QString::fromStdString(
+        DifficultyText(RateDeal(TilesOnBoard(s.board), s.options.Vertical)));
+}
 
 void TQuorin::NewSpecificGame1Click() {
     GameState& s = State();
@@ -15,7 +58,8 @@ void TQuorin::NewSpecificGame1Click() {
     dialogs_.RunSeedWindow(
         this, s.SeedNumber,
         [this] { return static_cast<int32_t>(game_.Rng().Next(999999999)) + 1; },
-        [this](const QString& text) { dialogs_.ShowError(this, text); });
+        [this](const QString& text) { dialogs_.ShowError(this, text); },
+        [this](int32_t seed) { return DifficultyOfSeed(seed); });
     // Closed by "OK" or by its close box: the game starts with the last good number.
     game_.Rng().SeedFromClock();
     BeginGame();

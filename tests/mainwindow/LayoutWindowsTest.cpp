@@ -323,7 +323,14 @@ void LayoutWindowsTest::SeedWindow() {
     Window w(folder);
     // 42 deals what the core deals for seed 42 on the same layout and options.
     w.dialogs.seedTyped = "42";
+    // The window rates the very deal the game then starts with.
+    QString rated;
+    w.dialogs.onSeedWindow = [&rated](TRandomWindow& window) {
+        QTRY_VERIFY(!window.Difficulty->text().isEmpty());
+        rated = window.Difficulty->text();
+    };
     w->Action("NewSpecificGame1")->trigger();
+    w.dialogs.onSeedWindow = nullptr;
     QCOMPARE(w.dialogs.seedWindows, 1);
     QCOMPARE(w->State().SeedNumber, 42);
     SilentView view;
@@ -338,6 +345,9 @@ void LayoutWindowsTest::SeedWindow() {
         QVERIFY(w->State().board.TilePos[t] == game.State().board.TilePos[t]);
     w.Tick();
     QVERIFY(w.StatusText().contains("Random Seed #42"));
+    QVERIFY(rated.startsWith("Difficulty: "));
+    QVERIFY2(w.StatusText().endsWith(" Difficulty " + rated.mid(12) + "."),
+             qPrintable(rated + " / " + w.StatusText()));
 
     // Text that is no number is marked in the field, not reported letter by letter; the
     // close box leaves with the last good number.

@@ -33,10 +33,12 @@ void CopyTree(const QString& from, const QString& to) {
 
 // --- Layout editor, chooser and seed window ---
 void FakeDialogs::RunSeedWindow(QWidget* parent, int32_t& seed, std::function<int32_t()> randomSeed,
-                                std::function<void(const QString&)> reportError) {
+                                std::function<void(const QString&)> reportError,
+                                std::function<QString(int32_t)> difficulty) {
     // The real window, typed into as a player would, then closed by its close box.
     ++seedWindows;
     TRandomWindow window(seed, std::move(randomSeed), std::move(reportError), parent);
+    window.SetDifficulty(std::move(difficulty));
     if (seedNewRandom)
         window.BitBtn2->click();
     if (seedTyped) {

@@ -67,7 +67,8 @@ class FakeDialogs : public Dialogs {
     // Types `seedTyped` into the seed window, when set, presses "OK" when `seedPressOk`, and
     // closes it by its close box if it is still open.
     void RunSeedWindow(QWidget*, int32_t& seed, std::function<int32_t()> randomSeed,
-                       std::function<void(const QString&)> reportError) override;
+                       std::function<void(const QString&)> reportError,
+                       std::function<QString(int32_t)> difficulty) override;
     std::optional<QString> seedTyped;
     std::function<void(TRandomWindow&)> onSeedWindow;  // looks at the window before it closes
     bool seedNewRandom = false;  // press "New random game seed" before anything is typed
