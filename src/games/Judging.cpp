@@ -185,6 +185,11 @@ void Judging::Forget() {
     cancel_ = true;
 }
 
+void Judging::SetSolver(SolveFn solve) {
+    std::lock_guard lock(mutex_);
+    solve_ = std::move(solve);
+}
+
 bool Judging::Busy() const {
     std::lock_guard lock(mutex_);
     return job_.has_value() || !judging_.empty();
@@ -200,12 +205,13 @@ void Judging::Work() {
         job_.reset();
         judging_ = job.key;
         cancel_ = false;
+        const SolveFn solve = solve_;
         lock.unlock();
 
         SolveLimits limits;
         limits.budgetMs = budgetMs_;
         limits.cancel = &cancel_;
-        SolveResult result = Solve(job.tiles, job.vertical, limits);
+        SolveResult result = solve(job.tiles, job.vertical, limits);
 
         lock.lock();
         judging_.clear();

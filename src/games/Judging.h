@@ -52,6 +52,11 @@ class Judging {
     // Whether a position is being judged in the background now.
     bool Busy() const;
 
+    // The solver the thread calls: `Solve` unless a test needs one of known slowness.
+    using SolveFn = std::function<SolveResult(const std::vector<SolverTile>&, bool vertical,
+                                              const SolveLimits&)>;
+    void SetSolver(SolveFn solve);
+
   private:
     // The tiles of a position with their cells, in tile order, after the rule.
     using Key = std::vector<uint32_t>;
@@ -85,6 +90,7 @@ class Judging {
     Key judging_;                              // being judged by the thread
     std::vector<std::pair<Key, Known>> done_;  // judged, not yet collected
     std::atomic<bool> cancel_{false};
+    SolveFn solve_ = Solve;
     bool stop_ = false;
     std::thread thread_;
 };

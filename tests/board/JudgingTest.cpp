@@ -106,11 +106,18 @@ TEST(JudgingTest, AFatalMoveIsToldOnceAndTheWayBackLeadsToAWinnablePosition) {
     EXPECT_TRUE(judging.TakeFatalMove());
 }
 
+// A solver that works until it is called off, as on a position too hard for its budget.
+SolveResult UntilCancelled(const std::vector<SolverTile>&, bool, const SolveLimits& limits) {
+    while (!limits.cancel->load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return {};
+}
+
 TEST(JudgingTest, APositionLeftBehindIsJudgedAgainWhenItComesBack) {
     Table t;
-    // A deal the solver needs its whole second for.
     t.Deal(ShippedLayout("Traditional.lay"), false, 650);
     Judging judging([] {});
+    judging.SetSolver(UntilCancelled);
     judging.Look(t.s);
     EXPECT_TRUE(judging.Busy());
     std::this_thread::sleep_for(std::chrono::milliseconds(100));  // well into the judging
@@ -122,11 +129,13 @@ TEST(JudgingTest, APositionLeftBehindIsJudgedAgainWhenItComesBack) {
             b = t.s.board.FreeList[i + 1];
         }
     ASSERT_NE(a, 0);
+    judging.SetSolver(Solve);
     t.RemovePair(a, b);
     judging.Look(t.s);
     WaitUntilIdle(judging);
     judging.Collect();
     // Dropped half-way, the first position was not called undecided: it is judged anew.
+    judging.SetSolver(UntilCancelled);
     t.game.GoBack(1);
     judging.Look(t.s);
     EXPECT_EQ(judging.Current(), Winnability::NotYetKnown);

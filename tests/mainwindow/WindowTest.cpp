@@ -10,7 +10,10 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
+#include <chrono>
 #include <map>
+#include <thread>
 
 #include "WindowTestSupport.h"
 #include "board/FreeRule.h"
@@ -780,9 +783,15 @@ void WindowTest::AFatalMoveIsToldAndUndoneToTheLastWinnablePosition() {
 }
 
 void WindowTest::TheClockRunsWhileAHardPositionIsJudged() {
-    // The solver needs its whole second for this deal.
+    std::atomic<bool> done{false};  // outlives the window and its judging thread
     ProgramFolder folder("[Quorin]\r\nCoolStatus=0\r\nWinnable=0\r\nRandomSeed=650\r\n");
     Window w(folder);
+    // A position that takes the solver until it is called off.
+    w->Judge().SetSolver([&done](const std::vector<SolverTile>&, bool, const SolveLimits& l) {
+        while (!l.cancel->load() && !done)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return SolveResult{};
+    });
     w->Action("NewSpecificGame1")->trigger();
     w.Tick();
     QVERIFY(w->Judge().Busy());
@@ -791,6 +800,7 @@ void WindowTest::TheClockRunsWhileAHardPositionIsJudged() {
     QCOMPARE(w->State().ElapsedSeconds, 3);
     QCOMPARE(w->LigneStatus()->WinnableLine->text(), QString("?"));
     QVERIFY(w->Judge().Busy());
+    done = true;
 }
 
 namespace {
