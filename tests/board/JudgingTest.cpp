@@ -109,7 +109,7 @@ TEST(JudgingTest, AFatalMoveIsToldOnceAndTheWayBackLeadsToAWinnablePosition) {
 TEST(JudgingTest, APositionLeftBehindIsJudgedAgainWhenItComesBack) {
     Table t;
     // A deal the solver needs its whole second for.
-    t.Deal(ShippedLayout("Traditional.lay"), false, 650);
+    t.Deal(ShippedLayout("Traditional.lay"), false, 693);
     Judging judging([] {});
     judging.Look(t.s);
     EXPECT_TRUE(judging.Busy());

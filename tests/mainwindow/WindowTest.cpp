@@ -774,7 +774,7 @@ void WindowTest::AFatalMoveIsToldAndUndoneToTheLastWinnablePosition() {
 
 void WindowTest::TheClockRunsWhileAHardPositionIsJudged() {
     // The solver needs its whole second for this deal.
-    ProgramFolder folder("[Quorin]\r\nCoolStatus=0\r\nWinnable=0\r\nRandomSeed=650\r\n");
+    ProgramFolder folder("[Quorin]\r\nCoolStatus=0\r\nWinnable=0\r\nRandomSeed=693\r\n");
     Window w(folder);
     w->Action("NewSpecificGame1")->trigger();
     w.Tick();
