@@ -924,9 +924,9 @@ class Search {
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
-    static constexpr uint64_t kProbeAfter = 2000;  // positions searched before probing
-    static constexpr size_t kSmallBoard = 40;      // tiles: a board probed from the start
-    uint64_t cutAt_ = 0;                           // this run stops at this node count
+    static constexpr uint64_t kProbeAfter = 50;  // positions searched before probing
+    static constexpr size_t kSmallBoard = 40;    // tiles: a board probed from the start
+    uint64_t cutAt_ = 0;                         // this run stops at this node count
     bool cut_ = false;  // this run was stopped: what it did not finish proves nothing
     uint64_t rng_ = 0;
     std::array<uint64_t, kGroupCount> failures_{};  // how often branching on a group failed
