@@ -509,8 +509,8 @@ class Search {
             dirty.Clear(i);
             if (!RelaxedGoes(n, partners, present, i))
                 continue;
-            present.Clear(i);
             if (order) {
+                // Read before i goes: a partner that only i held back was not free with it.
                 const std::vector<int>& m = groups_[groupOf_[i]].members;
                 uint8_t openThen = 0;
                 if (m.size() == 4)
@@ -521,6 +521,7 @@ class Search {
                 order->openThen[i] = openThen;
                 order->tiles[order->count++] = static_cast<uint8_t>(i);
             }
+            present.Clear(i);
             dirty |= holdsMask_[i] & present;
             dirty |= groupMask_[i] & present;
         }
