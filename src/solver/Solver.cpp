@@ -26,6 +26,7 @@ struct Bits {
     }
     bool Empty() const { return (w[0] | w[1] | w[2]) == 0; }
     Bits operator&(const Bits& o) const { return {{w[0] & o.w[0], w[1] & o.w[1], w[2] & o.w[2]}}; }
+    Bits operator|(const Bits& o) const { return {{w[0] | o.w[0], w[1] | o.w[1], w[2] | o.w[2]}}; }
     Bits& operator|=(const Bits& o) {
         for (int k = 0; k < 3; ++k)
             w[k] |= o.w[k];
@@ -82,11 +83,27 @@ class Search {
             }
             groups_[TileGroup(tiles[i].id)].members.push_back(i);
         }
+        groupOf_.resize(n);
+        slot_.resize(n);
+        groupMask_.resize(n);
+        for (int g = 0; g < kGroupCount; ++g)
+            for (size_t k = 0; k < groups_[g].members.size(); ++k) {
+                const int i = groups_[g].members[k];
+                groupOf_[i] = static_cast<uint8_t>(g);
+                slot_[i] = static_cast<uint8_t>(k);
+            }
+        for (int i = 0; i < n; ++i)
+            for (int j : groups_[groupOf_[i]].members)
+                groupMask_[i].Set(j);
         holds_.resize(n);
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j)
                 if (nb_[i].top.Has(j) || nb_[i].sideA.Has(j) || nb_[i].sideB.Has(j))
                     holds_[j].push_back(i);
+        holdsMask_.resize(n);
+        for (int j = 0; j < n; ++j)
+            for (int i : holds_[j])
+                holdsMask_[j].Set(i);
         // What lies under a tile, however deep: none of it comes free while the tile stays,
         // and a tile only leaves after everything on it, so this holds in every position.
         std::vector<int> byLayer(n);
@@ -176,7 +193,7 @@ class Search {
                 cut_ = false;
                 rng_ = run == 1 ? 0 : 0x9E3779B97F4A7C15ULL * run;
                 path_.clear();
-                if (Dfs(start)) {
+                if (Dfs(start, Refuted{})) {
                     result.answer = SolveAnswer::Winnable;
                     for (const auto& [a, b] : path_)
                         result.order.emplace_back(tiles_[a].id, tiles_[b].id);
@@ -416,58 +433,204 @@ class Search {
         return readyCount == w.pairs;
     }
 
+    // For every tile of a whole group, its partners (a mask of places in the group) along
+    // the splits `viable` keeps open, or along the settled split; all zero for a group that
+    // is not whole.
+    struct Partners {
+        std::array<std::array<uint8_t, 4>, kGroupCount> of{};
+        uint64_t whole = 0;  // by group
+    };
+    using Viable = std::array<std::array<bool, 4>, kGroupCount>;
+    // By group, the splits (bit s) proved hopeless in a position before this one.
+    using Refuted = std::array<uint8_t, kGroupCount>;
+
+    Partners PartnerTable(const Node& n, const Viable& viable) const {
+        Partners partners;
+        for (int g = 0; g < kGroupCount; ++g)
+            if (Whole(n, g)) {
+                partners.whole |= uint64_t{1} << g;
+                for (int s = 1; s <= 3; ++s)
+                    if (n.split[g] == 0 ? viable[g][s] : n.split[g] == s)
+                        for (int k = 0; k < 4; ++k)
+                            partners.of[g][k] |= static_cast<uint8_t>(1u << kSplit[s][k]);
+            }
+        return partners;
+    }
+
+    // Whether tile i may go in the relaxed clearing: it is free, and a tile it may still pair
+    // with is free or gone.
+    bool RelaxedGoes(const Node& n, const Partners& partners, const Bits& present, int i) const {
+        if (!Free(present, i))
+            return false;
+        auto open = [&](int p) { return !present.Has(p) || Free(present, p); };
+        const int g = groupOf_[i];
+        const std::vector<int>& m = groups_[g].members;
+        if (partners.whole >> g & 1) {
+            const uint8_t mine = partners.of[g][slot_[i]];
+            for (int k = 0; k < 4; ++k)
+                if ((mine >> k & 1) && open(m[k]))
+                    return true;
+            return false;
+        }
+        for (int j : m)
+            if (j != i && n.left.Has(j))
+                return open(j);
+        return false;
+    }
+
+    // The order the relaxed clearing took the tiles off in; for a tile of a whole group, its
+    // step and the places in the group that were free or gone when it went.
+    struct RelaxedOrder {
+        int count = 0;
+        std::array<uint8_t, kTileCount> tiles{}, stepOf{}, openThen{};
+    };
+
     // A relaxed clearing: a tile may go on its own once it is free and a tile it may still
     // pair with (along a split that `viable` keeps open) is free or gone. Every tile a real
     // clearing takes off, this one takes off by then, so a tile it leaves behind proves the
-    // position jammed.
-    bool RelaxedClears(const Node& n,
-                       const std::array<std::array<bool, 4>, kGroupCount>& viable) const {
+    // position jammed. Going makes nothing stay, so the tiles it takes off do not depend on
+    // the order it looks at them in.
+    bool RelaxedClears(const Node& n, const Viable& viable, RelaxedOrder* order = nullptr) const {
+        const Partners partners = PartnerTable(n, viable);
         Bits present = n.left;
-        std::array<int, kTileCount> stack{};
-        std::array<bool, kTileCount> queued{};
-        int top = 0;
-        const int count = static_cast<int>(tiles_.size());
-        for (int i = 0; i < count; ++i)
-            if (present.Has(i)) {
-                stack[top++] = i;
-                queued[i] = true;
-            }
-        auto open = [&](int p) { return !present.Has(p) || Free(present, p); };
-        while (top > 0) {
-            const int i = stack[--top];
-            queued[i] = false;
-            if (!present.Has(i) || !Free(present, i))
-                continue;
-            const int g = TileGroup(tiles_[i].id);
-            const std::vector<int>& m = groups_[g].members;
-            bool can = false;
-            if (Whole(n, g)) {
-                int k = 0;
-                while (m[k] != i)
-                    ++k;
-                for (int s = 1; s <= 3; ++s)
-                    if ((n.split[g] == 0 ? viable[g][s] : n.split[g] == s) && open(m[kSplit[s][k]]))
-                        can = true;
-            } else {
-                for (int j : m)
-                    if (j != i && n.left.Has(j))
-                        can = open(j);
-            }
-            if (!can)
-                continue;
-            present.Clear(i);
-            auto wake = [&](int j) {
-                if (present.Has(j) && !queued[j]) {
-                    queued[j] = true;
-                    stack[top++] = j;
+        // The tiles to look at again; every tile at first.
+        Bits dirty = present;
+        if (order)
+            order->count = 0;
+        for (;;) {
+            int i = -1;
+            for (int k = 0; k < 3; ++k)
+                if (dirty.w[k]) {
+                    i = k * 64 + __builtin_ctzll(dirty.w[k]);
+                    break;
                 }
-            };
-            for (int j : holds_[i])
-                wake(j);
-            for (int j : m)
-                wake(j);
+            if (i < 0)
+                break;
+            dirty.Clear(i);
+            if (!RelaxedGoes(n, partners, present, i))
+                continue;
+            if (order) {
+                // Read before i goes: a partner that only i held back was not free with it.
+                const std::vector<int>& m = groups_[groupOf_[i]].members;
+                uint8_t openThen = 0;
+                if (m.size() == 4)
+                    for (int k = 0; k < 4; ++k)
+                        if (!present.Has(m[k]) || Free(present, m[k]))
+                            openThen |= static_cast<uint8_t>(1u << k);
+                order->stepOf[i] = static_cast<uint8_t>(order->count);
+                order->openThen[i] = openThen;
+                order->tiles[order->count++] = static_cast<uint8_t>(i);
+            }
+            present.Clear(i);
+            dirty |= holdsMask_[i] & present;
+            dirty |= groupMask_[i] & present;
         }
         return present.Empty();
+    }
+
+    // The relaxed clearing with undecided group g held to split s, given that the clearing
+    // with every open split clears in `order`. It follows that order, holding back the tiles
+    // that may not go yet and looking at them again when a tile they wait on goes. Once all
+    // of g is off, what is left goes as it did there: nothing else is held tighter.
+    bool ProbeClears(const Node& n, const Partners& open, const RelaxedOrder& order, int g,
+                     int s) const {
+        Partners partners = open;
+        for (int k = 0; k < 4; ++k)
+            partners.of[g][k] = static_cast<uint8_t>(1u << kSplit[s][k]);
+        // Up to the first tile of g that went without its partner under s free or gone, the
+        // order holds as it is; when there is none, it holds throughout.
+        const std::vector<int>& m = groups_[g].members;
+        std::array<int, 4> wrong{};  // the steps where a tile of g went without its partner
+        int nWrong = 0;
+        for (int k = 0; k < 4; ++k)
+            if (!(order.openThen[m[k]] & partners.of[g][k]))
+                wrong[nWrong++] = order.stepOf[m[k]];
+        if (nWrong == 0)
+            return true;
+        for (int i = 1; i < nWrong; ++i)
+            for (int j = i; j > 0 && wrong[j] < wrong[j - 1]; --j)
+                std::swap(wrong[j], wrong[j - 1]);
+        Bits present = n.left, held;
+        int ofGroup = 4, nextWrong = 0;
+        // With nothing held back, the tiles left are those the order leaves at that step, so
+        // it holds again up to its next wrong step.
+        auto skip = [&](int from) {
+            while (nextWrong < nWrong && wrong[nextWrong] < from)
+                ++nextWrong;
+            const int to = nextWrong < nWrong ? wrong[nextWrong] : order.count;
+            for (int step = from; step < to; ++step) {
+                present.Clear(order.tiles[step]);
+                ofGroup -= groupOf_[order.tiles[step]] == g;
+            }
+            return to;
+        };
+        std::array<uint8_t, kTileCount> stack{};
+        for (int step = skip(0); step < order.count; ++step) {
+            if (held.Empty()) {
+                step = skip(step);
+                if (ofGroup == 0)
+                    return true;
+                if (step == order.count)
+                    break;
+            }
+            const int t = order.tiles[step];
+            if (!RelaxedGoes(n, partners, present, t)) {
+                held.Set(t);
+                continue;
+            }
+            int top = 0;
+            stack[top++] = static_cast<uint8_t>(t);
+            while (top > 0) {
+                const int i = stack[--top];
+                present.Clear(i);
+                held.Clear(i);
+                if (groupOf_[i] == g && --ofGroup == 0)
+                    return true;
+                Bits woken = (holdsMask_[i] | groupMask_[i]) & held;
+                ForEachBit(woken, [&](int j) {
+                    if (held.Has(j) && RelaxedGoes(n, partners, present, j)) {
+                        held.Clear(j);
+                        stack[top++] = static_cast<uint8_t>(j);
+                    }
+                });
+            }
+        }
+        return false;
+    }
+
+    // Tries every open split of every undecided group on its own in the relaxed clearing: a
+    // split under which even that leaves a tile behind is out, here and in every position
+    // after this one (a clearing from there would clear this one), so it goes into `out`.
+    // False when some group has no split left; a group left with one split is settled so,
+    // and `forced` set.
+    bool ProbeSplits(Node& n, Viable& viable, Refuted& out, bool& forced) const {
+        RelaxedOrder order;
+        if (!RelaxedClears(n, viable, &order))
+            return false;
+        const Partners open = PartnerTable(n, viable);
+        for (int g = 0; g < kGroupCount; ++g) {
+            if (n.split[g] != 0 || !Whole(n, g))
+                continue;
+            int count = 0, only = 0;
+            for (int s = 1; s <= 3; ++s) {
+                if (!viable[g][s])
+                    continue;
+                if (ProbeClears(n, open, order, g, s)) {
+                    ++count;
+                    only = s;
+                } else {
+                    viable[g][s] = false;
+                    out[g] |= static_cast<uint8_t>(1u << s);
+                }
+            }
+            if (count == 0)
+                return false;
+            if (count == 1) {
+                n.split[g] = static_cast<uint8_t>(only);
+                forced = true;
+            }
+        }
+        return true;
     }
 
     // Everything that must go before `first`, through the settled pairs.
@@ -585,7 +748,7 @@ class Search {
         return 64 * matched + 8 * (weight_[a] + weight_[b]);
     }
 
-    bool Dfs(Node n) {
+    bool Dfs(Node n, Refuted out) {
         const size_t pathMark = path_.size();
         // Settle what needs no choice: what can come off, the groups with idle tiles, and the
         // groups left with a single split that does not jam at once.
@@ -636,7 +799,7 @@ class Search {
                 continue;
             int count = 0, only = 0;
             for (int s = 1; s <= 3; ++s)
-                if (possible_[g][s] && !SplitJams(n.left, settled, g, s)) {
+                if (possible_[g][s] && !(out[g] >> s & 1) && !SplitJams(n.left, settled, g, s)) {
                     viable[g][s] = true;
                     ++count;
                     only = s;
@@ -648,10 +811,16 @@ class Search {
                 forced = true;
             }
         }
-        if (!RelaxedClears(n, viable))
+        // Probing takes a relaxed clearing for every open split of every undecided group:
+        // worth it only once the search has shown it is not quick, or on a small board.
+        if (!forced && (nodes_ > kProbeAfter || tiles_.size() <= kSmallBoard)) {
+            if (!ProbeSplits(n, viable, out, forced))
+                return fail();
+        } else if (!RelaxedClears(n, viable)) {
             return fail();
+        }
         if (forced) {
-            if (Dfs(n))
+            if (Dfs(n, out))
                 return true;
             return cut_ ? (path_.resize(pathMark), false) : fail();
         }
@@ -683,7 +852,7 @@ class Search {
         for (int i = 0; i < count; ++i) {
             Node child = n;
             child.split[g] = static_cast<uint8_t>(choices[i].split);
-            if (Dfs(child))
+            if (Dfs(child, out))
                 return true;
             if (cut_) {
                 path_.resize(pathMark);
@@ -747,14 +916,19 @@ class Search {
     std::array<std::array<bool, 4>, kGroupCount> possible_{};  // by group and split
     std::vector<int> weight_;
     std::vector<std::vector<int>> holds_;  // the tiles whose freedom a tile has a say in
+    std::vector<Bits> holdsMask_;          // the same as a mask
+    std::vector<uint8_t> groupOf_, slot_;  // a tile's group, and its place among the members
+    std::vector<Bits> groupMask_;          // the tiles of a tile's group
     std::array<Group, kGroupCount> groups_;
     std::unordered_set<Node, NodeHash> failed_;
     std::vector<std::pair<int, int>> path_;
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
-    uint64_t cutAt_ = 0;  // this run stops at this node count
-    bool cut_ = false;    // this run was stopped: what it did not finish proves nothing
+    static constexpr uint64_t kProbeAfter = 50;  // positions searched before probing
+    static constexpr size_t kSmallBoard = 40;    // tiles: a board probed from the start
+    uint64_t cutAt_ = 0;                         // this run stops at this node count
+    bool cut_ = false;  // this run was stopped: what it did not finish proves nothing
     uint64_t rng_ = 0;
     std::array<uint64_t, kGroupCount> failures_{};  // how often branching on a group failed
     static constexpr int kNoise = 400;

@@ -297,6 +297,16 @@ TEST(SolverTest, AJamThroughGroupsStillUnsettledNeedsNoSearch) {
     EXPECT_EQ(Solve(Deal("Cat.lay", 2, false), false, two).answer, SolveAnswer::Unwinnable);
 }
 
+TEST(SolverTest, AJamShownByTryingSplitsOneAtATimeNeedsLittleSearch) {
+    // With every split open the relaxed clearing clears this deal, but tried one split at a
+    // time it rules out splits until the deal is jammed; searching the splits of the groups
+    // that can come off took over a million positions to prove it.
+    SolveLimits few;
+    few.maxNodes = 1000;
+    EXPECT_EQ(Solve(Deal("Traditional.lay", 650, false), false, few).answer,
+              SolveAnswer::Unwinnable);
+}
+
 TEST(SolverTest, AnExhaustedBudgetIsUndecidedNeverWrong) {
     SolveLimits one;
     one.maxNodes = 1;
