@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "WindowTestSupport.h"
+#include "mainwindow/BoardSurface.h"
 #include "mainwindow/WelcomePanel.h"
 
 using namespace quorin;
@@ -48,6 +49,7 @@ class OtherGamesTest : public QObject {
     void NewContinuesTheLastGameAfterARestart();
     void MemoryPairIsJudgedByTheClockAndDrawnFaceDown();
     void ClicksDeadEndAsksToGiveUp();
+    void EachGameTakesTheKeyboard();
 };
 
 void OtherGamesTest::EachGameStartsFromItsButtonAndItsMenuEntry() {
@@ -157,6 +159,27 @@ void OtherGamesTest::ClicksDeadEndAsksToGiveUp() {
     QCOMPARE(w->Hall().Table().Entry(1, 121), std::string("Ann         1    0"));
     w.Tick(3);
     QCOMPARE(w.dialogs.questions.size(), 2);
+}
+
+void OtherGamesTest::EachGameTakesTheKeyboard() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    GameState& s = w->State();
+    BoardSurface* board = w->GameImage();
+    // Memory: every tile face down can be turned from the keyboard.
+    w->Memory(TQuorin::Level::Easy);
+    QCOMPARE(static_cast<int>(w->Rules().FocusTargets().size()), s.TilesLeft);
+    QTest::keyClick(board, Qt::Key_Down);
+    QTest::keyClick(board, Qt::Key_Space);
+    QVERIFY(s.Selected1 != 0);
+    QCOMPARE(int(s.Selected1), w->FocusTile());
+    // Clicks: Enter takes the group in focus.
+    w->Action("MahJonggClicks1")->trigger();
+    const int before = s.TilesLeft;
+    QTest::keyClick(board, Qt::Key_Right);
+    QVERIFY(w->FocusTile() >= 1000);
+    QTest::keyClick(board, Qt::Key_Return);
+    QVERIFY(s.TilesLeft < before);
 }
 
 QTEST_MAIN(OtherGamesTest)
