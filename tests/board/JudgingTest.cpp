@@ -30,13 +30,13 @@ void WaitUntilIdle(const Judging& judging) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
-SolveAnswer AnswerWithout(const GameState& s, int a, int b) {
+SolveAnswer AnswerWithout(const GameState& s, int a, int b, int64_t budgetMs = 100) {
     std::vector<SolverTile> tiles;
     for (const SolverTile& t : TilesOnBoard(s.board))
         if (t.id != a && t.id != b)
             tiles.push_back(t);
     SolveLimits quick;
-    quick.budgetMs = 100;  // well within the judging budget
+    quick.budgetMs = budgetMs;  // by default well within the judging budget
     return Solve(tiles, s.options.Vertical, quick).answer;
 }
 
@@ -90,7 +90,7 @@ TEST(JudgingTest, AFatalMoveIsToldOnceAndTheWayBackLeadsToAWinnablePosition) {
     const auto [a, b] = judging.SafePair(t.s);
     ASSERT_TRUE(a && b && SameGroup(a, b));
     EXPECT_TRUE(IsTileFree(t.s, a) && IsTileFree(t.s, b));
-    EXPECT_EQ(AnswerWithout(t.s, a, b), SolveAnswer::Winnable);
+    EXPECT_EQ(AnswerWithout(t.s, a, b, 0), SolveAnswer::Winnable);
 
     // Following the winning line needs no solving: the rest of the line still clears.
     t.RemovePair(a, b);
