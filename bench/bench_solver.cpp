@@ -32,12 +32,6 @@ namespace {
 using namespace quorin;
 namespace fs = std::filesystem;
 
-class StillClock : public TickSource, public TimeOfDaySource {
-  public:
-    uint32_t Now() override { return 0; }
-    uint32_t MillisecondsOfDayUtc() override { return 0; }
-};
-
 constexpr int kSeeds = 20;
 
 void SolvePlainDeal(benchmark::State& state, const std::vector<std::vector<SolverTile>>& deals,

@@ -130,7 +130,7 @@ std::vector<FocusTarget> ClicksGame::FocusTargets() const {
                 const auto [a, b] = stack.back();
                 stack.pop_back();
                 ++size;
-                for (const auto [da, db] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                for (const auto& [da, db] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                     const int na = a + da, nb = b + db;
                     if (InPlay(na, nb) && !seen[G::Index(na, nb)] && s.Clicks.At(na, nb) == v) {
                         seen[G::Index(na, nb)] = true;

@@ -9,31 +9,8 @@
 
 namespace quorin {
 
-namespace {
-
-// A deal made aside, for its rating only: nothing of it is shown or heard.
-class UnseenView : public BoardView {
-  public:
-    void RedrawTile(int) override {}
-    void FullRedraw() override {}
-    void RepaintSidePanel() override {}
-    void RestoreSidePanel() override {}
-    void PlaySound(Sound) override {}
-    void ShowStatus(std::string_view) override {}
-    void RepaintNow() override {}
-};
-
-// A specific deal reads no clock.
-class StillClock : public TickSource, public TimeOfDaySource {
-  public:
-    uint32_t Now() override { return 0; }
-    uint32_t MillisecondsOfDayUtc() override { return 0; }
-};
-
-}  // namespace
-
 QString TQuorin::DifficultyOfSeed(int32_t seed) {
-    UnseenView view;
+    SilentView view;  // a deal made aside, for its rating only
     StillClock clock;
     Game aside(view, clock, clock);
     GameState& s = aside.State();

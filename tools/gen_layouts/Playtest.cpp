@@ -17,12 +17,6 @@ using namespace quorin;
 
 namespace {
 
-class StillClock : public TickSource, public TimeOfDaySource {
-  public:
-    uint32_t Now() override { return 0; }
-    uint32_t MillisecondsOfDayUtc() override { return 0; }
-};
-
 // The removal phase of the winnable dealer: free positions are taken two at a time, each
 // chosen uniformly, and the whole layout comes back when fewer than two are free. Returns
 // how many times it came back before the layout was empty, or kGiveUp.

@@ -27,12 +27,6 @@ namespace {
 
 using namespace quorin;
 
-class NoClock : public TickSource, public TimeOfDaySource {
-  public:
-    uint32_t Now() override { return 0; }
-    uint32_t MillisecondsOfDayUtc() override { return 0; }
-};
-
 int Usage() {
     std::fprintf(stderr,
                  "usage: quorin-layout check FILE...\n"
@@ -74,7 +68,7 @@ bool DealBoard(const char* file, long seed, bool winnable, BoardTables& board,
         std::fprintf(stderr, "quorin-layout: %s\n", load.Message().c_str());
         return false;
     }
-    NoClock clock;
+    StillClock clock;
     SilentView view;
     Game game(view, clock, clock);
     GameState& s = game.State();
