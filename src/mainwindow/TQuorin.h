@@ -405,6 +405,8 @@ class TQuorin : public QMainWindow, public BoardView {
 
     // How the deal of `seed` on the current layout rates, with the options as they are.
     QString DifficultyOfSeed(int32_t seed);
+    // " Difficulty N of 5." for the deal on the board, to follow a start message.
+    std::string DifficultyNote() const;
 
     // --- Playing from the keyboard ---
   public:

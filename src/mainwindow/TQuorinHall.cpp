@@ -101,11 +101,13 @@ void TQuorin::TwoPlayers() {
         SetPauseCaptions(false);
         Action("Pause1")->setEnabled(true);
     }
-    ShowStatus("Two-Player Solitaire started.");
+    const std::string difficulty = DifficultyNote();
+    ShowStatus("Two-Player Solitaire started." + difficulty);
     IM(ModeTwoPlayers);
     SetPauseButtons();
     if (s.SeedNumber > 0 && s.options.RandomSeed1)
-        ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber));
+        ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber) +
+                   difficulty);
     if (dealt == DealResult::DealtUnproved)
         ShowStatus(kUnprovedDeal);
     ShowPanelHOF();

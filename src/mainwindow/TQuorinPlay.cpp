@@ -12,7 +12,6 @@
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/TQuorin.h"
 #include "mainwindow/WelcomePanel.h"
-#include "solver/Rating.h"
 
 namespace quorin {
 
@@ -120,9 +119,7 @@ void TQuorin::BeginGame() {
     }
     if (s.GameMode != ModeEditor)
         IM(ModeSolitaire);
-    // About 20 ms of processor time on the shipped layouts (BM_RateDeal), so it is rated here.
-    const std::string difficulty =
-        " Difficulty " + DifficultyText(RateDeal(TilesOnBoard(s.board), s.options.Vertical)) + ".";
+    const std::string difficulty = DifficultyNote();
     if (s.SeedNumber > 0 && s.options.RandomSeed1)
         ShowStatus("Specific Board started. Random Seed #" + std::to_string(s.SeedNumber) +
                    difficulty);
