@@ -9,10 +9,13 @@
 #include "board/FreeRule.h"
 #include "games/Judging.h"
 #include "solver/Solver.h"
+#include "support/FatalMoves.h"
 
 namespace quorin {
 namespace {
 
+using test::AnswerWithout;
+using test::FatalPair;
 using test::ShippedLayout;
 using test::Table;
 
@@ -28,28 +31,6 @@ Winnability Await(Judging& judging) {
 void WaitUntilIdle(const Judging& judging) {
     for (int i = 0; i < 2000 && judging.Busy(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-}
-
-SolveAnswer AnswerWithout(const GameState& s, int a, int b, int64_t budgetMs = 100) {
-    std::vector<SolverTile> tiles;
-    for (const SolverTile& t : TilesOnBoard(s.board))
-        if (t.id != a && t.id != b)
-            tiles.push_back(t);
-    SolveLimits quick;
-    quick.budgetMs = budgetMs;  // by default well within the judging budget
-    return Solve(tiles, s.options.Vertical, quick).answer;
-}
-
-// A free pair of the position whose removal loses a game that could still be won.
-std::pair<int, int> FatalPair(GameState& s) {
-    IsItFree(s);
-    for (int i = 1; i <= s.FreeCount; ++i)
-        for (int k = i + 1; k <= s.FreeCount; ++k) {
-            const int a = s.board.FreeList[i], b = s.board.FreeList[k];
-            if (SameGroup(a, b) && AnswerWithout(s, a, b) == SolveAnswer::Unwinnable)
-                return {a, b};
-        }
-    return {0, 0};
 }
 
 TEST(JudgingTest, AFatalMoveIsToldOnceAndTheWayBackLeadsToAWinnablePosition) {

@@ -26,6 +26,7 @@
 #include "mainwindow/WelcomePanel.h"
 #include "render/Geometry.h"
 #include "solver/Solver.h"
+#include "support/FatalMoves.h"
 
 using namespace quorin;
 using namespace quorin::test;
@@ -701,21 +702,6 @@ void WindowTest::AGameClosedComesBackPausedAndAFinishedOneDoesNot() {
     QVERIFY(!QFile::exists(folder.File("Saved.game")));
 }
 
-namespace {
-
-// The answer for the board of `s` without tiles `a` and `b`, found quickly or not at all.
-SolveAnswer AnswerWithout(const GameState& s, int a, int b, int64_t budgetMs = 100) {
-    std::vector<SolverTile> tiles;
-    for (const SolverTile& t : TilesOnBoard(s.board))
-        if (t.id != a && t.id != b)
-            tiles.push_back(t);
-    SolveLimits quick;
-    quick.budgetMs = budgetMs;  // by default well within the judging budget
-    return Solve(tiles, false, quick).answer;
-}
-
-}  // namespace
-
 void WindowTest::AFatalMoveIsToldAndUndoneToTheLastWinnablePosition() {
     ProgramFolder folder(
         "[Quorin]\r\nCoolStatus=0\r\nWinnable=0\r\nRandomSeed=3\r\n"
@@ -729,13 +715,7 @@ void WindowTest::AFatalMoveIsToldAndUndoneToTheLastWinnablePosition() {
     QCOMPARE(line.answer, SolveAnswer::Winnable);
     std::pair<int, int> fatal{0, 0};
     for (size_t k = 0; k < 30 && !fatal.first; ++k) {
-        IsItFree(s);
-        for (int i = 1; i <= s.FreeCount && !fatal.first; ++i)
-            for (int j = i + 1; j <= s.FreeCount && !fatal.first; ++j) {
-                const int a = s.board.FreeList[i], b = s.board.FreeList[j];
-                if (SameGroup(a, b) && AnswerWithout(s, a, b) == SolveAnswer::Unwinnable)
-                    fatal = {a, b};
-            }
+        fatal = FatalPair(s);
         if (!fatal.first) {
             w.PressTile(line.order[k].first);
             w.PressTile(line.order[k].second);
