@@ -19,7 +19,7 @@ struct Key {
 
 // One table for both directions, so reading and writing can never disagree on a name or
 // on the order of the file.
-const std::array<Key, 45> kKeys{{
+const std::array<Key, 48> kKeys{{
     {"Highlight", &Settings::HighlightMode},
     {"Invert", &Settings::Invert},
     {"ShowMoves", &Settings::Moves},
@@ -66,6 +66,9 @@ const std::array<Key, 45> kKeys{{
     {"PreviousRes", &Settings::PreviousRes},
     // Keys of our own come after those every settings file of the game has.
     {"WarnUnwinnable", &Settings::WarnUnwinnable},
+    {"WindowWidth", &Settings::WindowWidth},
+    {"WindowHeight", &Settings::WindowHeight},
+    {"WindowMaximized", &Settings::WindowMaximized},
 }};
 
 constexpr uint32_t kColorMask = 0xFFFFFF;

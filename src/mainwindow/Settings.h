@@ -60,6 +60,11 @@ struct Settings {
     int WPos = 0;         // written only
     int HPos = 0;         // written only
     int PreviousRes = 0;  // screen width at the last close
+    // The size the player gave the window, kept apart from WPos / HPos, which other
+    // versions write and never read; 0 for the least size.
+    int WindowWidth = 0;
+    int WindowHeight = 0;
+    bool WindowMaximized = false;
 
     // The settings of the file, with the defaults above for what is missing or unreadable;
     // PreviousRes defaults to `screenWidth`, so a first run keeps the stored window position.

@@ -118,12 +118,13 @@ void TQuorin::Init() {
     surface_->onPress = [this](Qt::MouseButton b, QPoint p) { ButtonDown(b, p); };
     surface_->onMove = [this](QPoint p) { FormMouseMove(p); };
     surface_->onKey = [this](int key) { return BoardKey(key); };
+    surface_->onScale = [this](double scale) { ScaleBoard(scale); };
     boardRow->addWidget(surface_);
     hofBox_ = new ImageBox(central);
     hofBox_->setObjectName("HofBox");
     hofBox_->setFixedSize(92, 468);
     hofBox_->SetImage(&saveHof_);
-    boardRow->addWidget(hofBox_);
+    boardRow->addWidget(hofBox_, 0, Qt::AlignTop);
     column->addLayout(boardRow);
     statusLine_ = new StatusLine(central);
     statusLine_->onMovesPanelClicked = [this] { Action("Moves")->trigger(); };
@@ -242,6 +243,15 @@ void TQuorin::PlaceWindow(const Settings& settings) {
     hofBox_->setVisible(Action("ShowHallFame")->isChecked());
     // The clamp below needs the size the window will really have.
     FitWindow();
+    if (settings.WindowWidth > 0 && settings.WindowHeight > 0) {
+        QSize kept(settings.WindowWidth, settings.WindowHeight);
+        // A size kept on a larger screen shrinks to this one's free area.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            kept = kept.boundedTo(screen->availableGeometry().size());
+        resize(kept.expandedTo(minimumSize()));
+    }
+    if (settings.WindowMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
     if (screenWidth_ == settings.PreviousRes) {
         // A stored position off every screen would hide the window for good.
         const QPoint wanted(settings.XPos, settings.YPos);
@@ -449,6 +459,15 @@ void TQuorin::FormShow() {
 void TQuorin::CenterWelcome() {
     welcome_->move((surface_->width() - welcome_->width()) / 2,
                    (surface_->height() - welcome_->height()) / 2);
+}
+
+void TQuorin::ScaleBoard(double deviceScale) {
+    CenterWelcome();
+    if (deviceScale == renderer_.Scale())
+        return;
+    renderer_.SetScale(deviceScale);
+    FullRedraw();
+    surface_->update();
 }
 
 bool TQuorin::SaveSettings() {

@@ -166,6 +166,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void SyncOptions();
     void SetPauseButtons();
     void SetPauseCaptions(bool paused);
+    // The least size of the window for what it shows; a window the player left at its least
+    // size follows it, a larger one keeps its size.
     void FitWindow();
     // The switches: each runs after its check mark was inverted and applies it.
     void Toolbar1Click();
@@ -196,6 +198,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void ShowTilePreview(int tile);
     void ClearTilePreview();
     void CenterWelcome();
+    // The board is drawn again at `deviceScale` device pixels per board pixel.
+    void ScaleBoard(double deviceScale);
 
     // Services.
     FileLocations where_;
@@ -264,6 +268,7 @@ class TQuorin : public QMainWindow, public BoardView {
     bool displayModeChanged_ = false;
     bool shown_ = false;
     bool moveToCenterLater_ = false;
+    QSize leastSize_;  // as FitWindow last made it
     bool closing_ = false;
     QString startupError_;
     QStringList startupWarnings_;

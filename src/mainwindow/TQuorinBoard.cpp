@@ -117,7 +117,7 @@ void TQuorin::Redraw() {
         return;
     }
     const QRect changed = renderer_.Paint(s, CurrentDrawOptions(), dirtyRect_);
-    surface_->update(changed);
+    surface_->UpdateImageRect(changed);
 }
 
 void TQuorin::RedrawRect(TileRect dirty) {

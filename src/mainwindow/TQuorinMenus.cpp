@@ -341,14 +341,21 @@ void TQuorin::ShowTitleClick() {
 }
 
 void TQuorin::FitWindow() {
-    // The window is as large as what it shows: the menu bar folds menus that do not fit
-    // rather than widen the window.
-    const int width = surface_->width() + (hofBox_->isVisibleTo(this) ? hofBox_->width() : 0);
+    // At least as large as what it shows with the board at its own size: the menu bar folds
+    // menus that do not fit rather than widen the window.
+    const QSize board = surface_->minimumSize();
+    const int width = board.width() + (hofBox_->isVisibleTo(this) ? hofBox_->width() : 0);
     const int height =
         menuBar()->sizeHint().height() + (tools_->isVisibleTo(this) ? tools_->height() : 0) +
-        (editorPanel_->isVisibleTo(this) ? editorPanel_->height() : 0) + surface_->height() +
+        (editorPanel_->isVisibleTo(this) ? editorPanel_->height() : 0) + board.height() +
         (statusLine_->isVisibleTo(this) ? statusLine_->height() : 0);
-    setFixedSize(width, height);
+    const QSize least(width, height);
+    const bool atLeast = !leastSize_.isValid() || size() == leastSize_;
+    leastSize_ = least;
+    setMinimumSize(least);
+    if (isMaximized() || isFullScreen())
+        return;
+    resize(atLeast ? least : size().expandedTo(least));
 }
 
 void TQuorin::CoolMenu1Click() {

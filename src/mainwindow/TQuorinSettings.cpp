@@ -131,6 +131,13 @@ Settings TQuorin::CollectSettings() const {
     st.YPos = y();
     st.WPos = width();
     st.HPos = height();
+    st.WindowMaximized = isMaximized();
+    // A maximized window keeps the size it had before, for when it is restored.
+    const QSize kept = isMaximized() ? normalGeometry().size() : size();
+    if (kept != minimumSize()) {
+        st.WindowWidth = kept.width();
+        st.WindowHeight = kept.height();
+    }
     st.PreviousRes = screenWidth_;
     return st;
 }

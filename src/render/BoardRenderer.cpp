@@ -2,6 +2,9 @@
 
 #include <QPen>
 
+#include <algorithm>
+#include <cmath>
+
 #include "board/Tiles.h"
 
 namespace quorin {
@@ -55,8 +58,65 @@ BoardRenderer::BoardRenderer(const Tileset& tileset)
     : tileset_(tileset),
       background_(kWidth, kHeight, QImage::Format_RGB32),
       buffer_(kWidth, kHeight, QImage::Format_RGB32) {
-    background_.fill(QColor(0, 128, 128));
+    background_.fill(backgroundColor_);
     buffer_ = background_.copy();
+}
+
+void BoardRenderer::SetScale(double scale) {
+    scale = std::clamp(scale, 1.0, 8.0);
+    if (scale == scale_)
+        return;
+    scale_ = scale;
+    // Device-sized pieces are made when first drawn, so several size changes in a row cost
+    // one preparation.
+    scaledPieces_ = {};
+    scaledFilled_ = {};
+    const QSize size(static_cast<int>(std::lround(kWidth * scale)),
+                     static_cast<int>(std::lround(kHeight * scale)));
+    background_ = QImage(size, QImage::Format_RGB32);
+    buffer_ = QImage(size, QImage::Format_RGB32);
+    LayBackground();
+    buffer_ = background_.copy();
+}
+
+QRect BoardRenderer::ToImage(const QRect& board) const {
+    if (scale_ == 1)
+        return board;
+    const int left = static_cast<int>(std::floor(board.left() * scale_));
+    const int top = static_cast<int>(std::floor(board.top() * scale_));
+    const int right = static_cast<int>(std::ceil((board.right() + 1) * scale_));
+    const int bottom = static_cast<int>(std::ceil((board.bottom() + 1) * scale_));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & buffer_.rect();
+}
+
+QImage BoardRenderer::SoftShadow(const QImage& piece) {
+    if (piece.isNull())
+        return {};
+    const QImage in = piece.convertToFormat(QImage::Format_RGB32);
+    // The colour of the dots, and each pixel's share of dots around it: a half-tone of every
+    // other pixel becomes an even shadow whose edges fade over a pixel.
+    QRgb colour = qRgb(48, 48, 56);
+    for (int y = 0; y < in.height(); ++y)
+        for (int x = 0; x < in.width(); ++x)
+            if ((in.pixel(x, y) & 0x00ffffffu) != 0)
+                colour = in.pixel(x, y);
+    QImage out(in.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < in.height(); ++y)
+        for (int x = 0; x < in.width(); ++x) {
+            int dots = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int px = x + dx, py = y + dy;
+                    if (in.rect().contains(px, py) && (in.pixel(px, py) & 0x00ffffffu) != 0)
+                        ++dots;
+                }
+            // Four or five dots of nine is the half-tone at full strength.
+            const int a = std::min(255, dots * 150 / 4);
+            const int alpha = a * 170 / 255;
+            out.setPixel(x, y, qRgba(qRed(colour) * alpha / 255, qGreen(colour) * alpha / 255,
+                                     qBlue(colour) * alpha / 255, alpha));
+        }
+    return out;
 }
 
 QImage BoardRenderer::BlackToTransparent(const QImage& piece) {
@@ -76,32 +136,51 @@ QImage BoardRenderer::BlackToTransparent(const QImage& piece) {
 
 void BoardRenderer::SetShadowPieces(const QImage& horizontal,
                                     const std::array<QImage, 5>& vertical) {
-    pieces_[H - 1] = BlackToTransparent(horizontal);
+    pieces_[H - 1] = SoftShadow(horizontal);
     for (int i = 0; i < 5; ++i)
-        pieces_[V1 - 1 + i] = BlackToTransparent(vertical[i]);
+        pieces_[V1 - 1 + i] = SoftShadow(vertical[i]);
+    scaledPieces_ = {};
 }
 
 void BoardRenderer::SetFilled(const QImage& filled) {
     filled_ = filled.convertToFormat(QImage::Format_RGB32);
+    scaledFilled_ = {};
 }
 
 void BoardRenderer::SetBackgroundPicture(const QImage& picture) {
     if (picture.isNull())
         return;
-    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    QPainter p(&background_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    if (source.width() >= kWidth && source.height() >= kHeight) {
-        p.drawImage(0, 0, source);
-        return;
-    }
-    for (int y = 0; y < kHeight; y += source.height())
-        for (int x = 0; x < kWidth; x += source.width())
-            p.drawImage(x, y, source);
+    backgroundPicture_ = picture.convertToFormat(QImage::Format_RGB32);
+    LayBackground();
 }
 
 void BoardRenderer::SetBackgroundColor(const QColor& color) {
-    background_.fill(color);
+    backgroundPicture_ = {};
+    backgroundColor_ = color;
+    LayBackground();
+}
+
+void BoardRenderer::LayBackground() {
+    const QImage& source = backgroundPicture_;
+    if (source.isNull()) {
+        background_.fill(backgroundColor_);
+        return;
+    }
+    QPainter p(&background_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    if (source.width() >= kWidth && source.height() >= kHeight) {
+        // A picture of the whole board keeps its composition at every size.
+        if (scale_ == 1)
+            p.drawImage(0, 0, source);
+        else
+            p.drawImage(0, 0,
+                        ResampleTo(source, (QSizeF(source.size()) * scale_).toSize()));
+        return;
+    }
+    // A pattern is repeated at its own pixels, so it stays sharp.
+    for (int y = 0; y < background_.height(); y += source.height())
+        for (int x = 0; x < background_.width(); x += source.width())
+            p.drawImage(x, y, source);
 }
 
 void BoardRenderer::ShowFond() {
@@ -135,9 +214,18 @@ QRect BoardRenderer::Paint(const GameState& state, const DrawOptions& options, T
     if (!dirty.IsFull()) {
         if (dirty.IsEmpty())
             return {};
-        changed &= ImageRect(dirty);
+        changed &= ToImage(ImageRect(dirty));
         if (changed.isEmpty())
             return {};
+    }
+    if (scale_ != 1) {
+        scaled_.Prepare(tileset_, scale_);
+        if (scaledPieces_[0].isNull())
+            for (size_t i = 0; i < pieces_.size(); ++i)
+                if (!pieces_[i].isNull())
+                    scaledPieces_[i] = ResampleTo(pieces_[i], (QSizeF(pieces_[i].size()) * scale_).toSize());
+        if (scaledFilled_.isNull() && !filled_.isNull())
+            scaledFilled_ = ResampleTo(filled_, QSize(scaled_.Length(40), scaled_.Length(50)));
     }
 
     QPainter painter(&buffer_);
@@ -190,6 +278,28 @@ void BoardRenderer::Blit(QPainter::CompositionMode mode, QPoint to, const QImage
     painter_->drawImage(to, from, part);
 }
 
+BoardRenderer::Look BoardRenderer::LookOf(int c, int r, int v, int l, bool* outline) const {
+    const GameState& s = *state_;
+    const DrawOptions& o = *options_;
+    *outline = false;
+    if (s.GameMode == ModeEditor)
+        return IsGhost(c, r, l) ? Look::Ghost : Look::Blank;
+    const bool hovered = v == s.HoverTile;
+    if (s.GameMode == ModeMemory && v != s.Selected1 && v != s.Selected2) {
+        *outline = hovered && o.HighlightMode != 2;
+        return Look::FaceDown;
+    }
+    if (o.RiverFound)
+        return Look::Plain;
+    *outline = hovered && o.HighlightMode != 2;
+    if (v == s.Selected1 || v == s.Selected2)
+        return Look::Selected;
+    if (v == s.HintTile1 || v == s.HintTile2)
+        return Look::Hinted;
+    // "Colored Tile" lights the tile under the pointer rather than tinting it like a hint.
+    return hovered && o.HighlightMode == 2 ? Look::Lit : Look::Plain;
+}
+
 void BoardRenderer::ShowIt(int c, int r, int v, int l) {
     const GameState& s = *state_;
     const int ax = CoordX(c, l, s.BoardOriginX);
@@ -198,6 +308,12 @@ void BoardRenderer::ShowIt(int c, int r, int v, int l) {
     if (!dirty_.IsFull() && !(ax + 20 < dirty_.Right && dirty_.Left < ax + 66 &&
                               ay + 19 < dirty_.Bottom && dirty_.Top < ay + 75))
         return;
+    bool outline = false;
+    const Look look = LookOf(c, r, v, l, &outline);
+    if (scale_ != 1) {
+        ShowScaled(c, r, v, l, look, outline);
+        return;
+    }
 
     const QImage& source = tileset_.TilesetSource();
     const QImage& sprites = tileset_.TileSprites();
@@ -224,31 +340,102 @@ void BoardRenderer::ShowIt(int c, int r, int v, int l) {
              QRect(slot + QPoint(40, 50), QSize(6, 6)));
     }
 
-    const DrawOptions& o = *options_;
-    if (editor) {
-        Blit(QPainter::CompositionMode_Source, anchor, source,
-             IsGhost(c, r, l) ? Tileset::kSelectionTint : Tileset::kBlankFace);
-    } else if (s.GameMode == ModeMemory && v != s.Selected1 && v != s.Selected2) {
-        // Face down.
-        Blit(QPainter::CompositionMode_Source, anchor, source, Tileset::kBlankFace);
-        if (v == s.HoverTile && o.HighlightMode != 2)
-            DrawOutline(anchor);
-    } else if (!o.RiverFound) {
-        const bool selected = v == s.Selected1 || v == s.Selected2;
-        const bool marked = selected || v == s.HintTile1 || v == s.HintTile2;
-        const bool hovered = v == s.HoverTile;
-        if (marked || (hovered && o.HighlightMode == 2)) {
-            if (o.Invert)
+    switch (look) {
+        case Look::Blank:
+        case Look::FaceDown:
+            Blit(QPainter::CompositionMode_Source, anchor, source, Tileset::kBlankFace);
+            break;
+        case Look::Ghost:
+            Blit(QPainter::CompositionMode_Source, anchor, source, Tileset::kSelectionTint);
+            break;
+        case Look::Selected:
+            if (options_->Invert)
                 Blit(QPainter::RasterOp_SourceXorDestination, anchor, filled_, filled_.rect());
             else
-                PaintFaceOnTint(selected ? Tileset::kSelectionTint : Tileset::kHintTint, v, anchor);
-        }
-        if (hovered && o.HighlightMode != 2)
-            DrawOutline(anchor);
+                PaintFaceOnTint(Tileset::kSelectionTint, v, anchor);
+            break;
+        case Look::Hinted:
+            PaintFaceOnTint(Tileset::kHintTint, v, anchor);
+            break;
+        case Look::Lit:
+            DrawLitWash(QRect(anchor, QSize(40, 50)));
+            break;
+        case Look::Plain:
+            break;
+    }
+    if (outline)
+        DrawOutline(anchor);
+
+    if (options_->Shadows && l != 4 && c >= 1 && r >= 1)
+        DrawShadows(c, r, l, anchor);
+}
+
+void BoardRenderer::ShowScaled(int c, int r, int v, int l, Look look, bool outline) {
+    const GameState& s = *state_;
+    const int ax = CoordX(c, l, s.BoardOriginX);
+    const int ay = CoordY(r, l, s.BoardOriginY);
+    const ScaledTiles& t = scaled_;
+    const QPoint anchor = t.At(ax, ay);
+    const QPoint spriteAt = t.At(ax - 6, ay);
+    const QImage& sprite = t.Sprite(s.GameMode == ModeEditor ? 1 : TileFace(v));
+
+    const bool clipped = s.board.Cell(c + 2, r + 3, l + 1) != 0 || IsGhost(c + 1, r + 2, l);
+    if (!clipped) {
+        Blit(QPainter::CompositionMode_SourceOver, spriteAt, sprite, sprite.rect());
+    } else {
+        // The face and the left end of the bottom edge, then the corner that closes it.
+        const int faceBottom = t.Length(50);
+        Blit(QPainter::CompositionMode_SourceOver, spriteAt, sprite,
+             QRect(0, 0, sprite.width(), faceBottom));
+        Blit(QPainter::CompositionMode_SourceOver, spriteAt + QPoint(0, faceBottom), sprite,
+             QRect(0, faceBottom, t.Length(21), sprite.height() - faceBottom));
+        Blit(QPainter::CompositionMode_SourceOver, t.At(ax + 15, ay + 50), sprite,
+             QRect(t.Length(46), faceBottom, sprite.width() - t.Length(46),
+                   sprite.height() - faceBottom));
     }
 
-    if (o.Shadows && l != 4 && c >= 1 && r >= 1)
-        DrawShadows(c, r, l, anchor);
+    auto faceOn = [&](const QImage& tint) {
+        Blit(QPainter::CompositionMode_Source, anchor, tint, tint.rect());
+        const QImage& symbols = t.Symbols(TileFace(v));
+        Blit(QPainter::CompositionMode_SourceOver, anchor, symbols, symbols.rect());
+    };
+    switch (look) {
+        case Look::Blank:
+        case Look::FaceDown:
+            Blit(QPainter::CompositionMode_Source, anchor, t.BlankFace(), t.BlankFace().rect());
+            break;
+        case Look::Ghost:
+            Blit(QPainter::CompositionMode_Source, anchor, t.SelectionTint(),
+                 t.SelectionTint().rect());
+            break;
+        case Look::Selected:
+            if (options_->Invert)
+                Blit(QPainter::RasterOp_SourceXorDestination, anchor, scaledFilled_,
+                     scaledFilled_.rect());
+            else
+                faceOn(t.SelectionTint());
+            break;
+        case Look::Hinted:
+            faceOn(t.HintTint());
+            break;
+        case Look::Lit:
+            DrawLitWash(QRect(anchor, QSize(t.Length(40), t.Length(50))));
+            break;
+        case Look::Plain:
+            break;
+    }
+    if (outline)
+        DrawOutline(QPoint(ax, ay));
+    if (options_->Shadows && l != 4 && c >= 1 && r >= 1)
+        DrawShadows(c, r, l, QPoint(ax, ay));
+}
+
+void BoardRenderer::DrawLitWash(const QRect& face) {
+    if (!clip_.intersects(face))
+        return;
+    // A warm light over the whole face, symbols included: brighter, not another colour.
+    painter_->setCompositionMode(QPainter::CompositionMode_Screen);
+    painter_->fillRect(face, QColor(110, 95, 40));
 }
 
 void BoardRenderer::PaintFaceOnTint(const QRect& tint, int v, QPoint anchor) {
@@ -261,6 +448,18 @@ void BoardRenderer::PaintFaceOnTint(const QRect& tint, int v, QPoint anchor) {
 
 void BoardRenderer::DrawOutline(QPoint anchor) {
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (scale_ != 1) {
+        // The same frame, three board pixels wide, on the device's pixels.
+        const QRect face(scaled_.At(anchor.x(), anchor.y()),
+                         QSize(scaled_.Length(40), scaled_.Length(50)));
+        const int width = scaled_.Length(3);
+        const QBrush brush(options_->Pen);
+        painter_->fillRect(QRect(face.left(), face.top(), face.width(), width), brush);
+        painter_->fillRect(QRect(face.left(), face.bottom() - width + 1, face.width(), width), brush);
+        painter_->fillRect(QRect(face.left(), face.top(), width, face.height()), brush);
+        painter_->fillRect(QRect(face.right() - width + 1, face.top(), width, face.height()), brush);
+        return;
+    }
     QPen pen(options_->Pen, 3);
     pen.setJoinStyle(Qt::MiterJoin);
     painter_->setPen(pen);
@@ -278,9 +477,15 @@ void BoardRenderer::DrawShadows(int c, int r, int l, QPoint anchor) {
         for (const ShadowPiece& piece : row.pieces) {
             if (piece.piece == 0)
                 break;
-            const QImage& picture = pieces_[piece.piece - 1];
-            Blit(QPainter::CompositionMode_SourceOver, anchor + QPoint(piece.dx, piece.dy), picture,
-                 picture.rect());
+            const QPoint at = anchor + QPoint(piece.dx, piece.dy);
+            if (scale_ == 1) {
+                const QImage& picture = pieces_[piece.piece - 1];
+                Blit(QPainter::CompositionMode_SourceOver, at, picture, picture.rect());
+            } else {
+                const QImage& picture = scaledPieces_[piece.piece - 1];
+                Blit(QPainter::CompositionMode_SourceOver, scaled_.At(at.x(), at.y()), picture,
+                     picture.rect());
+            }
         }
     }
 }

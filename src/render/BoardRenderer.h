@@ -12,6 +12,7 @@
 
 #include "board/GameState.h"
 #include "render/Geometry.h"
+#include "render/ScaledTiles.h"
 #include "render/Tileset.h"
 
 namespace quorin {
@@ -36,10 +37,20 @@ class BoardRenderer {
     // The tileset is read at every draw and must outlive the renderer.
     explicit BoardRenderer(const Tileset& tileset);
 
+    // Device pixels per board pixel: the board image becomes kWidth x kHeight times `scale`
+    // and every later Paint draws at that size; the background is laid again and must be
+    // painted over (ShowFond or a full Paint). At 1 the tiles are combined with the
+    // tileset's masks exactly; at any other scale from pieces resampled to their size.
+    void SetScale(double scale);
+    double Scale() const { return scale_; }
+    // A rectangle of board pixels on the board image, covering every device pixel it touches.
+    QRect ToImage(const QRect& board) const;
+
     // Shadow pieces: H is 20 x 10, V1..V5 are 10 x 20 (V0 is the same picture as V1 and
-    // never needed apart). Black pixels are not drawn.
+    // never needed apart). Black pixels are not drawn; the dots of the others give the
+    // density of a soft shadow of their colour.
     void SetShadowPieces(const QImage& horizontal, const std::array<QImage, 5>& vertical);
-    // The 40 x 50 picture XORed over highlighted faces with "Invert selection".
+    // The 40 x 50 picture XORed over selected faces with "Invert selection".
     void SetFilled(const QImage& filled);
 
     // A picture at least as large as the board is drawn once from the top-left corner;
@@ -50,7 +61,8 @@ class BoardRenderer {
     void ShowFond();
 
     // Rebuilds `dirty` (tile space; FullRect for everything) and returns the rectangle of
-    // BoardBuffer() that changed, in image pixels, possibly empty. Nothing outside it is touched.
+    // BoardBuffer() that changed, in image (device) pixels, possibly empty. Nothing outside
+    // it is touched.
     QRect Paint(const GameState& state, const DrawOptions& options, TileRect dirty);
 
     // The area a tile change touches, in tile space: the whole tile, with room for the
@@ -67,7 +79,14 @@ class BoardRenderer {
     const QImage& BoardBuffer() const { return buffer_; }
 
   private:
+    // What the face of a tile shows, apart from the tile itself.
+    enum class Look { Plain, FaceDown, Selected, Hinted, Lit, Blank, Ghost };
+    Look LookOf(int c, int r, int v, int l, bool* outline) const;
+
+    void LayBackground();
     void ShowIt(int c, int r, int v, int l);
+    void ShowScaled(int c, int r, int v, int l, Look look, bool outline);
+    void DrawLitWash(const QRect& face);
     void PaintFaceOnTint(const QRect& tint, int v, QPoint anchor);
     void DrawOutline(QPoint anchor);
     void DrawShadows(int c, int r, int l, QPoint anchor);
@@ -75,16 +94,25 @@ class BoardRenderer {
     void Blit(QPainter::CompositionMode mode, QPoint to, const QImage& from, const QRect& part);
 
     static QImage BlackToTransparent(const QImage& piece);
+    // A half-tone shadow piece as a smooth shadow: its dots averaged into a soft alpha.
+    static QImage SoftShadow(const QImage& piece);
 
     // --- Clicks ---
     void RedrawClicks();
     std::array<QImage, 6> clicksPieces_;
+    std::array<QImage, 6> scaledClicksPieces_;
 
     const Tileset& tileset_;
+    double scale_ = 1;
+    ScaledTiles scaled_;
+    QImage backgroundPicture_;  // as set, null for a plain colour
+    QColor backgroundColor_{0, 128, 128};
+    std::array<QImage, 6> scaledPieces_;  // pieces_ at scale_
+    QImage scaledFilled_;
     QImage background_;
     QImage buffer_;
     QImage filled_;
-    std::array<QImage, 6> pieces_;  // H, V1..V5
+    std::array<QImage, 6> pieces_;  // H, V1..V5, soft
 
     // Set for the length of one Paint.
     QPainter* painter_ = nullptr;

@@ -7,6 +7,7 @@ namespace quorin {
 void BoardRenderer::SetClicksPieces(const std::array<QImage, 6>& pieces) {
     for (size_t c = 0; c < pieces.size(); ++c)
         clicksPieces_[c] = BlackToTransparent(pieces[c]);
+    scaledClicksPieces_ = {};
 }
 
 void BoardRenderer::RedrawClicks() {
@@ -19,10 +20,19 @@ void BoardRenderer::RedrawClicks() {
             const int v = grid.At(n, i);
             if (v < 1 || v > 6)
                 continue;
-            const QImage& piece = clicksPieces_[static_cast<size_t>(v - 1)];
+            const auto index = static_cast<size_t>(v - 1);
             const QPoint at(kClicksPitch * (n - 1) + s.BoardOriginX - 8,
                             kClicksPitch * (i - 1) + s.BoardOriginY - 16);
-            Blit(QPainter::CompositionMode_SourceOver, at, piece, piece.rect());
+            if (scale_ == 1) {
+                const QImage& piece = clicksPieces_[index];
+                Blit(QPainter::CompositionMode_SourceOver, at, piece, piece.rect());
+                continue;
+            }
+            QImage& piece = scaledClicksPieces_[index];
+            if (piece.size() != QSize(scaled_.Length(38), scaled_.Length(38)))
+                piece = ResampleTo(clicksPieces_[index], QSize(scaled_.Length(38), scaled_.Length(38)));
+            Blit(QPainter::CompositionMode_SourceOver, scaled_.At(at.x(), at.y()), piece,
+                 piece.rect());
         }
 }
 

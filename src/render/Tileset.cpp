@@ -1,5 +1,7 @@
 #include "render/Tileset.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 #include "board/Tiles.h"
@@ -36,7 +38,51 @@ bool Tileset::Load(const QString& path, QString* error) {
             *error = message;
         return false;
     }
-    return SetPicture(picture, path, error);
+    if (!SetPicture(picture, path, error))
+        return false;
+    path_ = path;
+    return true;
+}
+
+const QImage& Tileset::FinerSource(int k) const {
+    static const QImage none;
+    if (k < 2 || k > kMaxFactor || path_.isEmpty())
+        return none;
+    const size_t i = static_cast<size_t>(k - 2);
+    if (!looked_[i]) {
+        looked_[i] = true;
+        const QFileInfo file(path_);
+        const QString base = file.path() + '/' + file.completeBaseName() +
+                             QStringLiteral("@%1x.").arg(k);
+        for (const char* ext : {"png", "bmp", "jpg"}) {
+            const QString name = base + ext;
+            if (!QFileInfo::exists(name))
+                continue;
+            // A finer picture that does not match the loaded one is left out rather than
+            // drawn from the wrong places.
+            QImage picture;
+            QString ignored;
+            if (QFileInfo(name).suffix() == "png")
+                picture = QImageReader(name).read();
+            else
+                LoadPicture(name, picture, ignored);
+            if (picture.size() == source_.size() * k)
+                finer_[i] = picture.convertToFormat(QImage::Format_RGB32);
+            break;
+        }
+    }
+    return finer_[i];
+}
+
+int Tileset::SourceFactorFor(double scale) const {
+    int best = 1;
+    for (int k = 2; k <= kMaxFactor; ++k) {
+        if (best >= scale - 1e-9)
+            break;
+        if (!FinerSource(k).isNull())
+            best = k;
+    }
+    return best;
 }
 
 bool Tileset::SetPicture(const QImage& picture, const QString& name, QString* error) {
@@ -53,11 +99,15 @@ bool Tileset::SetPicture(const QImage& picture, const QString& name, QString* er
         return false;
     }
     source_ = picture.convertToFormat(QImage::Format_RGB32);
+    path_.clear();
+    finer_ = {};
+    looked_ = {};
     ChangeTexture();
     return true;
 }
 
 void Tileset::ChangeTexture() {
+    ++generation_;
     QPainter p(&sprites_);
     for (int face = 1; face <= kFaceCount; ++face) {
         const QPoint slot = SpriteSlot(face);

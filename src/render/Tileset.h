@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+
 namespace quorin {
 
 class Tileset {
@@ -49,12 +51,30 @@ class Tileset {
 
     // The picture as loaded (Format_RGB32, its own size; 800 x 600 before the first load).
     const QImage& TilesetSource() const { return source_; }
+
+    // The same tileset drawn at `k` (2 to 4) times the size, for boards drawn larger: a file
+    // NAME@2x.png (or .bmp, .jpg) beside NAME.bmp, with every region at k times its place
+    // and size. Read when first asked for; null when there is none or it does not fit the
+    // picture (another size, unreadable).
+    const QImage& FinerSource(int k) const;
+    // The factor a board drawn at `scale` device pixels per board pixel reads: the smallest
+    // among 1 and the finer pictures there are that is at least `scale`, else the largest.
+    int SourceFactorFor(double scale) const;
+    // Counts loads and picture changes, so drawings made from the pictures know when to
+    // make themselves again.
+    int Generation() const { return generation_; }
     // 800 x 600, Format_RGB32.
     const QImage& TileSprites() const { return sprites_; }
 
   private:
+    static constexpr int kMaxFactor = 4;
+
     QImage source_;
     QImage sprites_;
+    QString path_;  // empty for a picture set from memory
+    int generation_ = 0;
+    mutable std::array<QImage, kMaxFactor - 1> finer_;
+    mutable std::array<bool, kMaxFactor - 1> looked_{};
 };
 
 }  // namespace quorin

@@ -97,6 +97,7 @@ class WindowTest : public QObject {
     void DamagedFilesAreRefusedWithAMessage();
     void StartupNeedsLayoutsAndMusic();
     void ViewSwitchesResizeTheWindow();
+    void TheBoardFillsALargerWindowAndItsSizeIsKept();
     void AnimationDealsTheSameGame();
     void AfterAnotherGameSolitaireKnowsItsLayout();
     void Screenshots();
@@ -374,7 +375,10 @@ void WindowTest::FirstCloseWritesEveryKeyInOrder() {
                                   "WPos",
                                   "HPos",
                                   "PreviousRes",
-                                  "WarnUnwinnable"};
+                                  "WarnUnwinnable",
+                                  "WindowWidth",
+                                  "WindowHeight",
+                                  "WindowMaximized"};
     QCOMPARE(keys, expected);
 }
 
@@ -553,6 +557,51 @@ void WindowTest::ViewSwitchesResizeTheWindow() {
     QTRY_COMPARE(w->width(), full.width() - 92);
     w->Action("ShowTitle")->trigger();
     QTRY_COMPARE(w->height(), full.height() - 25);
+}
+
+void WindowTest::TheBoardFillsALargerWindowAndItsSizeIsKept() {
+    ProgramFolder folder(kPlainIni);
+    QSize larger;
+    {
+        Window w(folder);
+        const QSize least = w->size();
+        larger = least + QSize(528, 351);  // room for the board at 1.75 times its size
+        w->resize(larger);
+        QTRY_COMPARE(w->size(), larger);
+        BoardSurface* board = w->GameImage();
+        QTRY_VERIFY(board->ViewScale() > 1.7);
+        // Drawn at the screen's own pixels, not stretched from the small board.
+        QCOMPARE(w->Renderer().Scale(), board->DeviceScale());
+        QCOMPARE(w->Renderer().BoardBuffer().width(), qRound(704 * board->DeviceScale()));
+
+        // Clicks and the pointer land on the tiles they are over.
+        w->Action("NewSpecificGame1")->trigger();
+        const GameState& s = w->State();
+        const auto [a, b] = FreePair(s);
+        QVERIFY(a && b);
+        const TilePosition p = s.board.TilePos[a];
+        const QPoint middle(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX) + 20,
+                            CoordY(p.y - 1, p.layer - 1, s.BoardOriginY) + 25);
+        // The pointer moves only on the screen, which the test screen of twice the pixels
+        // is too small for.
+        const QPoint pointer = board->ToWidget(middle);
+        if (QGuiApplication::primaryScreen()->geometry().contains(board->mapToGlobal(pointer))) {
+            QTest::mouseMove(board, pointer);
+            QCOMPARE(int(s.HoverTile), a);
+        }
+        w.PressTile(a);
+        w.PressTile(b);
+        QCOMPARE(int(s.TilesLeft), kTileCount - 2);
+
+        // The toolbar going away gives the board the room; the window keeps its size.
+        w->Action("Toolbar1")->trigger();
+        QTest::qWait(10);
+        QCOMPARE(w->size(), larger);
+    }
+    // A larger screen's size shrinks to fit this one.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    Window again(folder);
+    QCOMPARE(again->size(), larger.boundedTo(screen).expandedTo(again->minimumSize()));
 }
 
 void WindowTest::AnimationDealsTheSameGame() {

@@ -110,8 +110,9 @@ void Window::Tick(int count) {
 }
 
 void Window::Press(QPoint at, Qt::MouseButton button) {
-    QTest::mousePress(window->GameImage(), button, {}, at);
-    QTest::mouseRelease(window->GameImage(), button, {}, at);
+    BoardSurface* board = window->GameImage();
+    QTest::mousePress(board, button, {}, board->ToWidget(at));
+    QTest::mouseRelease(board, button, {}, board->ToWidget(at));
 }
 
 void Window::PressTile(int tile, Qt::MouseButton button) {

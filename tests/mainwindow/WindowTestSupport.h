@@ -140,7 +140,7 @@ struct Window {
 
     // Runs the 50 ms clock `count` times.
     void Tick(int count = 1);
-    // A press of `button` on the board image at a window pixel.
+    // A press of `button` on the board at a board pixel, wherever the window shows it.
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton);
     // A press in the middle of a tile's face.
     void PressTile(int tile, Qt::MouseButton button = Qt::LeftButton);

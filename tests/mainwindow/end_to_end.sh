@@ -45,6 +45,6 @@ kill -0 "$app" 2>/dev/null && fail "the program did not close"
 wait "$app" || fail "the program exited with an error"
 app=""
 keys=$(grep -c '=' "$work/program/Quorin.ini")
-[ "$keys" -eq 45 ] || fail "Quorin.ini has $keys keys, 45 expected"
+[ "$keys" -eq 48 ] || fail "Quorin.ini has $keys keys, 48 expected"
 grep -q '^PreviousRes=1280' "$work/program/Quorin.ini" || fail "PreviousRes was not written"
 echo "end to end: ok"

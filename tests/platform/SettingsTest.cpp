@@ -38,7 +38,7 @@ TEST_F(SettingsTest, AFirstRunWritesEveryKeyInOrderWithItsDefault) {
               "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nAnimateClicks=0\r\n"
               "PauseFocus=1\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
               "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=0\r\nHPos=0\r\nPreviousRes="
-              "1280\r\nWarnUnwinnable=0\r\n");
+              "1280\r\nWarnUnwinnable=0\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n");
 }
 
 TEST_F(SettingsTest, EveryValueSurvivesARun) {
@@ -125,7 +125,7 @@ TEST_F(SettingsTest, WritingKeepsWhatTheGameDoesNotKnow) {
         0u)
         << text;
     EXPECT_NE(
-        text.find("PreviousRes=1024\r\nWarnUnwinnable=0\r\n\r\n[Elsewhere]\r\nOther=value\r\n"),
+        text.find("WindowMaximized=0\r\n\r\n[Elsewhere]\r\nOther=value\r\n"),
         std::string::npos)
         << text;
 }

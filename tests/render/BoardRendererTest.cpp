@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "SyntheticTileset.h"
@@ -94,17 +95,22 @@ TEST_F(BoardRendererTest, HighlightedFacesShowTheirSymbolsOnTints) {
     QImage board = Draw(o);
     EXPECT_EQ(board.copy(FaceAt(2, 5, 1)), FaceOnTint(Tileset::kSelectionTint, 5));
     EXPECT_EQ(board.copy(FaceAt(10, 5, 1)), FaceOnTint(Tileset::kHintTint, 50));
-    EXPECT_EQ(board.copy(FaceAt(18, 5, 1)), FaceOnTint(Tileset::kHintTint, 99));
+    // The tile under the pointer is lit, neither hinted nor left plain: every pixel brighter.
+    const QImage lit = board.copy(FaceAt(18, 5, 1));
+    const QImage unlit = plain.copy(FaceAt(18, 5, 1));
+    EXPECT_NE(lit, FaceOnTint(Tileset::kHintTint, 99));
+    for (const QPoint p : {QPoint(0, 0), QPoint(20, 25), QPoint(39, 49)})
+        EXPECT_GT(qGray(lit.pixel(p)), qGray(unlit.pixel(p))) << p.x() << "," << p.y();
 
+    // Inverted, the selection alone is inverted: a hint keeps its tint.
     o.Invert = true;
     board = Draw(o);
-    for (int x : {2, 10, 18}) {
-        QImage expected = plain.copy(FaceAt(x, 5, 1));
-        for (int y = 0; y < 50; ++y)
-            for (int x = 0; x < 40; ++x)
-                expected.setPixel(x, y, expected.pixel(x, y) ^ 0x0060c0);
-        EXPECT_EQ(board.copy(FaceAt(x, 5, 1)), expected);
-    }
+    QImage expected = plain.copy(FaceAt(2, 5, 1));
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 40; ++x)
+            expected.setPixel(x, y, expected.pixel(x, y) ^ 0x0060c0);
+    EXPECT_EQ(board.copy(FaceAt(2, 5, 1)), expected);
+    EXPECT_EQ(board.copy(FaceAt(10, 5, 1)), FaceOnTint(Tileset::kHintTint, 50));
 
     // A river being shown takes every overlay off.
     o.RiverFound = true;
@@ -154,18 +160,13 @@ TEST_F(BoardRendererTest, NeighboursNeverCoverAFace) {
         }
 }
 
-TEST_F(BoardRendererTest, ShadowsFallWhereTheTableSays) {
-    struct Piece {
-        QImage picture;
-        QPoint at;  // from the face anchor of the tile receiving it
-    };
+TEST_F(BoardRendererTest, ShadowsFallSoftlyWhereTheTableSays) {
     struct Case {
-        int dx, dy;  // the tile above, from the one receiving the shadow
-        std::vector<Piece> pieces;
+        int dx, dy;         // the tile above, from the one receiving the shadow
+        std::vector<QRect> shade;  // the pieces, from the receiving tile's face anchor
     } cases[] = {
-        {0, -2, {{v_[2], {0, 0}}, {h_, {10, 0}}, {v_[0], {30, 0}}}},
-        // This cell is listed twice and both entries draw.
-        {-2, -1, {{v_[3], {0, 25}}, {v_[0], {0, 0}}, {v_[1], {0, 10}}, {v_[2], {0, 25}}}},
+        {0, -2, {{0, 0, 10, 20}, {10, 0, 20, 10}, {30, 0, 10, 20}}},  // V3, H, V1
+        {-2, -1, {{0, 0, 10, 45}}},  // this cell is listed twice: both entries draw
     };
     DrawOptions on;
     on.Shadows = true;
@@ -173,17 +174,31 @@ TEST_F(BoardRendererTest, ShadowsFallWhereTheTableSays) {
         state_.board.ClearCells();
         state_.board.Place(1, 10, 10, 1);
         state_.board.Place(2, 10 + c.dx, 10 + c.dy, 2);
-        QImage expected = Draw();
-        // The tile above is drawn later and hides the pieces wherever its shape lies.
+        const QImage plain = Draw();
+        const QImage shaded = Draw(on);
+        const QPoint anchor = Anchor(10, 10, 1);
         const QPoint upper = Anchor(10 + c.dx, 10 + c.dy, 2) - QPoint(6, 0);
-        for (const Piece& piece : c.pieces)
-            for (int y = 0; y < piece.picture.height(); ++y)
-                for (int x = 0; x < piece.picture.width(); ++x) {
-                    const QPoint p = Anchor(10, 10, 1) + piece.at + QPoint(x, y);
-                    if ((piece.picture.pixel(x, y) & 0xffffff) != 0 && !InShape(upper, p))
-                        expected.setPixel(p, piece.picture.pixel(x, y));
+        int darker = 0, checked = 0;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const QPoint p = anchor + QPoint(x, y);
+                if (InShape(upper, p))
+                    continue;
+                bool inside = false, outside = true;
+                for (const QRect& r : c.shade) {
+                    inside = inside || r.adjusted(1, 1, -1, -1).contains(x, y);
+                    outside = outside && !r.adjusted(-2, -2, 2, 2).contains(x, y);
                 }
-        EXPECT_EQ(Draw(on), expected) << c.dx << "," << c.dy;
+                if (outside)
+                    ASSERT_EQ(shaded.pixel(p), plain.pixel(p)) << x << "," << y;
+                // Every pixel of the shadow darkens, not every other one (black stays black).
+                if (inside && qGray(plain.pixel(p)) > 24) {
+                    ++checked;
+                    darker += qGray(shaded.pixel(p)) < qGray(plain.pixel(p));
+                }
+            }
+        EXPECT_GT(checked, 0);
+        EXPECT_EQ(darker, checked) << c.dx << "," << c.dy;
     }
 
     // Nothing falls on a tile of column 1, nor on one of layer 5.
@@ -192,6 +207,43 @@ TEST_F(BoardRendererTest, ShadowsFallWhereTheTableSays) {
     state_.board.Place(4, 1, 7, 2);
     state_.board.Place(5, 20, 9, 5);
     EXPECT_EQ(Draw(on), Draw());
+}
+
+TEST_F(BoardRendererTest, AtAnyScaleTilesLandOnTheirScaledPlaceAndPartsRedrawAsAWhole) {
+    state_.board.Place(1, 4, 5, 1);
+    state_.board.Place(9, 12, 7, 2);
+    DrawOptions o;
+    o.Shadows = true;
+    for (const double scale : {2.0, 1.5}) {
+        renderer_.SetScale(scale);
+        const QImage board = Draw(o);
+        ASSERT_EQ(board.size(), (QSizeF(704, 468) * scale).toSize());
+        // The middle of the tile's left edge holds the edge's colour, scaled into place; well
+        // left of the tile lies the background.
+        const QPoint edge = Anchor(4, 5, 1) + QPoint(-3, 25);
+        const QPoint scaled(qRound(edge.x() * scale), qRound(edge.y() * scale));
+        const QRgb want = source_.pixel(Tileset::kBlankTile.topLeft() + QPoint(3, 25));
+        const QRgb got = board.pixel(scaled);
+        // Transparency rounds a colour by a step at most.
+        EXPECT_LE(std::abs(qRed(got) - qRed(want)) + std::abs(qGreen(got) - qGreen(want)) +
+                      std::abs(qBlue(got) - qBlue(want)),
+                  3)
+            << scale;
+        const QPoint away = Anchor(4, 5, 1) - QPoint(30, 0);
+        EXPECT_EQ(board.pixel(qRound(away.x() * scale), qRound(away.y() * scale)),
+                  renderer_.BackgroundImage().pixel(0, 0));
+
+        // A selection redrawn in its own rectangle matches the whole board drawn again.
+        state_.Selected1 = 9;
+        const QRect changed =
+            renderer_.Paint(state_, o, BoardRenderer::RedrawTileRect(state_, 9, true));
+        const QImage partial = renderer_.BoardBuffer();
+        const QImage whole = Draw(o);
+        EXPECT_FALSE(changed.isEmpty());
+        EXPECT_EQ(partial, whole) << scale;
+        EXPECT_NE(whole, board);
+        state_.Selected1 = 0;
+    }
 }
 
 TEST_F(BoardRendererTest, PartialRedrawMatchesAFullOneInsideAndTouchesNothingOutside) {
