@@ -34,7 +34,8 @@ TGameOverForm::TGameOverForm(QWidget* parent) : QDialog(parent) {
     EnterFame->setVisible(false);
     FinalTime = new QLabel("Your final time is 00:00", this);
     FinalTime->setStyleSheet("font: bold italic 11pt 'Arial'; color: purple;");
-    auto* thanks = new QPushButton("Thank you !", this);
+    auto* thanks = new QPushButton("&Thank you !", this);
+    thanks->setObjectName("Thanks");
     thanks->setDefault(true);
     connect(thanks, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -79,8 +79,8 @@ THallWindow::THallWindow(Context context, QWidget* parent)
         LayoutComboBox->addItem(ItemName(c_.layoutNames, c_.layoutNames[k]) + " Layout");
     for (const char* item : kGameItems)
         LayoutComboBox->addItem(item);
-    ResetButton = new QPushButton("Reset Scores", this);
-    BitBtn1 = new QPushButton(QIcon(":/glyphs/back.png"), "OK", this);
+    ResetButton = new QPushButton("&Reset Scores", this);
+    BitBtn1 = new QPushButton(QIcon(":/glyphs/back.png"), "&OK", this);
 
     // The right-hand column is as wide as its widest text needs in the fonts at hand, the
     // window with it.
@@ -118,16 +118,17 @@ THallWindow::THallWindow(Context context, QWidget* parent)
 
     auto* explain =
         Place(this,
-              "Choose a layout from the combo box below. You will get the 10 best scores for this "
+              "Choose a &layout from the combo box below. You will get the 10 best scores for this "
               "layout. Press \"Reset Scores\" to delete the High Scores for this specific layout. "
               "When you win a game, you can still change the Player Name in real time.",
               {kRightLeft, 10, right, 136}, "font: 8pt 'Arial'; color: #202020;",
               Qt::AlignLeft | Qt::AlignTop);
     explain->setWordWrap(true);
+    explain->setBuddy(LayoutComboBox);
 
     LayoutComboBox->setGeometry(kRightLeft, 150, right, 24);
 
-    auto* group = new QGroupBox("Player Name", this);
+    auto* group = new QGroupBox("&Player Name", this);
     group->setGeometry(kRightLeft, 186, right, 56);
     PlayerName = new QLineEdit(group);
     PlayerName->setObjectName("PlayerName");
@@ -136,7 +137,6 @@ THallWindow::THallWindow(Context context, QWidget* parent)
 
     ResetButton->setObjectName("ResetButton");
     ResetButton->setGeometry(kRightLeft, 256, right, 28);
-    ResetButton->setAutoDefault(false);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(kRightLeft, 318, right, 30);
     BitBtn1->setDefault(true);
@@ -149,6 +149,10 @@ THallWindow::THallWindow(Context context, QWidget* parent)
     connect(PlayerName, &QLineEdit::textEdited, this, &THallWindow::PlayerNameChange);
     connect(ResetButton, &QPushButton::clicked, this, &THallWindow::DeleteHighscoresClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    // The reading order: the list's choice, the name, then the buttons under them.
+    setTabOrder(LayoutComboBox, PlayerName);
+    setTabOrder(PlayerName, ResetButton);
+    setTabOrder(ResetButton, BitBtn1);
     if (c_.justEntered) {
         // The winner types at once: the whole name is selected for replacement.
         PlayerName->setFocus();
@@ -214,6 +218,10 @@ void THallWindow::LayoutComboBoxChange(int index) {
 
 void THallWindow::PlayerNameChange(const QString& text) {
     const std::string name = TableName(text).toStdString();
+    // The reading order: the list's choice, the name, then the buttons under them.
+    setTabOrder(LayoutComboBox, PlayerName);
+    setTabOrder(PlayerName, ResetButton);
+    setTabOrder(ResetButton, BitBtn1);
     if (c_.justEntered) {
         if (text.toStdString() != c_.currentPlayer) {
             c_.currentPlayer = text.isEmpty() ? "-" : text.toStdString();

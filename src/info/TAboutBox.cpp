@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,9 +50,13 @@ class UrlLabel : public QLabel {
             setStyleSheet("color: #3a2a1a;");
             return;
         }
-        setStyleSheet("color: navy; text-decoration: underline;");
+        // A link is a stop of the Tab key too: Enter or Space opens it.
+        setStyleSheet(
+            "QLabel { color: navy; text-decoration: underline; }"
+            "QLabel:focus { background: rgba(255, 255, 255, 150); }");
         setCursor(Qt::PointingHandCursor);
         setToolTip(target_);
+        setFocusPolicy(Qt::StrongFocus);
     }
 
   protected:
@@ -60,6 +65,15 @@ class UrlLabel : public QLabel {
         if (event->button() == Qt::LeftButton && !target_.isEmpty() && open_ &&
             rect().contains(event->position().toPoint()))
             open_(target_);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && open_) {
+            open_(target_);
+            return;
+        }
+        QLabel::keyPressEvent(event);
     }
 
   private:
@@ -161,12 +175,13 @@ TAboutBox::TAboutBox(const AboutLinks& links, const QImage& backdrop, const QIma
              "for it. Quorin is free to play and to share.",
              "color: #5a3a1a; font: italic 8pt 'Arial';", fond));
 
-    BitBtn1 = new QPushButton(QIcon(":/glyphs/exit.png"), "OK", fond);
+    BitBtn1 = new QPushButton(QIcon(":/glyphs/exit.png"), "&OK", fond);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumWidth(90);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+    BitBtn1->setFocus();  // most come to read and leave; the links are a Tab away
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->availableGeometry();

@@ -174,14 +174,14 @@ THelpForm::THelpForm(const QString& programDir, const Tileset& tileset, QWidget*
     HelpControl->tabBar()->setAttribute(Qt::WA_Hover);
     RichEdit = DocumentView(programDir + "quorin.rtf", "RichEdit");
     RichEdit2 = DocumentView(programDir + "whatsnew.rtf", "RichEdit2");
-    HelpControl->addTab(RichEdit, "Help");
-    HelpControl->addTab(RichEdit2, "What's New");
-    HelpControl->addTab(BuildFrenchPage(), "French");
-    HelpControl->addTab(BuildTilesPage(), "Tiles");
+    HelpControl->addTab(RichEdit, "&Help");
+    HelpControl->addTab(RichEdit2, "&What's New");
+    HelpControl->addTab(BuildFrenchPage(), "&French");
+    HelpControl->addTab(BuildTilesPage(), "&Tiles");
     column->addWidget(HelpControl, 1);
 
     auto* bottom = new QHBoxLayout;
-    SpeedButton1 = new QPushButton(QIcon(":/glyphs/exit.png"), "Return to Quorin", this);
+    SpeedButton1 = new QPushButton(QIcon(":/glyphs/exit.png"), "&Return to Quorin", this);
     SpeedButton1->setObjectName("SpeedButton1");
     SpeedButton1->setDefault(true);
     SpeedButton1->setMinimumWidth(150);
@@ -271,6 +271,12 @@ QWidget* THelpForm::BuildTilesPage() {
 
 void THelpForm::ShowPage(int page) {
     HelpControl->setCurrentIndex(std::clamp(page, 0, HelpControl->count() - 1));
+    // A text opens ready for the arrows and Page Down; a page with nothing to scroll leaves
+    // the keyboard on the tabs, where the arrows go to the next page.
+    if (auto* text = qobject_cast<QTextBrowser*>(HelpControl->currentWidget()))
+        text->setFocus();
+    else
+        HelpControl->tabBar()->setFocus();
     // Every time: the player may have changed the tileset since.
     gallery_ = DrawTileGallery(tileset_);
     PaiPanel->update();

@@ -4,6 +4,7 @@
 
 #include <QDragEnterEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -98,6 +99,16 @@ void DropList::dropEvent(QDropEvent* event) {
         onDropped(event->position().toPoint());
 }
 
+void DropList::keyPressEvent(QKeyEvent* event) {
+    // Shift is how many keyboards type "+".
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        if (onKey && onKey(event->key())) {
+            event->accept();
+            return;
+        }
+    QListWidget::keyPressEvent(event);
+}
+
 void DropList::mouseMoveEvent(QMouseEvent* event) {
     // The list under the mouse takes the keyboard.
     setFocus();
@@ -154,26 +165,25 @@ TChooseLayout::TChooseLayout(const std::vector<std::string>& layoutNames,
     LayoutN->setGeometry(316, 154, 140, 20);
     LayoutN->setStyleSheet("font-weight: bold;");
 
-    BitBtn1 = new QPushButton("Play this layout", this);
+    BitBtn1 = new QPushButton("&Play this layout", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setDefault(true);
     BitBtn1->setGeometry(246, 180, 206, 30);
-    BitBtn3 = new QPushButton("Edit", this);
+    BitBtn3 = new QPushButton("&Edit", this);
     BitBtn3->setObjectName("BitBtn3");
     BitBtn3->setGeometry(246, 216, 62, 28);
-    BitBtn4 = new QPushButton("Create", this);
+    BitBtn4 = new QPushButton("C&reate", this);
     BitBtn4->setObjectName("BitBtn4");
     BitBtn4->setGeometry(312, 216, 66, 28);
-    BitBtn5 = new QPushButton("Expand >>", this);
+    BitBtn5 = new QPushButton("E&xpand >>", this);
     BitBtn5->setObjectName("BitBtn5");
     BitBtn5->setGeometry(382, 216, 86, 28);
-    for (QPushButton* b : {BitBtn3, BitBtn4, BitBtn5})
-        b->setAutoDefault(false);
 
     FaveLayouts = new DropList(this);
     FaveLayouts->setObjectName("FaveLayouts");
     FaveLayouts->setGeometry(10, 200, 220, 158);
-    auto* faveTitle = new QLabel("<< Favorite Layouts", this);
+    auto* faveTitle = new QLabel("<< &Favorite Layouts", this);
+    faveTitle->setBuddy(FaveLayouts);
     faveTitle->setGeometry(246, 254, 206, 20);
     faveTitle->setStyleSheet("font-weight: bold;");
     auto* help = new QLabel(
@@ -185,9 +195,8 @@ TChooseLayout::TChooseLayout(const std::vector<std::string>& layoutNames,
     help->setGeometry(246, 274, 222, 88);
     help->setStyleSheet("font-size: 11px;");
     help->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    BitBtn2 = new QPushButton("Cancel", this);
+    BitBtn2 = new QPushButton("&Cancel", this);
     BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setAutoDefault(false);
     BitBtn2->setGeometry(368, 368, 100, 28);
 
     LayoutList->acceptFrom = FaveLayouts;
@@ -198,6 +207,39 @@ TChooseLayout::TChooseLayout(const std::vector<std::string>& layoutNames,
         FaveLayoutsDragDrop(under.isValid() ? under.row() : FaveLayouts->count());
     };
     LayoutList->onDropped = [this](QPoint) { LayoutListDragDrop(); };
+    // The keyboard's way of dragging: Insert (or +) copies the selected layout to the
+    // favourites, Delete (or -) takes the selected favourite away, Enter on a favourite
+    // plays it.
+    LayoutList->onKey = [this](int key) {
+        if (key != Qt::Key_Insert && key != Qt::Key_Plus)
+            return false;
+        FaveLayoutsDragDrop(FaveLayouts->count());
+        if (const QListWidgetItem* item = LayoutList->currentItem()) {
+            const auto added = FaveLayouts->findItems(item->text(), Qt::MatchExactly);
+            if (!added.isEmpty())
+                FaveLayouts->setCurrentItem(added.first());
+        }
+        return true;
+    };
+    FaveLayouts->onKey = [this](int key) {
+        switch (key) {
+            case Qt::Key_Delete:
+            case Qt::Key_Minus:
+            case Qt::Key_Backspace: {
+                const int row = FaveLayouts->currentRow();
+                LayoutListDragDrop();
+                FaveLayouts->setCurrentRow(std::min(row, FaveLayouts->count() - 1));
+                return true;
+            }
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                if (FaveLayouts->currentItem())
+                    FaveLayoutsDblClick();
+                return true;
+            default:
+                return false;
+        }
+    };
 
     std::sort(favourites_.begin(), favourites_.end(), CaseInsensitiveLess);
     ShowFavourites();

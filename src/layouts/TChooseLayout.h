@@ -25,11 +25,13 @@ class DropList : public QListWidget {
     QListWidget* acceptFrom = nullptr;
     bool selectUnderPointer = false;        // while a drag moves over the list
     std::function<void(QPoint)> onDropped;  // at a point of the viewport
+    std::function<bool(int key)> onKey;     // a key the list itself has no use for; true if used
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 

@@ -30,12 +30,20 @@ class TExtendedChoose : public QDialog {
 
     void ScrollClick(int tag);
     int SelectedIndex() const { return selected_; }
+    // The miniature the keyboard is on: the arrows move it, Enter or Space picks it.
+    int CurrentIndex() const { return current_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool MiniaturesKey(int key);
+    void ShowCurrent();
+
+    QWidget* content_ = nullptr;
+    QWidget* outline_ = nullptr;  // around the current miniature while the keyboard is there
     int selected_ = -1;
+    int current_ = 0;
 };
 
 }  // namespace quorin

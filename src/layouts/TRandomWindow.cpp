@@ -25,14 +25,14 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
     setObjectName("random");
     setWindowTitle("New Specific (Seed) Game");
     auto* group = new QGroupBox("Random Seed", this);
-    auto* text = new QLabel("Choose a specific game number (from 1 to 999,999,999)", group);
+    auto* text = new QLabel("Choose a specific game &number (from 1 to 999,999,999)", group);
     RandomSeed = new QLineEdit(group);
     RandomSeed->setObjectName("RandomSeed");
     RandomSeed->setMaxLength(9);
     RandomSeed->setMinimumWidth(140);
-    BitBtn2 = new QPushButton("New random game seed", group);
+    text->setBuddy(RandomSeed);
+    BitBtn2 = new QPushButton("New &random game seed", group);
     BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setAutoDefault(false);
     BitBtn2->setMinimumHeight(30);
     // Room for the longest message is kept from the start, so the window never jumps.
     SeedProblem = new QLabel(NotAnIntegerMessage("WWWWWWWWW"), group);
@@ -51,7 +51,7 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
         if (rate_ && !Invalid() && seed_ >= 1)
             Difficulty->setText("Difficulty: " + rate_(seed_));
     });
-    BitBtn1 = new QPushButton("OK", this);
+    BitBtn1 = new QPushButton("&OK", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumSize(100, 32);
@@ -78,6 +78,9 @@ TRandomWindow::TRandomWindow(int32_t& seed, std::function<int32_t()> randomSeed,
     connect(BitBtn2, &QPushButton::clicked, this, &TRandomWindow::BitBtn2Click);
 
     FitToText(this, QSize(396, 172));
+    // The number is what the player came to type: it is selected, so typing replaces it.
+    RandomSeed->setFocus();
+    RandomSeed->selectAll();
 }
 
 void TRandomWindow::SetDifficulty(std::function<QString(int32_t)> rate) {

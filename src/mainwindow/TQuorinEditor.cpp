@@ -47,9 +47,11 @@ void TQuorin::BuildEditor() {
     inFrame->addWidget(label40_);
     row->addWidget(frame);
     row->addSpacing(12);
-    row->addWidget(new QLabel("Layout Name", editorPanel_));
+    auto* nameLabel = new QLabel("Layout &Name", editorPanel_);
+    row->addWidget(nameLabel);
     edit1_ = new QLineEdit(editorPanel_);
     edit1_->setObjectName("Edit1");
+    nameLabel->setBuddy(edit1_);
     edit1_->setFixedWidth(220);
     row->addWidget(edit1_);
     row->addStretch(1);
@@ -73,13 +75,13 @@ void TQuorin::BuildEditor() {
             [this] { SaveandexitClick(SaveKind::TryIt); });
     QMenu* moveMenu = bar->addMenu("Move &Board");
     moveMenu->setObjectName("MoveBoard1");
-    AddAction(moveMenu, "Movetoleft1", "Move to left <", Qt::CTRL | Qt::Key_S, -2, false,
+    AddAction(moveMenu, "Movetoleft1", "Move to &left <", Qt::CTRL | Qt::Key_S, -2, false,
               &TQuorin::Movetoleft1Click);
-    AddAction(moveMenu, "Movetoright1", "Move to right >", Qt::CTRL | Qt::Key_D, -2, false,
+    AddAction(moveMenu, "Movetoright1", "Move to &right >", Qt::CTRL | Qt::Key_D, -2, false,
               &TQuorin::Movetoright1Click);
-    AddAction(moveMenu, "Movetotop1", "Move to top /\\", Qt::CTRL | Qt::Key_E, -2, false,
+    AddAction(moveMenu, "Movetotop1", "Move to &top /\\", Qt::CTRL | Qt::Key_E, -2, false,
               &TQuorin::Movetotop1Click);
-    AddAction(moveMenu, "Movetobottom1", "Move to bottom \\/", Qt::CTRL | Qt::Key_X, -2, false,
+    AddAction(moveMenu, "Movetobottom1", "Move to &bottom \\/", Qt::CTRL | Qt::Key_X, -2, false,
               &TQuorin::Movetobottom1Click);
     editorMenus_ = {exitMenu->menuAction(), moveMenu->menuAction()};
     for (QAction* a : editorMenus_)

@@ -88,7 +88,7 @@ void TQuorin::WarnOfFatalMove() {
     const uint32_t asked = game_.GameNumber();
     const bool undo =
         dialogs_.AskChoice(this, "Quorin", "After this move the game can no longer be won.",
-                           "Undo that move", "Play on");
+                           "&Undo that move", "&Play on");
     warningOpen_ = false;
     if (game_.GameNumber() != asked)
         return;  // another game was started meanwhile

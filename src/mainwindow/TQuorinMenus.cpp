@@ -57,29 +57,29 @@ void TQuorin::BuildMenus() {
         return m;
     };
 
-    QMenu* m = topMenu("New");
-    AddAction(m, "RandomSolitaireGame1", "Mah-Jongg Solitaire (Random Game)", Qt::Key_F2, 1, false,
+    QMenu* m = topMenu("&New");
+    AddAction(m, "RandomSolitaireGame1", "Mah-Jongg Solitaire (&Random Game)", Qt::Key_F2, 1, false,
               &TQuorin::RandomSolitaireGame1Click)
         ->setIcon(QIcon(":/glyphs/new.png"));
-    AddAction(m, "NewSpecificGame1", "Mah-Jongg Solitaire (Specific Game)", kNone, -2, false,
+    AddAction(m, "NewSpecificGame1", "Mah-Jongg Solitaire (&Specific Game)", kNone, -2, false,
               &TQuorin::NewSpecificGame1Click);
     separator(m);
-    QAction* twoPlayers = AddAction(m, "TwoPlayers1", "Mah-Jongg Solitaire (2-Player Game)",
+    QAction* twoPlayers = AddAction(m, "TwoPlayers1", "Mah-Jongg Solitaire (&2-Player Game)",
                                     Qt::SHIFT | Qt::Key_F2, -2, false, nullptr);
     separator(m);
-    QAction* riversEasy = AddAction(m, "NewArcadeMahjonggGame1", "Mah-Jongg Rivers (Easy)",
+    QAction* riversEasy = AddAction(m, "NewArcadeMahjonggGame1", "Mah-Jongg R&ivers (Easy)",
                                     Qt::Key_F3, 1, false, nullptr);
-    QAction* riversHard = AddAction(m, "MahJonggRiversNewGameHard1", "Mah-Jongg Rivers (Hard)",
+    QAction* riversHard = AddAction(m, "MahJonggRiversNewGameHard1", "Mah-Jongg Rivers (&Hard)",
                                     Qt::SHIFT | Qt::Key_F3, 0, false, nullptr);
     separator(m);
     QAction* memoryEasy =
-        AddAction(m, "Memory1", "Mah-Jongg Memory (Easy)", Qt::Key_F4, 0, false, nullptr);
-    QAction* memoryHard = AddAction(m, "MemoryHard1", "Mah-Jongg Memory (Hard)",
+        AddAction(m, "Memory1", "Mah-Jongg &Memory (Easy)", Qt::Key_F4, 0, false, nullptr);
+    QAction* memoryHard = AddAction(m, "MemoryHard1", "Mah-Jongg Memory (H&ard)",
                                     Qt::SHIFT | Qt::Key_F4, 0, false, nullptr);
     separator(m);
     QAction* clicksEasy =
-        AddAction(m, "MahJonggClicks1", "Mah-Jongg Clicks (Easy)", Qt::Key_F5, 0, false, nullptr);
-    QAction* clicksHard = AddAction(m, "MahJonggClicksHard1", "Mah-Jongg Clicks (Hard)",
+        AddAction(m, "MahJonggClicks1", "Mah-Jongg &Clicks (Easy)", Qt::Key_F5, 0, false, nullptr);
+    QAction* clicksHard = AddAction(m, "MahJonggClicksHard1", "Mah-Jongg Clicks (Har&d)",
                                     Qt::SHIFT | Qt::Key_F5, 0, false, nullptr);
     separator(m);
     AddAction(m, "Exit1", "E&xit", Qt::CTRL | Qt::Key_C, 7, false, &TQuorin::Exit1Click)
@@ -99,22 +99,22 @@ void TQuorin::BuildMenus() {
     AddAction(m, "Stop1", "&Stop", Qt::CTRL | Qt::Key_X, -2, false, &TQuorin::Stop);
     AddAction(m, "Restart1", "&Restart", Qt::CTRL | Qt::Key_R, -2, false, nullptr);
     connect(Action("Restart1"), &QAction::triggered, this, [this] { game_.Restart(); });
-    AddAction(m, "UndoToWinnable", "Undo to last winnable position",
+    AddAction(m, "UndoToWinnable", "&Undo to last winnable position",
               Qt::CTRL | Qt::SHIFT | Qt::Key_Z, -2, false, &TQuorin::UndoToWinnableClick);
     separator(m);
-    AddAction(m, "PlayerName1", "&Player Name", kNone, 2, false, nullptr);
+    AddAction(m, "PlayerName1", "Player &Name", kNone, 2, false, nullptr);
     QAction* randomSeed = AddAction(m, "RandomSeed1", "Random Seed", kNone, -2, true, nullptr);
     randomSeed->setVisible(false);  // only a flag: a specific game is being played
-    AddAction(m, "Vertical", "Vertical Variation", kNone, -2, true, &TQuorin::VerticalClick);
+    AddAction(m, "Vertical", "&Vertical Variation", kNone, -2, true, &TQuorin::VerticalClick);
 
-    m = topMenu("View");
+    m = topMenu("&View");
     AddAction(m, "Invert", "&Invert selection", kNone, -2, true, nullptr);
     separator(m);
-    AddAction(m, "CoolMenu1", "Cool Menu", kNone, -2, true, &TQuorin::CoolMenu1Click);
-    AddAction(m, "CoolMouse", "Cool Mouse", kNone, -2, true, &TQuorin::CoolMouseClick);
-    AddAction(m, "CoolToolbar", "Cool Toolbar", kNone, -2, true, &TQuorin::CoolToolbarClick);
-    AddAction(m, "FlatButtons", "Cool Buttons", kNone, -2, true, &TQuorin::FlatButtonsClick);
-    AddAction(m, "CoolStatus", "Cool Status", kNone, -2, true, nullptr);
+    AddAction(m, "CoolMenu1", "Cool M&enu", kNone, -2, true, &TQuorin::CoolMenu1Click);
+    AddAction(m, "CoolMouse", "Cool M&ouse", kNone, -2, true, &TQuorin::CoolMouseClick);
+    AddAction(m, "CoolToolbar", "Cool Toolb&ar", kNone, -2, true, &TQuorin::CoolToolbarClick);
+    AddAction(m, "FlatButtons", "Cool B&uttons", kNone, -2, true, &TQuorin::FlatButtonsClick);
+    AddAction(m, "CoolStatus", "&Cool Status", kNone, -2, true, nullptr);
     separator(m);
     AddAction(m, "ShowTime", "&Show Time Left", Qt::CTRL | Qt::Key_L, -2, true,
               &TQuorin::ShowTimeClick);
@@ -122,62 +122,62 @@ void TQuorin::BuildMenus() {
     separator(m);
     AddAction(m, "ShowHallFame", "Show Hall of &Fame", Qt::CTRL | Qt::Key_F, -2, true,
               &TQuorin::ShowHallPanel);
-    AddAction(m, "ShowTitle", "Show Status Bar", Qt::CTRL | Qt::Key_B, -2, true,
+    AddAction(m, "ShowTitle", "Show Status &Bar", Qt::CTRL | Qt::Key_B, -2, true,
               &TQuorin::ShowTitleClick);
-    AddAction(m, "ShowGirls", "Show Manga Girls", Qt::CTRL | Qt::Key_G, 0, true,
+    AddAction(m, "ShowGirls", "Show Manga &Girls", Qt::CTRL | Qt::Key_G, 0, true,
               &TQuorin::ShowPanelHOF);
     AddAction(m, "Toolbar1", "Show &Toolbar", Qt::CTRL | Qt::Key_T, -2, true,
               &TQuorin::Toolbar1Click);
 
-    m = topMenu("&Highlight");
-    QAction* none = AddAction(m, "Highlight1", "None", kNone, -2, true, &TQuorin::Highlight1Click);
+    m = topMenu("H&ighlight");
+    QAction* none = AddAction(m, "Highlight1", "&None", kNone, -2, true, &TQuorin::Highlight1Click);
     separator(m);
-    QAction* red = AddAction(m, "Highlight2", "Red Rectangle", kNone, -2, true, nullptr);
-    QAction* green = AddAction(m, "Highlight4", "Green Rectangle", kNone, -2, true, nullptr);
-    QAction* blue = AddAction(m, "Highlight5", "Blue Rectangle", kNone, -2, true, nullptr);
+    QAction* red = AddAction(m, "Highlight2", "&Red Rectangle", kNone, -2, true, nullptr);
+    QAction* green = AddAction(m, "Highlight4", "&Green Rectangle", kNone, -2, true, nullptr);
+    QAction* blue = AddAction(m, "Highlight5", "&Blue Rectangle", kNone, -2, true, nullptr);
     for (QAction* a : {red, green, blue})
         connect(a, &QAction::triggered, this, [this, a] { Highlight2Click(a); });
     separator(m);
     QAction* colored =
-        AddAction(m, "Highlight3", "Colored Tile", kNone, -2, true, &TQuorin::Highlight3Click);
+        AddAction(m, "Highlight3", "&Colored Tile", kNone, -2, true, &TQuorin::Highlight3Click);
     highlightItems_ = {none, red, colored, green, blue};  // in the order of the setting
     separator(m);
-    AddAction(m, "ShowCurrentTile", "Show Current Tile", kNone, -2, true, &TQuorin::ShowPanelHOF);
-    AddAction(m, "OnlyPossibleMoves", "Only Possible Moves", kNone, -2, true, nullptr);
+    AddAction(m, "ShowCurrentTile", "&Show Current Tile", kNone, -2, true, &TQuorin::ShowPanelHOF);
+    AddAction(m, "OnlyPossibleMoves", "&Only Possible Moves", kNone, -2, true, nullptr);
 
     m = topMenu("&Configuration");
-    AddAction(m, "Winnable", "Winnable Layouts (in at least one way)", kNone, -2, true, nullptr);
-    AddAction(m, "Shuffable", "Winnable Shuffles (in at least one way)", kNone, -2, true, nullptr);
+    AddAction(m, "Winnable", "Winnable &Layouts (in at least one way)", kNone, -2, true, nullptr);
+    AddAction(m, "Shuffable", "Winnable &Shuffles (in at least one way)", kNone, -2, true, nullptr);
     separator(m);
-    AddAction(m, "EnableHall", "Enable time tracking for the Hall of fame", kNone, -2, true,
+    AddAction(m, "EnableHall", "Enable time tracking for the &Hall of fame", kNone, -2, true,
               nullptr);
-    AddAction(m, "Shadows", "Enable 3D shadows on tilesets", kNone, 0, true,
+    AddAction(m, "Shadows", "Enable &3D shadows on tilesets", kNone, 0, true,
               &TQuorin::ShadowsClick);
-    AddAction(m, "GoCheckPause", "Pause game when losing focus", kNone, 0, true, nullptr);
-    AddAction(m, "WarnUnwinnable", "Warn when the game can no longer be won", kNone, 0, true,
+    AddAction(m, "GoCheckPause", "&Pause game when losing focus", kNone, 0, true, nullptr);
+    AddAction(m, "WarnUnwinnable", "&Warn when the game can no longer be won", kNone, 0, true,
               nullptr);
-    AddAction(m, "StartupGame", "Begin game directly at startup", kNone, 0, true, nullptr);
-    AddAction(m, "Res800", "Switch to 800x600 / High-Color at startup", kNone, 0, true, nullptr);
+    AddAction(m, "StartupGame", "&Begin game directly at startup", kNone, 0, true, nullptr);
+    AddAction(m, "Res800", "Switch to 800x600 / High-&Color at startup", kNone, 0, true, nullptr);
     separator(m);
-    AddAction(m, "Animate", "Animate Board while building the tiles", kNone, -2, true, nullptr);
-    AddAction(m, "AnimateTileRivers", "Animate Tile Rivers in Mahjongg Rivers", kNone, -2, true,
+    AddAction(m, "Animate", "&Animate Board while building the tiles", kNone, -2, true, nullptr);
+    AddAction(m, "AnimateTileRivers", "Animate Tile &Rivers in Mahjongg Rivers", kNone, -2, true,
               nullptr);
-    AddAction(m, "AnimateClicks", "Animate Falling Tiles in Mahjongg Clicks", kNone, 0, true,
+    AddAction(m, "AnimateClicks", "Animate &Falling Tiles in Mahjongg Clicks", kNone, 0, true,
               nullptr);
     separator(m);
-    AddAction(m, "StartMusic", "Run music automatically at startup", kNone, -2, true, nullptr);
-    AddAction(m, "PlaySounds", "Play sound effects", kNone, -2, true, nullptr);
-    AddAction(m, "PlayMusic", "Play music", kNone, 3, true, nullptr);
+    AddAction(m, "StartMusic", "Run &music automatically at startup", kNone, -2, true, nullptr);
+    AddAction(m, "PlaySounds", "Play sound &effects", kNone, -2, true, nullptr);
+    AddAction(m, "PlayMusic", "Play m&usic", kNone, 3, true, nullptr);
 
     m = topMenu("&Background");
-    QAction* loadBackground = AddAction(m, "LoadBackground", "Load from disk", kNone, -2, true,
+    QAction* loadBackground = AddAction(m, "LoadBackground", "&Load from disk", kNone, -2, true,
                                         &TQuorin::LoadBackgroundClick);
     separator(m);
-    QAction* none1 = AddAction(m, "None1", "None", kNone, -2, true, &TQuorin::None1Click);
+    QAction* none1 = AddAction(m, "None1", "&None", kNone, -2, true, &TQuorin::None1Click);
     QAction* dragons = AddAction(m, "Dragons1", "&Dragons", kNone, -2, true, nullptr);
-    QAction* andromeda = AddAction(m, "Andromeda", "Andromeda", kNone, -2, true, nullptr);
+    QAction* andromeda = AddAction(m, "Andromeda", "&Andromeda", kNone, -2, true, nullptr);
     QAction* kanji = AddAction(m, "Kanji1", "&Kanji (classic)", kNone, -2, true, nullptr);
-    QAction* catpats = AddAction(m, "Catpats", "Catpats", kNone, 0, true, nullptr);
+    QAction* catpats = AddAction(m, "Catpats", "&Catpats", kNone, 0, true, nullptr);
     backgroundItems_ = {kanji, dragons, none1, loadBackground, andromeda, catpats};
     connect(dragons, &QAction::triggered, this,
             [this, dragons] { SelectBackground(dragons, "Backgrounds/dragons.bmp"); });
@@ -189,13 +189,14 @@ void TQuorin::BuildMenus() {
             [this, catpats] { SelectBackground(catpats, "Backgrounds/catpats.jpg"); });
     dragons->setChecked(true);
 
-    m = topMenu("Tileset");
-    QAction* load1 = AddAction(m, "Load1", "Load from disk", kNone, -2, true, &TQuorin::Load1Click);
+    m = topMenu("&Tileset");
+    QAction* load1 =
+        AddAction(m, "Load1", "&Load from disk", kNone, -2, true, &TQuorin::Load1Click);
     separator(m);
-    QAction* orange = AddAction(m, "MahJongg1", "Orange borders", kNone, -2, true, nullptr);
-    QAction* dark = AddAction(m, "MahJongg2", "Dark borders", kNone, -2, true, nullptr);
-    QAction* blueBorders = AddAction(m, "MahJongg3", "Blue borders", kNone, -2, true, nullptr);
-    QAction* few = AddAction(m, "Lowcolor1", "Few Colors", kNone, 0, true, nullptr);
+    QAction* orange = AddAction(m, "MahJongg1", "&Orange borders", kNone, -2, true, nullptr);
+    QAction* dark = AddAction(m, "MahJongg2", "&Dark borders", kNone, -2, true, nullptr);
+    QAction* blueBorders = AddAction(m, "MahJongg3", "&Blue borders", kNone, -2, true, nullptr);
+    QAction* few = AddAction(m, "Lowcolor1", "&Few Colors", kNone, 0, true, nullptr);
     tilesetItems_ = {load1, orange, dark, blueBorders, few};
     connect(orange, &QAction::triggered, this,
             [this, orange] { SelectTileset(orange, "Tilesets/pai.bmp"); });
@@ -207,24 +208,24 @@ void TQuorin::BuildMenus() {
             [this, few] { SelectTileset(few, "Tilesets/pai256.bmp"); });
 
     layoutMenu_ = topMenu("&Layout");
-    QAction* select = AddAction(layoutMenu_, "SelectLayout1", "Select Layout", kNone, 0, false,
+    QAction* select = AddAction(layoutMenu_, "SelectLayout1", "&Select Layout", kNone, 0, false,
                                 &TQuorin::SelectLayout1Click);
     select->setIcon(QIcon(":/glyphs/layout.png"));
-    AddAction(layoutMenu_, "CreateLayout1", "Create Layout", kNone, -2, false,
+    AddAction(layoutMenu_, "CreateLayout1", "&Create Layout", kNone, -2, false,
               &TQuorin::CreateLayout1Click);
-    AddAction(layoutMenu_, "Editlayout1", "Edit Layout", kNone, -2, false,
+    AddAction(layoutMenu_, "Editlayout1", "&Edit Layout", kNone, -2, false,
               &TQuorin::Editlayout1Click);
     separator(layoutMenu_);
 
     musicMenu_ = topMenu("M&usic");
-    AddAction(musicMenu_, "RandomMusic", "Random Music", kNone, -2, true, nullptr);
+    AddAction(musicMenu_, "RandomMusic", "&Random Music", kNone, -2, true, nullptr);
     separator(musicMenu_);
 
     m = topMenu("&Help");
     AddAction(m, "Contents1", "&Contents", Qt::Key_F1, 0, false, nullptr);
-    AddAction(m, "WhatsNew1", "What's New", kNone, 0, false, nullptr);
-    AddAction(m, "French1", "French Help", kNone, 0, false, nullptr);
-    AddAction(m, "ViewTiles1", "View Tiles", kNone, 0, false, nullptr);
+    AddAction(m, "WhatsNew1", "&What's New", kNone, 0, false, nullptr);
+    AddAction(m, "French1", "&French Help", kNone, 0, false, nullptr);
+    AddAction(m, "ViewTiles1", "View &Tiles", kNone, 0, false, nullptr);
     separator(m);
     QAction* hall = AddAction(m, "HallOfFame1", "&Hall of Fame", Qt::Key_F10, 9, false, nullptr);
     hall->setIcon(QIcon(":/glyphs/hall.png"));

@@ -18,6 +18,8 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
     b->setObjectName(name);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::StrongFocus);
+    // Enter presses the button the keyboard is on; elsewhere on the panel it plays "Classic".
+    b->setAutoDefault(true);
     return b;
 }
 

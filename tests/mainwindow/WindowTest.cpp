@@ -780,7 +780,7 @@ void WindowTest::AFatalMoveIsToldAndUndoneToTheLastWinnablePosition() {
     w.PressTile(fatal.first);
     w.PressTile(fatal.second);
     QTRY_COMPARE(w.dialogs.choices.size(), 1);
-    QVERIFY(w.dialogs.choices[0].endsWith("[Undo that move|Play on]"));
+    QVERIFY(w.dialogs.choices[0].endsWith("[&Undo that move|&Play on]"));
     QCOMPARE(s.TilesLeft, tilesBefore - 2);
     QCOMPARE(verdict->text(), QString("no"));
     // A move after it: the way back takes both.
