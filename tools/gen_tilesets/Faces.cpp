@@ -6,11 +6,13 @@
 
 namespace tilesets {
 
-QImage PaintFaceSymbols(int face) {
-    QImage symbols(kFaceWidth, kFaceHeight, QImage::Format_ARGB32_Premultiplied);
+QImage PaintFaceSymbols(int face, int k) {
+    QImage symbols(kFaceWidth * k, kFaceHeight * k, QImage::Format_ARGB32_Premultiplied);
     symbols.fill(Qt::transparent);
     QPainter p(&symbols);
     p.setRenderHint(QPainter::Antialiasing);
+    // The painters draw in 1x units; the drawing itself happens at full resolution.
+    p.scale(k, k);
     if (face < kFirstBamboo) {
         PaintCrak(p, face - kFirstCrak + 1);
     } else if (face < kFirstDot) {

@@ -8,10 +8,11 @@ class QPainter;
 
 namespace tilesets {
 
-// Symbols of face 1..42 on transparent, QImage::Format_ARGB32_Premultiplied, 40 x 50.
-QImage PaintFaceSymbols(int face);
+// Symbols of face 1..42 on transparent, QImage::Format_ARGB32_Premultiplied, 40k x 50k.
+QImage PaintFaceSymbols(int face, int k);
 
-// One painter per family; n counts from 1 within the family.
+// One painter per family; n counts from 1 within the family. They draw in 1x units on a
+// painter that may be scaled by a whole number.
 void PaintCrak(QPainter& p, int n);
 void PaintBamboo(QPainter& p, int n);
 void PaintDots(QPainter& p, int n);

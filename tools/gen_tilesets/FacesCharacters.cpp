@@ -43,9 +43,13 @@ void PaintDragon(QPainter& p, int n) {
     p.drawRect(outer.adjusted(0, outer.height() - 3, 0, 0));   // bottom
     p.drawRect(outer.adjusted(0, 0, -outer.width() + 3, 0));   // left
     p.drawRect(outer.adjusted(outer.width() - 3, 0, 0, 0));    // right
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(ink::kDarkBlue, 1));
-    p.drawRect(QRect(10, 10, 19, 29));
+    // The fine inner line, as four one-pixel bars so it scales to whole pixels too.
+    const QRect inner(10, 10, 20, 30);
+    p.setBrush(ink::kDarkBlue);
+    p.drawRect(inner.adjusted(0, 0, 0, -inner.height() + 1));
+    p.drawRect(inner.adjusted(0, inner.height() - 1, 0, 0));
+    p.drawRect(inner.adjusted(0, 0, -inner.width() + 1, 0));
+    p.drawRect(inner.adjusted(inner.width() - 1, 0, 0, 0));
 }
 
 }  // namespace tilesets
