@@ -6,7 +6,24 @@
 
 namespace tilesets {
 
-QImage PaintFaceSymbols(int face, int k) {
+namespace {
+
+// Whether any pixel of the drawn symbols inside the corner is solid enough to count as
+// symbol (the same threshold as the face mask).
+bool Touches(const QImage& symbols, const QRect& corner, int k) {
+    const QRect area(corner.topLeft() * k, corner.size() * k);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qAlpha(symbols.pixel(x, y)) >= kCoverageThreshold)
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QImage PaintFaceSymbols(int face, int k, QString* error) {
     QImage symbols(kFaceWidth * k, kFaceHeight * k, QImage::Format_ARGB32_Premultiplied);
     symbols.fill(Qt::transparent);
     QPainter p(&symbols);
@@ -28,6 +45,15 @@ QImage PaintFaceSymbols(int face, int k) {
     } else {
         PaintWind(p, face - kFirstWind + 1);
     }
+    const FaceIndex index = IndexOf(face);
+    if (Touches(symbols, IndexCorner(index.c), k)) {
+        if (!error->isEmpty())
+            *error += QStringLiteral("\n");
+        *error += QStringLiteral("at %1x the symbols of face %2 reach into the corner of its index")
+                      .arg(k)
+                      .arg(face);
+    }
+    DrawIndex(p, index);
     return symbols;
 }
 

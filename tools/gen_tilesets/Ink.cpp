@@ -36,15 +36,9 @@ QFont FaceFont(int pixelSize, bool bold) {
     return font;
 }
 
-namespace {
-
-// How much larger than 1x the painter draws (its transforms are whole-number scales and
-// mirrors).
 double DeviceScale(const QPainter& p) {
     return std::sqrt(std::abs(p.worldTransform().determinant()));
 }
-
-}  // namespace
 
 void DrawGlyphs(QPainter& p, const QString& text, int pixelSize, bool bold, QPointF centre,
                 const QColor& colour) {

@@ -7,14 +7,6 @@
 
 namespace tilesets {
 
-namespace {
-
-// Coverage from which a pixel counts as symbol. Lower keeps more of the anti-aliasing on the
-// ivory face, higher leaves less of a light halo when the face lies on a tint.
-const int kCoverageThreshold = 80;
-
-}  // namespace
-
 FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground) {
     FaceLayers layers{QImage(symbols.size(), QImage::Format_RGB32),
                       QImage(symbols.size(), QImage::Format_RGB32)};
@@ -39,11 +31,11 @@ FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground) {
     return layers;
 }
 
-std::vector<FaceLayers> MakeFaces(int k) {
+std::vector<FaceLayers> MakeFaces(int k, QString* error) {
     const QImage face = PaintFaceBackground(FaceIvory(), k);
     std::vector<FaceLayers> faces;
     for (int f = 1; f <= kFaceCount; ++f)
-        faces.push_back(SplitFace(PaintFaceSymbols(f, k), face));
+        faces.push_back(SplitFace(PaintFaceSymbols(f, k, error), face));
     return faces;
 }
 

@@ -66,7 +66,12 @@ int WriteTilesets(const QString& dir) {
     int count = 0;
     const BorderStyle* styles = BorderStyles(&count);
     for (int k : {1, kHighScales[0], kHighScales[1], kHighScales[2]}) {
-        const std::vector<FaceLayers> faces = MakeFaces(k);
+        QString error;
+        const std::vector<FaceLayers> faces = MakeFaces(k, &error);
+        if (!error.isEmpty()) {
+            Fail(error);
+            return 1;
+        }
         for (int i = 0; i < count; ++i) {
             QImage picture = PaintTilesetPicture(styles[i], faces, k);
             if (styles[i].fewColors) {
