@@ -10,7 +10,6 @@ namespace tilesets {
 namespace {
 
 const QColor kBoardTeal(0, 128, 128);  // the game's default plain background
-const int kScale = 2;
 const int kMargin = 12;
 const int kGap = 18;
 const int kTitleBand = 22;
@@ -39,30 +38,37 @@ const auto kCopy = QPainter::CompositionMode_Source;
 const auto kAnd = QPainter::RasterOp_SourceAndDestination;
 const auto kOr = QPainter::RasterOp_SourceOrDestination;
 
-QRect FaceRect(QPoint at) {
-    return QRect(at, QSize(kFaceWidth, kFaceHeight));
+// A region of the 1x layout in a picture k times larger.
+QRect Scaled(QPoint at, int w, int h, int k) {
+    return QRect(at * k, QSize(w, h) * k);
+}
+QRect FaceRect(QPoint at, int k) {
+    return Scaled(at, kFaceWidth, kFaceHeight, k);
+}
+QRect TileRect(QPoint at, int k) {
+    return Scaled(at, kTileWidth, kTileHeight, k);
 }
 
 // Draws one tile with its face anchor at `face` the way the board does: the tile mask by
 // AND, the composed sprite by OR, then for a selected or hinted tile the tint under the
-// face symbols.
-void DrawTile(QPainter& p, const QImage& picture, QPoint anchor, int face, Look look) {
-    const QPoint spriteAt = anchor - QPoint(kEdge, 0);
-    Blit(p, spriteAt, picture, QRect(kTileMaskPos, QSize(kTileWidth, kTileHeight)), kAnd);
+// face symbols. anchor is in 1x units, picture k times larger than 1x.
+void DrawTile(QPainter& p, const QImage& picture, int k, QPoint anchor, int face, Look look) {
+    const QPoint spriteAt = (anchor - QPoint(kEdge, 0)) * k;
+    Blit(p, spriteAt, picture, TileRect(kTileMaskPos, k), kAnd);
     if (face == 0) {
-        Blit(p, spriteAt, picture, QRect(kBlankTilePos, QSize(kTileWidth, kTileHeight)), kOr);
+        Blit(p, spriteAt, picture, TileRect(kBlankTilePos, k), kOr);
         return;
     }
-    Blit(p, spriteAt, ComposeSprite(picture, face), QRect(0, 0, kTileWidth, kTileHeight), kOr);
+    Blit(p, spriteAt, ComposeSprite(picture, face, k), TileRect(QPoint(0, 0), k), kOr);
     if (look == Look::Plain)
         return;
     const QPoint tint = look == Look::Selected ? kSelectTintPos : kHintTintPos;
-    Blit(p, anchor, picture, FaceRect(tint), kCopy);
-    Blit(p, anchor, picture, FaceRect(FaceMaskPos(face)), kAnd);
-    Blit(p, anchor, picture, FaceRect(FaceCellPos(face)), kOr);
+    Blit(p, anchor * k, picture, FaceRect(tint, k), kCopy);
+    Blit(p, anchor * k, picture, FaceRect(FaceMaskPos(face), k), kAnd);
+    Blit(p, anchor * k, picture, FaceRect(FaceCellPos(face), k), kOr);
 }
 
-void DrawGrid(QPainter& p, const QImage& picture, QPoint origin, Look look) {
+void DrawGrid(QPainter& p, const QImage& picture, int k, QPoint origin, Look look) {
     // Columns right to left and rows top to bottom, as the board is drawn, so each tile
     // covers the edges of its right and upper neighbours.
     for (int col = kColumns - 1; col >= 0; --col) {
@@ -71,27 +77,27 @@ void DrawGrid(QPainter& p, const QImage& picture, QPoint origin, Look look) {
             if (face < 0 || (face == 0 && look != Look::Plain))
                 continue;
             const QPoint anchor = origin + QPoint(kEdge + col * kFaceWidth, row * kFaceHeight);
-            DrawTile(p, picture, anchor, face, look);
+            DrawTile(p, picture, k, anchor, face, look);
         }
     }
 }
 
 }  // namespace
 
-QImage ComposeSprite(const QImage& picture, int face) {
-    QImage sprite(kTileWidth, kTileHeight, QImage::Format_RGB32);
+QImage ComposeSprite(const QImage& picture, int face, int k) {
+    QImage sprite(QSize(kTileWidth, kTileHeight) * k, QImage::Format_RGB32);
     QPainter p(&sprite);
-    Blit(p, QPoint(0, 0), picture, QRect(kBlankTilePos, QSize(kTileWidth, kTileHeight)), kCopy);
-    Blit(p, QPoint(kEdge, 0), picture, FaceRect(FaceMaskPos(face)), kAnd);
-    Blit(p, QPoint(kEdge, 0), picture, FaceRect(FaceCellPos(face)), kOr);
+    Blit(p, QPoint(0, 0), picture, TileRect(kBlankTilePos, k), kCopy);
+    Blit(p, QPoint(kEdge * k, 0), picture, FaceRect(FaceMaskPos(face), k), kAnd);
+    Blit(p, QPoint(kEdge * k, 0), picture, FaceRect(FaceCellPos(face), k), kOr);
     return sprite;
 }
 
-QImage RenderContactSheet(const std::vector<NamedTileset>& tilesets) {
+QImage RenderContactSheet(const std::vector<NamedTileset>& tilesets, int k) {
     const int blockHeight = kTitleBand + kGridHeight + kMargin;
     const int width = 2 * kMargin + 3 * kGridWidth + 2 * kGap;
     const int height = kMargin + static_cast<int>(tilesets.size()) * blockHeight;
-    QImage sheet(width, height, QImage::Format_RGB32);
+    QImage sheet(QSize(width, height) * k, QImage::Format_RGB32);
     sheet.fill(kBoardTeal);
     {
         QPainter p(&sheet);
@@ -100,12 +106,15 @@ QImage RenderContactSheet(const std::vector<NamedTileset>& tilesets) {
             const int top = kMargin + static_cast<int>(i) * blockHeight + kTitleBand;
             int left = kMargin;
             for (Look look : {Look::Plain, Look::Selected, Look::Hinted}) {
-                DrawGrid(p, picture, QPoint(left, top), look);
+                DrawGrid(p, picture, k, QPoint(left, top), look);
                 left += kGridWidth + kGap;
             }
         }
     }
-    QImage big = sheet.scaled(sheet.size() * kScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // A 1x sheet is enlarged twice, so it can be looked at closely; the others are not.
+    const int enlarge = k == 1 ? 2 : 1;
+    const int scale = k * enlarge;
+    QImage big = sheet.scaled(sheet.size() * enlarge, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     // Captions go on after the enlargement so they stay sharp.
     QPainter p(&big);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -114,9 +123,9 @@ QImage RenderContactSheet(const std::vector<NamedTileset>& tilesets) {
         const int top = kMargin + static_cast<int>(i) * blockHeight;
         const QString captions[] = {tilesets[i].title, "selected", "hinted"};
         for (int g = 0; g < 3; ++g) {
-            p.setFont(FaceFont(g == 0 ? 26 : 22, g == 0));
+            p.setFont(FaceFont((g == 0 ? 13 : 11) * scale, g == 0));
             const int left = kMargin + g * (kGridWidth + kGap);
-            p.drawText(QRect(left * kScale, top * kScale, kGridWidth * kScale, kTitleBand * kScale),
+            p.drawText(QRect(left * scale, top * scale, kGridWidth * scale, kTitleBand * scale),
                        Qt::AlignLeft | Qt::AlignVCenter, captions[g]);
         }
     }

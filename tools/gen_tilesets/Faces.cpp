@@ -6,11 +6,30 @@
 
 namespace tilesets {
 
-QImage PaintFaceSymbols(int face) {
-    QImage symbols(kFaceWidth, kFaceHeight, QImage::Format_ARGB32_Premultiplied);
+namespace {
+
+// Whether any pixel of the drawn symbols inside the corner is solid enough to count as
+// symbol (the same threshold as the face mask).
+bool Touches(const QImage& symbols, const QRect& corner, int k) {
+    const QRect area(corner.topLeft() * k, corner.size() * k);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qAlpha(symbols.pixel(x, y)) >= kCoverageThreshold)
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+QImage PaintFaceSymbols(int face, int k, QString* error) {
+    QImage symbols(kFaceWidth * k, kFaceHeight * k, QImage::Format_ARGB32_Premultiplied);
     symbols.fill(Qt::transparent);
     QPainter p(&symbols);
     p.setRenderHint(QPainter::Antialiasing);
+    // The painters draw in 1x units; the drawing itself happens at full resolution.
+    p.scale(k, k);
     if (face < kFirstBamboo) {
         PaintCrak(p, face - kFirstCrak + 1);
     } else if (face < kFirstDot) {
@@ -26,6 +45,15 @@ QImage PaintFaceSymbols(int face) {
     } else {
         PaintWind(p, face - kFirstWind + 1);
     }
+    const FaceIndex index = IndexOf(face);
+    if (Touches(symbols, IndexCorner(index.c), k)) {
+        if (!error->isEmpty())
+            *error += QStringLiteral("\n");
+        *error += QStringLiteral("at %1x the symbols of face %2 reach into the corner of its index")
+                      .arg(k)
+                      .arg(face);
+    }
+    DrawIndex(p, index);
     return symbols;
 }
 

@@ -139,14 +139,15 @@ void PaintBamboo(QPainter& p, int n) {
                       {28, 36, tall, 0, kGreen}};
             break;
         case 5:
-            sticks = {{9.5, 14, tall, 0, kGreen},
-                      {30.5, 14, tall, 0, kBlue},
+            sticks = {{11.5, 14, tall, 0, kGreen},
+                      {28.5, 14, tall, 0, kBlue},
                       {20, 25, tall, 0, kRed},
-                      {9.5, 36, tall, 0, kBlue},
-                      {30.5, 36, tall, 0, kGreen}};
+                      {11.5, 36, tall, 0, kBlue},
+                      {28.5, 36, tall, 0, kGreen}};
             break;
         case 6:
-            for (double x : {9.5, 20.0, 30.5}) {
+            // The columns keep to the right of the index.
+            for (double x : {10.5, 20.0, 29.5}) {
                 sticks.push_back({x, 14, tall, 0, kGreen});
                 sticks.push_back({x, 36, tall, 0, kBlue});
             }
@@ -165,17 +166,17 @@ void PaintBamboo(QPainter& p, int n) {
                 const double cy = half == 0 ? 14 : 36;
                 const double lean = half == 0 ? 22 : -22;
                 const QColor c = half == 0 ? kGreen : kBlue;
-                sticks.push_back({7.5, cy, tall, 0, c});
-                sticks.push_back({32.5, cy, tall, 0, c});
-                sticks.push_back({15.5, cy, tall, lean, c});
-                sticks.push_back({24.5, cy, tall, -lean, c});
+                sticks.push_back({10.5, cy, tall, 0, c});
+                sticks.push_back({29.5, cy, tall, 0, c});
+                sticks.push_back({16.5, cy, tall, lean, c});
+                sticks.push_back({23.5, cy, tall, -lean, c});
             }
             break;
         default:
             for (double y : {10.0, 25.0, 40.0}) {
-                sticks.push_back({9.5, y, shortH, 0, kBlue});
+                sticks.push_back({10.5, y, shortH, 0, kBlue});
                 sticks.push_back({20, y, shortH, 0, kRed});
-                sticks.push_back({30.5, y, shortH, 0, kGreen});
+                sticks.push_back({29.5, y, shortH, 0, kGreen});
             }
             break;
     }

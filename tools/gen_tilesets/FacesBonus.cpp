@@ -1,6 +1,6 @@
-// Flowers and seasons: the bonus tiles, each with its number in the top-left corner.
-// Flowers are plants with blossoms and a red number; seasons are sky and weather motifs
-// with a blue number, so the two families tell apart at a glance.
+// Flowers and seasons: the bonus tiles. Flowers are plants with blossoms and carry a red
+// index; seasons are sky and weather motifs with a blue one, so the two families tell apart
+// at a glance.
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -12,10 +12,6 @@
 namespace tilesets {
 
 namespace {
-
-void DrawNumber(QPainter& p, int n, const QColor& colour) {
-    DrawGlyphs(p, QString::number(n), 11, true, QPointF(7, 7.5), colour);
-}
 
 QPointF Polar(QPointF c, double r, double degrees) {
     const double a = degrees * std::numbers::pi / 180;
@@ -246,7 +242,6 @@ void PaintFlower(QPainter& p, int n) {
             DrawBambooPlant(p);
             break;
     }
-    DrawNumber(p, n, ink::kRed);
 }
 
 void PaintSeason(QPainter& p, int n) {
@@ -264,7 +259,6 @@ void PaintSeason(QPainter& p, int n) {
             DrawWinter(p);
             break;
     }
-    DrawNumber(p, n, ink::kBlue);
 }
 
 }  // namespace tilesets

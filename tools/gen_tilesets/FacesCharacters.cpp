@@ -11,7 +11,6 @@ namespace tilesets {
 namespace {
 const QString kNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
 const QString kWinds[] = {"東", "南", "西", "北"};
-const QString kWindLetters[] = {"E", "S", "W", "N"};
 }  // namespace
 
 void PaintCrak(QPainter& p, int n) {
@@ -22,7 +21,6 @@ void PaintCrak(QPainter& p, int n) {
 
 void PaintWind(QPainter& p, int n) {
     DrawOutlineFitted(p, kWinds[n - 1], QRectF(5, 10, 31, 36), 1.2, ink::kNavy);
-    DrawGlyphs(p, kWindLetters[n - 1], 10, true, QPointF(7, 7), ink::kRed);
 }
 
 void PaintDragon(QPainter& p, int n) {
@@ -34,18 +32,23 @@ void PaintDragon(QPainter& p, int n) {
         DrawOutlineFitted(p, "發", QRectF(3, 4, 34, 42), 1.1, ink::kGreen);
         return;
     }
-    // The white dragon: an empty blue frame, drawn on whole pixels so it stays sharp.
+    // The white dragon: an empty blue frame, drawn on whole pixels so it stays sharp, and
+    // starting below the index.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Qt::NoPen);
     p.setBrush(ink::kBlue);
-    const QRect outer(6, 6, 28, 38);
+    const QRect outer(6, 10, 28, 35);
     p.drawRect(outer.adjusted(0, 0, 0, -outer.height() + 3));  // top
     p.drawRect(outer.adjusted(0, outer.height() - 3, 0, 0));   // bottom
     p.drawRect(outer.adjusted(0, 0, -outer.width() + 3, 0));   // left
     p.drawRect(outer.adjusted(outer.width() - 3, 0, 0, 0));    // right
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(ink::kDarkBlue, 1));
-    p.drawRect(QRect(10, 10, 19, 29));
+    // The fine inner line, as four one-pixel bars so it scales to whole pixels too.
+    const QRect inner = outer.adjusted(4, 4, -4, -4);
+    p.setBrush(ink::kDarkBlue);
+    p.drawRect(inner.adjusted(0, 0, 0, -inner.height() + 1));
+    p.drawRect(inner.adjusted(0, inner.height() - 1, 0, 0));
+    p.drawRect(inner.adjusted(0, 0, -inner.width() + 1, 0));
+    p.drawRect(inner.adjusted(inner.width() - 1, 0, 0, 0));
 }
 
 }  // namespace tilesets

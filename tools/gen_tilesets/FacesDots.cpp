@@ -83,25 +83,29 @@ void PaintDots(QPainter& p, int n) {
             coins = {{20, 14, 9.5, kBlue}, {20, 36, 9.5, kGreen}};
             break;
         case 3:
-            coins = {{10, 11, 7.5, kBlue}, {20, 25, 7.5, kRed}, {30, 39, 7.5, kGreen}};
+            // Rising to the right, which leaves the top-left corner to the index.
+            coins = {{30, 11, 7.5, kBlue}, {20, 25, 7.5, kRed}, {10, 39, 7.5, kGreen}};
             break;
         case 4:
-            coins = {
-                {11, 13, 8, kBlue}, {29, 13, 8, kGreen}, {11, 37, 8, kGreen}, {29, 37, 8, kBlue}};
+            coins = {{12.5, 14.5, 7, kBlue},
+                     {27.5, 14.5, 7, kGreen},
+                     {12.5, 36.5, 7, kGreen},
+                     {27.5, 36.5, 7, kBlue}};
             break;
         case 5:
-            coins = {{10.5, 11.5, 7.2, kBlue},
-                     {29.5, 11.5, 7.2, kGreen},
-                     {20, 25, 7.2, kRed},
-                     {10.5, 38.5, 7.2, kGreen},
-                     {29.5, 38.5, 7.2, kBlue}};
+            coins = {{12, 14, 6.5, kBlue},
+                     {28, 14, 6.5, kGreen},
+                     {20, 25.5, 6.5, kRed},
+                     {12, 37, 6.5, kGreen},
+                     {28, 37, 6.5, kBlue}};
             break;
         case 6:
-            coins = {{12, 9.5, 6.8, kGreen}, {28, 9.5, 6.8, kGreen}, {12, 25.5, 6.8, kRed},
-                     {28, 25.5, 6.8, kRed},  {12, 40, 6.8, kRed},    {28, 40, 6.8, kRed}};
+            coins = {{13, 13, 6.3, kGreen}, {27, 13, 6.3, kGreen}, {13, 26.5, 6.3, kRed},
+                     {27, 26.5, 6.3, kRed},  {13, 40, 6.3, kRed},    {27, 40, 6.3, kRed}};
             break;
         case 7:
-            coins = {{9, 7.5, 5.3, kGreen}, {20, 13, 5.3, kGreen}, {31, 18.5, 5.3, kGreen},
+            // The green diagonal falls to the left, clear of the index.
+            coins = {{31, 7.5, 5.3, kGreen}, {20, 13, 5.3, kGreen}, {9, 18.5, 5.3, kGreen},
                      {13, 30, 5.6, kRed},   {27, 30, 5.6, kRed},   {13, 41.5, 5.6, kRed},
                      {27, 41.5, 5.6, kRed}};
             break;
@@ -113,9 +117,10 @@ void PaintDots(QPainter& p, int n) {
             break;
         default: {
             const QColor rows[] = {kBlue, kRed, kGreen};
+            // The top row starts below the index.
             for (int row = 0; row < 3; ++row) {
-                for (double x : {8.5, 20.0, 31.5})
-                    coins.push_back({x, 10.0 + 15 * row, 5.6, rows[row]});
+                for (double x : {9.0, 20.0, 31.0})
+                    coins.push_back({x, 15.0 + 13 * row, 5.4, rows[row]});
             }
             break;
         }

@@ -36,12 +36,19 @@ QFont FaceFont(int pixelSize, bool bold) {
     return font;
 }
 
+double DeviceScale(const QPainter& p) {
+    return std::sqrt(std::abs(p.worldTransform().determinant()));
+}
+
 void DrawGlyphs(QPainter& p, const QString& text, int pixelSize, bool bold, QPointF centre,
                 const QColor& colour) {
-    const QFont font = FaceFont(pixelSize, bold);
+    // Laid out in device pixels at the scaled size, so the hinting works at every scale.
+    const double scale = DeviceScale(p);
+    const QFont font = FaceFont(static_cast<int>(std::lround(pixelSize * scale)), bold);
     const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
-    const QPointF origin = centre - ink.center();
+    const QPointF origin = p.worldTransform().map(centre) - ink.center();
     p.save();
+    p.resetTransform();
     p.setFont(font);
     p.setPen(colour);
     p.drawText(QPointF(std::round(origin.x()), std::round(origin.y())), text);
@@ -84,7 +91,11 @@ QPainterPath TextOutline(const QString& text, double pixelSize) {
     return QTransform::fromScale(pixelSize / 200, pixelSize / 200).map(path);
 }
 
-void DrawSharpest(QPainter& p, const QPainterPath& path, double bold, const QColor& colour) {
+// Works in device pixels: the path and the stroke width are scaled first, and the shift is
+// a fraction of a device pixel.
+void DrawSharpest(QPainter& p, const QPainterPath& shape, double shapeBold, const QColor& colour) {
+    const QPainterPath path = p.worldTransform().map(shape);
+    const double bold = shapeBold * DeviceScale(p);
     const QRect area = path.boundingRect().toAlignedRect().adjusted(-3, -3, 3, 3);
     QPointF best;
     long bestBlur = -1;
@@ -103,7 +114,10 @@ void DrawSharpest(QPainter& p, const QPainterPath& path, double bold, const QCol
             }
         }
     }
+    p.save();
+    p.resetTransform();
     FillOutline(p, path.translated(best), bold, colour);
+    p.restore();
 }
 
 }  // namespace

@@ -27,6 +27,10 @@ inline const QColor kPink(236, 92, 130);
 inline const QColor kPurple(128, 60, 170);
 }  // namespace ink
 
+// How much larger than 1x the painter draws (its transforms are whole-number scales and
+// mirrors).
+double DeviceScale(const QPainter& p);
+
 // The CJK font of the faces. Fails with a message when the font is missing, because any
 // fallback would give faces that look wrong without anybody noticing.
 bool LoadFaceFont(QString* error);

@@ -74,20 +74,33 @@ QColor HintTint() {
     return QColor(176, 230, 180);
 }
 
-QImage PaintFaceBackground(const QColor& base) {
-    QImage face(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kFaceHeight; ++y) {
-        for (int x = 0; x < kFaceWidth; ++x) {
+namespace {
+
+// The 1x coordinate of the centre of pixel i of a picture drawn k times larger, so that at
+// 1x it is i itself.
+double Centre(int i, int k) {
+    return (i + 0.5) / k - 0.5;
+}
+
+}  // namespace
+
+QImage PaintFaceBackground(const QColor& base, int k) {
+    QImage face(kFaceWidth * k, kFaceHeight * k, QImage::Format_RGB32);
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x) {
             // Gentle diagonal light: brighter at the top left, warmer and darker at the
             // bottom right.
-            const double d = (double(x) / (kFaceWidth - 1) + double(y) / (kFaceHeight - 1)) / 2;
+            const double d =
+                (Centre(x, k) / (kFaceWidth - 1) + Centre(y, k) / (kFaceHeight - 1)) / 2;
             QColor c = Shade(base, d < 0.4 ? 1.0 + 0.30 * (0.4 - d) : 1.0 - 0.10 * (d - 0.4));
-            const bool rim = x == 0 || y == 0 || x == kFaceWidth - 1 || y == kFaceHeight - 1;
+            // The rim and its light and dark inner lines are one 1x pixel wide at any size.
+            const int fx = x / k, fy = y / k;
+            const bool rim = fx == 0 || fy == 0 || fx == kFaceWidth - 1 || fy == kFaceHeight - 1;
             if (rim) {
                 c = Mix(base, QColor(104, 82, 56), 0.45);
-            } else if (x == 1 || y == 1) {
+            } else if (fx == 1 || fy == 1) {
                 c = Shade(c, 1.35);
-            } else if (x == kFaceWidth - 2 || y == kFaceHeight - 2) {
+            } else if (fx == kFaceWidth - 2 || fy == kFaceHeight - 2) {
                 c = Shade(c, 0.93);
             }
             face.setPixel(x, y, c.rgb());
@@ -96,35 +109,38 @@ QImage PaintFaceBackground(const QColor& base) {
     return face;
 }
 
-QImage PaintBlankTile(const BorderStyle& style) {
-    QImage tile(kTileWidth, kTileHeight, QImage::Format_RGB32);
+QImage PaintBlankTile(const BorderStyle& style, int k) {
+    QImage tile(kTileWidth * k, kTileHeight * k, QImage::Format_RGB32);
     tile.fill(Qt::black);
-    const QImage face = PaintFaceBackground(FaceIvory());
-    for (int y = 0; y < kTileHeight; ++y) {
-        for (int x = 0; x < kTileWidth; ++x) {
-            if (!InTileShape(x, y))
+    const QImage face = PaintFaceBackground(FaceIvory(), k);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            if (!InTileShape(x, y, k))
                 continue;
-            const int leftDepth = kEdge - x;                // how far left of the face
-            const int bottomDepth = y - (kFaceHeight - 1);  // how far below it
-            const int depth = std::max({leftDepth, bottomDepth, 0});
+            // How far left of the face and how far below it, in 1x pixels; the edge comes in
+            // bands one 1x pixel deep.
+            const double left = kEdge - Centre(x, k);
+            const double below = Centre(y, k) - (kFaceHeight - 1);
+            const int depth = static_cast<int>(std::floor(std::max({left, below, 0.0}) + 0.5));
             if (depth == 0) {
-                tile.setPixel(x, y, face.pixel(x - kEdge, y));
+                tile.setPixel(x, y, face.pixel(x - kEdge * k, y));
                 continue;
             }
             // side: -1 left, +1 bottom, 0 the seam at the bottom-left corner.
-            const int side = leftDepth > bottomDepth ? -1 : (bottomDepth > leftDepth ? 1 : 0);
-            const double along = side < 0 ? double(y) / kTileHeight : double(x) / kTileWidth;
+            const int side = std::abs(left - below) < 0.5 ? 0 : (left > below ? -1 : 1);
+            const double along =
+                side < 0 ? Centre(y, k) / kTileHeight : Centre(x, k) / kTileWidth;
             tile.setPixel(x, y, EdgeColour(style, depth, side, along).rgb());
         }
     }
     return tile;
 }
 
-QImage PaintTileMask() {
-    QImage mask(kTileWidth, kTileHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kTileHeight; ++y) {
-        for (int x = 0; x < kTileWidth; ++x) {
-            mask.setPixel(x, y, InTileShape(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+QImage PaintTileMask(int k) {
+    QImage mask(kTileWidth * k, kTileHeight * k, QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
+            mask.setPixel(x, y, InTileShape(x, y, k) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
         }
     }
     return mask;

@@ -23,14 +23,17 @@ QColor FaceIvory();
 QColor SelectTint();
 QColor HintTint();
 
+// Every picture below is drawn k times larger than at 1x (k = 1, 2, 3, 4), natively at that
+// size.
+
 // A 40 x 50 face background of the given colour, softly lit from the top left, with a fine
 // rim so that neighbouring faces stay apart on the board.
-QImage PaintFaceBackground(const QColor& base);
+QImage PaintFaceBackground(const QColor& base, int k);
 
 // The whole 46 x 56 tile with an empty ivory face; pure black outside the tile shape.
-QImage PaintBlankTile(const BorderStyle& style);
+QImage PaintBlankTile(const BorderStyle& style, int k);
 
 // Black on the tile shape, white elsewhere.
-QImage PaintTileMask();
+QImage PaintTileMask(int k);
 
 }  // namespace tilesets

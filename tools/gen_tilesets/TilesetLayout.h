@@ -74,10 +74,19 @@ constexpr QPoint FaceMaskPos(int face) {
 }
 
 // The tile outline: the face at (6, 0) and the same rectangle pushed down-left by the
-// edge thickness, joined by diagonals at the top-left and bottom-right corners.
-constexpr bool InTileShape(int x, int y) {
-    return x >= 0 && x < kTileWidth && y >= 0 && y < kTileHeight && x + y >= kEdge &&
-           x + y <= (kTileWidth - 1) + (kFaceHeight - 1);
+// edge thickness, joined by diagonals at the top-left and bottom-right corners. (x, y) is a
+// pixel of the tile drawn k times larger; a pixel belongs to the tile when its centre, in
+// 1x units, lies between the two diagonals, so at 1x the cut corners are the usual
+// staircases and at 2x and more they are finer ones along the same lines.
+constexpr bool InTileShape(int x, int y, int k = 1) {
+    const int centres = 2 * x + 2 * y + 2;  // twice the sum of the centre's coordinates, times k
+    return x >= 0 && x < kTileWidth * k && y >= 0 && y < kTileHeight * k &&
+           centres > (2 * kEdge + 1) * k &&
+           centres < (2 * (kTileWidth - 1 + kFaceHeight - 1) + 3) * k;
 }
+
+// The resolutions written beside each 1x picture: NAME@2x.png and so on, every region at
+// k times its 1x position and size.
+constexpr int kHighScales[] = {2, 3, 4};
 
 }  // namespace tilesets

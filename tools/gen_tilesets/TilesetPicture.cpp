@@ -7,20 +7,12 @@
 
 namespace tilesets {
 
-namespace {
-
-// Coverage from which a pixel counts as symbol. Lower keeps more of the anti-aliasing on the
-// ivory face, higher leaves less of a light halo when the face lies on a tint.
-const int kCoverageThreshold = 80;
-
-}  // namespace
-
 FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground) {
-    FaceLayers layers{QImage(kFaceWidth, kFaceHeight, QImage::Format_RGB32),
-                      QImage(kFaceWidth, kFaceHeight, QImage::Format_RGB32)};
+    FaceLayers layers{QImage(symbols.size(), QImage::Format_RGB32),
+                      QImage(symbols.size(), QImage::Format_RGB32)};
     const QImage src = symbols.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < kFaceHeight; ++y) {
-        for (int x = 0; x < kFaceWidth; ++x) {
+    for (int y = 0; y < src.height(); ++y) {
+        for (int x = 0; x < src.width(); ++x) {
             const QRgb s = src.pixel(x, y);
             const int a = qAlpha(s);
             if (a < kCoverageThreshold) {
@@ -39,26 +31,27 @@ FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground) {
     return layers;
 }
 
-std::vector<FaceLayers> MakeFaces() {
-    const QImage face = PaintFaceBackground(FaceIvory());
+std::vector<FaceLayers> MakeFaces(int k, QString* error) {
+    const QImage face = PaintFaceBackground(FaceIvory(), k);
     std::vector<FaceLayers> faces;
     for (int f = 1; f <= kFaceCount; ++f)
-        faces.push_back(SplitFace(PaintFaceSymbols(f), face));
+        faces.push_back(SplitFace(PaintFaceSymbols(f, k, error), face));
     return faces;
 }
 
-QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces) {
-    QImage picture(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces,
+                           int k) {
+    QImage picture(kPictureWidth * k, kPictureHeight * k, QImage::Format_RGB32);
     picture.fill(kNeutral);
     QPainter p(&picture);
     for (int f = 1; f <= kFaceCount; ++f) {
-        p.drawImage(FaceCellPos(f), faces[f - 1].cell);
-        p.drawImage(FaceMaskPos(f), faces[f - 1].mask);
+        p.drawImage(FaceCellPos(f) * k, faces[f - 1].cell);
+        p.drawImage(FaceMaskPos(f) * k, faces[f - 1].mask);
     }
-    p.drawImage(kBlankTilePos, PaintBlankTile(style));
-    p.drawImage(kSelectTintPos, PaintFaceBackground(SelectTint()));
-    p.drawImage(kHintTintPos, PaintFaceBackground(HintTint()));
-    p.drawImage(kTileMaskPos, PaintTileMask());
+    p.drawImage(kBlankTilePos * k, PaintBlankTile(style, k));
+    p.drawImage(kSelectTintPos * k, PaintFaceBackground(SelectTint(), k));
+    p.drawImage(kHintTintPos * k, PaintFaceBackground(HintTint(), k));
+    p.drawImage(kTileMaskPos * k, PaintTileMask(k));
     return picture;
 }
 

@@ -10,8 +10,8 @@ namespace tilesets {
 
 // A face as the game uses it: the colour picture on pure black, and its mask.
 struct FaceLayers {
-    QImage cell;  // RGB32 40 x 50; black wherever the mask is white
-    QImage mask;  // RGB32 40 x 50; black on the symbols, white elsewhere
+    QImage cell;  // RGB32 40k x 50k; black wherever the mask is white
+    QImage mask;  // RGB32 40k x 50k; black on the symbols, white elsewhere
 };
 
 // Splits drawn symbols into cell and mask. A pixel belongs to the symbol when its coverage
@@ -19,10 +19,13 @@ struct FaceLayers {
 // anti-aliased edge blends into the face instead of leaving a dark fringe.
 FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground);
 
-// Faces 1..42 at index face - 1.
-std::vector<FaceLayers> MakeFaces();
+// Faces 1..42 at index face - 1, drawn k times larger. error tells of a face whose symbols
+// run into its index.
+std::vector<FaceLayers> MakeFaces(int k, QString* error);
 
-// The full 384 x 576 picture in RGB32; the low-colour style still comes back in RGB32.
-QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces);
+// The full picture, 384k x 576k in RGB32, every region at k times its 1x place; the
+// low-colour style still comes back in RGB32.
+QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces,
+                           int k);
 
 }  // namespace tilesets

@@ -23,7 +23,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "ContactSheet.h"
 #include "FewColors.h"
@@ -51,49 +53,69 @@ bool Save(const QImage& image, const QString& path, const char* format, int qual
     return true;
 }
 
+// NAME@kx.png beside NAME.bmp.
+QString HighResolutionName(const QString& file, int k) {
+    return QStringLiteral("%1@%2x.png").arg(file.left(file.lastIndexOf('.'))).arg(k);
+}
+
 int WriteTilesets(const QString& dir) {
     if (!QDir().mkpath(dir)) {
         Fail(QStringLiteral("cannot create the folder %1").arg(dir));
         return 1;
     }
-    const std::vector<FaceLayers> faces = MakeFaces();
     int count = 0;
     const BorderStyle* styles = BorderStyles(&count);
-    for (int i = 0; i < count; ++i) {
-        QImage picture = PaintTilesetPicture(styles[i], faces);
-        if (styles[i].fewColors) {
-            picture = ToFewColors(picture, {qRgb(0, 0, 0), qRgb(255, 255, 255), kNeutral});
-        }
-        if (!Save(picture, QDir(dir).filePath(styles[i].file), "BMP"))
+    for (int k : {1, kHighScales[0], kHighScales[1], kHighScales[2]}) {
+        QString error;
+        const std::vector<FaceLayers> faces = MakeFaces(k, &error);
+        if (!error.isEmpty()) {
+            Fail(error);
             return 1;
+        }
+        for (int i = 0; i < count; ++i) {
+            QImage picture = PaintTilesetPicture(styles[i], faces, k);
+            if (styles[i].fewColors) {
+                picture = ToFewColors(picture, {qRgb(0, 0, 0), qRgb(255, 255, 255), kNeutral});
+            }
+            // Quality 0 is the PNG writer's strongest compression; the files are committed.
+            const bool saved =
+                k == 1 ? Save(picture, QDir(dir).filePath(styles[i].file), "BMP")
+                       : Save(picture, QDir(dir).filePath(HighResolutionName(styles[i].file, k)),
+                              "PNG", 0);
+            if (!saved)
+                return 1;
+        }
     }
     return 0;
 }
 
-int WriteContactSheet(const QString& tilesetDir, const QString& out) {
+int WriteContactSheet(const QString& tilesetDir, const QString& out, int k) {
     std::vector<NamedTileset> sets;
     int count = 0;
     const BorderStyle* styles = BorderStyles(&count);
     for (int i = 0; i < count; ++i) {
-        const QString path = QDir(tilesetDir).filePath(styles[i].file);
+        const QString file = k == 1 ? styles[i].file : HighResolutionName(styles[i].file, k);
+        const QString path = QDir(tilesetDir).filePath(file);
         QImage picture(path);
+        // Qt reads the device pixel ratio from an "@kx" name; the sheet wants real pixels.
+        picture.setDevicePixelRatio(1);
         if (picture.isNull()) {
             Fail(QStringLiteral("cannot read the tileset %1").arg(path));
             return 1;
         }
-        if (picture.width() != kPictureWidth || picture.height() != kPictureHeight) {
+        if (picture.width() != kPictureWidth * k || picture.height() != kPictureHeight * k) {
             Fail(QStringLiteral("%1 is %2 x %3, a tileset is %4 x %5")
                      .arg(path)
                      .arg(picture.width())
                      .arg(picture.height())
-                     .arg(kPictureWidth)
-                     .arg(kPictureHeight));
+                     .arg(kPictureWidth * k)
+                     .arg(kPictureHeight * k));
             return 1;
         }
         sets.push_back({styles[i].title, picture});
     }
     // Quality 0 is the PNG writer's strongest compression; the sheet is committed.
-    return Save(RenderContactSheet(sets), out, "PNG", 0) ? 0 : 1;
+    return Save(RenderContactSheet(sets, k), out, "PNG", 0) ? 0 : 1;
 }
 
 }  // namespace
@@ -112,6 +134,10 @@ int main(int argc, char** argv) {
     parser.addOption(
         {"contact-sheet", "Render the tilesets found in the tileset folder to <png>.", "png"});
     parser.addOption({"tilesets", "Tileset folder the contact sheet reads.", "dir", defaultDir});
+    parser.addOption({"scale",
+                      "Make the contact sheet from the NAME@<k>x.png files (2, 3 or 4) instead "
+                      "of the 1x ones.",
+                      "k", "1"});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
         Fail(QStringLiteral("unexpected argument %1 (see --help)")
@@ -125,7 +151,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (parser.isSet("contact-sheet")) {
-        return WriteContactSheet(parser.value("tilesets"), parser.value("contact-sheet"));
+        bool number = false;
+        const int k = parser.value("scale").toInt(&number);
+        if (!number || (k != 1 && std::find(std::begin(kHighScales), std::end(kHighScales), k) ==
+                                      std::end(kHighScales))) {
+            Fail(QStringLiteral("--scale takes 1, 2, 3 or 4, not \"%1\"").arg(parser.value("scale")));
+            return 2;
+        }
+        return WriteContactSheet(parser.value("tilesets"), parser.value("contact-sheet"), k);
     }
     return WriteTilesets(parser.value("out"));
 }
