@@ -1,6 +1,8 @@
 // Drawing the board: a full redraw of a dealt Traditional game, and the redraw of one tile.
 #include <QFile>
+
 #include <QImage>
+#include <algorithm>
 
 #include <benchmark/benchmark.h>
 
@@ -80,5 +82,48 @@ void BM_RedrawTile(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_RedrawTile)->Unit(benchmark::kMicrosecond);
+
+// The board filling a 2560 x 1440 area of a screen of pixel ratio 2: as large as fits.
+constexpr double kLargeScale =
+    std::min(2560.0 / quorin::BoardRenderer::kWidth, 1440.0 / quorin::BoardRenderer::kHeight);
+
+void BM_FullRedrawLarge(benchmark::State& st) {
+    Scene scene;
+    scene.renderer.SetScale(kLargeScale);
+    scene.renderer.Paint(scene.state, scene.options, quorin::FullRect);  // pieces made once
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(
+            scene.renderer.Paint(scene.state, scene.options, quorin::FullRect));
+    }
+}
+BENCHMARK(BM_FullRedrawLarge)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawTileLarge(benchmark::State& st) {
+    Scene scene;
+    scene.renderer.SetScale(kLargeScale);
+    scene.renderer.Paint(scene.state, scene.options, quorin::FullRect);
+    uint8_t tile = 1;
+    while (tile < quorin::kTileCount && scene.state.board.TilePos[tile].layer != 2)
+        ++tile;
+    const quorin::TileRect rect = quorin::BoardRenderer::RedrawTileRect(scene.state, tile, true);
+    for (auto _ : st) {
+        scene.state.Selected1 = scene.state.Selected1 ? 0 : tile;
+        benchmark::DoNotOptimize(scene.renderer.Paint(scene.state, scene.options, rect));
+    }
+}
+BENCHMARK(BM_RedrawTileLarge)->Unit(benchmark::kMicrosecond);
+
+// Making the pieces for a new size, as a resize of the window does once.
+void BM_PrepareLargePieces(benchmark::State& st) {
+    Scene scene;
+    double scale = kLargeScale;
+    for (auto _ : st) {
+        scale = scale == kLargeScale ? kLargeScale - 0.01 : kLargeScale;
+        scene.renderer.SetScale(scale);
+        benchmark::DoNotOptimize(
+            scene.renderer.Paint(scene.state, scene.options, quorin::FullRect));
+    }
+}
+BENCHMARK(BM_PrepareLargePieces)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -21,8 +21,8 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
 
 void BoardSurface::Place() {
     const double ratio = devicePixelRatioF();
-    viewScale_ = std::max(1.0, std::min(width() / double(kBoardWidth),
-                                        height() / double(kBoardHeight)));
+    viewScale_ =
+        std::max(1.0, std::min(width() / double(kBoardWidth), height() / double(kBoardHeight)));
     // On the device's pixel grid, so that the image is copied pixel for pixel.
     const double w = std::lround(kBoardWidth * viewScale_ * ratio) / ratio;
     const double h = std::lround(kBoardHeight * viewScale_ * ratio) / ratio;

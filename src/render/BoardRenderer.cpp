@@ -113,8 +113,9 @@ QImage BoardRenderer::SoftShadow(const QImage& piece) {
             // Four or five dots of nine is the half-tone at full strength.
             const int a = std::min(255, dots * 150 / 4);
             const int alpha = a * 170 / 255;
-            out.setPixel(x, y, qRgba(qRed(colour) * alpha / 255, qGreen(colour) * alpha / 255,
-                                     qBlue(colour) * alpha / 255, alpha));
+            out.setPixel(x, y,
+                         qRgba(qRed(colour) * alpha / 255, qGreen(colour) * alpha / 255,
+                               qBlue(colour) * alpha / 255, alpha));
         }
     return out;
 }
@@ -173,8 +174,7 @@ void BoardRenderer::LayBackground() {
         if (scale_ == 1)
             p.drawImage(0, 0, source);
         else
-            p.drawImage(0, 0,
-                        ResampleTo(source, (QSizeF(source.size()) * scale_).toSize()));
+            p.drawImage(0, 0, ResampleTo(source, (QSizeF(source.size()) * scale_).toSize()));
         return;
     }
     // A pattern is repeated at its own pixels, so it stays sharp.
@@ -223,7 +223,8 @@ QRect BoardRenderer::Paint(const GameState& state, const DrawOptions& options, T
         if (scaledPieces_[0].isNull())
             for (size_t i = 0; i < pieces_.size(); ++i)
                 if (!pieces_[i].isNull())
-                    scaledPieces_[i] = ResampleTo(pieces_[i], (QSizeF(pieces_[i].size()) * scale_).toSize());
+                    scaledPieces_[i] =
+                        ResampleTo(pieces_[i], (QSizeF(pieces_[i].size()) * scale_).toSize());
         if (scaledFilled_.isNull() && !filled_.isNull())
             scaledFilled_ = ResampleTo(filled_, QSize(scaled_.Length(40), scaled_.Length(50)));
     }
@@ -455,9 +456,11 @@ void BoardRenderer::DrawOutline(QPoint anchor) {
         const int width = scaled_.Length(3);
         const QBrush brush(options_->Pen);
         painter_->fillRect(QRect(face.left(), face.top(), face.width(), width), brush);
-        painter_->fillRect(QRect(face.left(), face.bottom() - width + 1, face.width(), width), brush);
+        painter_->fillRect(QRect(face.left(), face.bottom() - width + 1, face.width(), width),
+                           brush);
         painter_->fillRect(QRect(face.left(), face.top(), width, face.height()), brush);
-        painter_->fillRect(QRect(face.right() - width + 1, face.top(), width, face.height()), brush);
+        painter_->fillRect(QRect(face.right() - width + 1, face.top(), width, face.height()),
+                           brush);
         return;
     }
     QPen pen(options_->Pen, 3);

@@ -30,7 +30,8 @@ void BoardRenderer::RedrawClicks() {
             }
             QImage& piece = scaledClicksPieces_[index];
             if (piece.size() != QSize(scaled_.Length(38), scaled_.Length(38)))
-                piece = ResampleTo(clicksPieces_[index], QSize(scaled_.Length(38), scaled_.Length(38)));
+                piece =
+                    ResampleTo(clicksPieces_[index], QSize(scaled_.Length(38), scaled_.Length(38)));
             Blit(QPainter::CompositionMode_SourceOver, scaled_.At(at.x(), at.y()), piece,
                  piece.rect());
         }

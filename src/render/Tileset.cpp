@@ -52,8 +52,8 @@ const QImage& Tileset::FinerSource(int k) const {
     if (!looked_[i]) {
         looked_[i] = true;
         const QFileInfo file(path_);
-        const QString base = file.path() + '/' + file.completeBaseName() +
-                             QStringLiteral("@%1x.").arg(k);
+        const QString base =
+            file.path() + '/' + file.completeBaseName() + QStringLiteral("@%1x.").arg(k);
         for (const char* ext : {"png", "bmp", "jpg"}) {
             const QString name = base + ext;
             if (!QFileInfo::exists(name))
@@ -66,6 +66,9 @@ const QImage& Tileset::FinerSource(int k) const {
                 picture = QImageReader(name).read();
             else
                 LoadPicture(name, picture, ignored);
+            // Qt reads "@2x" in a name as a picture for a screen of that pixel ratio; the
+            // board places every piece itself, in device pixels.
+            picture.setDevicePixelRatio(1);
             if (picture.size() == source_.size() * k)
                 finer_[i] = picture.convertToFormat(QImage::Format_RGB32);
             break;

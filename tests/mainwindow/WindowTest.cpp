@@ -661,8 +661,11 @@ void WindowTest::Screenshots() {
     QVERIFY(welcome != game);
     const QByteArray dir = qgetenv("QUORIN_SCREENSHOTS");
     if (!dir.isEmpty()) {
-        welcome.save(QString(dir) + "/welcome.png");
-        game.save(QString(dir) + "/game.png");
+        // A screen of another pixel ratio keeps its pictures apart: game-2x.png.
+        const qreal ratio = w->devicePixelRatioF();
+        const QString suffix = ratio == 1 ? QString() : QStringLiteral("-%1x").arg(ratio);
+        welcome.save(QString(dir) + "/welcome" + suffix + ".png");
+        game.save(QString(dir) + "/game" + suffix + ".png");
     }
 }
 

@@ -26,19 +26,20 @@ TEST_F(SettingsTest, AFirstRunWritesEveryKeyInOrderWithItsDefault) {
 
     settings.Write(file);
     ASSERT_EQ(file.Save(), "");
-    EXPECT_EQ(ReadBytes(path_),
-              "[Quorin]\r\n"
-              "Highlight=3\r\nInvert=0\r\nShowMoves=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
-              "CurrentPlayer1=Player1\r\nColorBackground=8421376\r\nBackground=4\r\n"
-              "BoardNumber=-1\r\nMidiNumber=-1\r\nTileset=3\r\nSetRes800=0\r\n"
-              "LastLoadedTileset=\r\nLastLoadedBackground=\r\nStartDirectly=0\r\n"
-              "StartMusic=1\r\nShowHallOfFame=1\r\nShowToolbar=1\r\nShowStatus=1\r\n"
-              "ShowGirls=1\r\nCoolMenu=1\r\nCoolMouse=1\r\nCoolStatus=1\r\nCoolToolbar=1\r\n"
-              "TileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
-              "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nAnimateClicks=0\r\n"
-              "PauseFocus=1\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
-              "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=0\r\nHPos=0\r\nPreviousRes="
-              "1280\r\nWarnUnwinnable=0\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n");
+    EXPECT_EQ(
+        ReadBytes(path_),
+        "[Quorin]\r\n"
+        "Highlight=3\r\nInvert=0\r\nShowMoves=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
+        "CurrentPlayer1=Player1\r\nColorBackground=8421376\r\nBackground=4\r\n"
+        "BoardNumber=-1\r\nMidiNumber=-1\r\nTileset=3\r\nSetRes800=0\r\n"
+        "LastLoadedTileset=\r\nLastLoadedBackground=\r\nStartDirectly=0\r\n"
+        "StartMusic=1\r\nShowHallOfFame=1\r\nShowToolbar=1\r\nShowStatus=1\r\n"
+        "ShowGirls=1\r\nCoolMenu=1\r\nCoolMouse=1\r\nCoolStatus=1\r\nCoolToolbar=1\r\n"
+        "TileRivers=1\r\nShowTime=1\r\nFlatButtons=1\r\nEnableHall=1\r\nShadows=1\r\n"
+        "Vertical=0\r\nWinnable=0\r\nShuffable=1\r\nAnimate=0\r\nAnimateClicks=0\r\n"
+        "PauseFocus=1\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\n"
+        "RandomSeed=0\r\nXPos=0\r\nYPos=0\r\nWPos=0\r\nHPos=0\r\nPreviousRes="
+        "1280\r\nWarnUnwinnable=0\r\nWindowWidth=0\r\nWindowHeight=0\r\nWindowMaximized=0\r\n");
 }
 
 TEST_F(SettingsTest, EveryValueSurvivesARun) {
@@ -124,9 +125,8 @@ TEST_F(SettingsTest, WritingKeepsWhatTheGameDoesNotKnow) {
         text.rfind("; my settings\r\n[Quorin]\r\nHighlight=1\r\nMyOwnKey=kept\r\nInvert=0\r\n", 0),
         0u)
         << text;
-    EXPECT_NE(
-        text.find("WindowMaximized=0\r\n\r\n[Elsewhere]\r\nOther=value\r\n"),
-        std::string::npos)
+    EXPECT_NE(text.find("WindowMaximized=0\r\n\r\n[Elsewhere]\r\nOther=value\r\n"),
+              std::string::npos)
         << text;
 }
 

@@ -162,7 +162,7 @@ TEST_F(BoardRendererTest, NeighboursNeverCoverAFace) {
 
 TEST_F(BoardRendererTest, ShadowsFallSoftlyWhereTheTableSays) {
     struct Case {
-        int dx, dy;         // the tile above, from the one receiving the shadow
+        int dx, dy;                // the tile above, from the one receiving the shadow
         std::vector<QRect> shade;  // the pieces, from the receiving tile's face anchor
     } cases[] = {
         {0, -2, {{0, 0, 10, 20}, {10, 0, 20, 10}, {30, 0, 10, 20}}},  // V3, H, V1
@@ -344,3 +344,20 @@ TEST_F(BoardRendererTest, SmallBackgroundsAreTiledLargeOnesDrawnOnce) {
 }
 
 }  // namespace
+TEST_F(BoardRendererTest, AtTwiceTheScaleTheShippedTilesetDrawsFromItsFinerPicture) {
+    Tileset shipped;
+    ASSERT_TRUE(shipped.Load(QUORIN_SOURCE_DIR "/data/Tilesets/pai.bmp", nullptr));
+    const QImage& finer = shipped.FinerSource(2);
+    ASSERT_EQ(finer.size(), shipped.TilesetSource().size() * 2);
+    BoardRenderer r(shipped);
+    state_.board.Place(5, 4, 5, 1);
+    state_.Selected1 = 5;
+    r.SetScale(2);
+    r.Paint(state_, {}, FullRect);
+    // The whole face lies on the selection tint, pixel for pixel of the finer picture.
+    const QPoint face = Anchor(4, 5, 1) * 2;
+    for (const QPoint p : {QPoint(76, 96), QPoint(4, 96), QPoint(76, 4)})
+        EXPECT_EQ(r.BoardBuffer().pixel(face + p),
+                  finer.pixel(Tileset::kSelectionTint.topLeft() * 2 + p))
+            << p.x() << "," << p.y();
+}
