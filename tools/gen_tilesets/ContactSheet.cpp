@@ -114,7 +114,8 @@ QImage RenderContactSheet(const std::vector<NamedTileset>& tilesets, int k) {
     // A 1x sheet is enlarged twice, so it can be looked at closely; the others are not.
     const int enlarge = k == 1 ? 2 : 1;
     const int scale = k * enlarge;
-    QImage big = sheet.scaled(sheet.size() * enlarge, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage big =
+        sheet.scaled(sheet.size() * enlarge, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     // Captions go on after the enlargement so they stay sharp.
     QPainter p(&big);
     p.setRenderHint(QPainter::TextAntialiasing);

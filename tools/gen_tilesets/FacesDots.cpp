@@ -101,12 +101,12 @@ void PaintDots(QPainter& p, int n) {
             break;
         case 6:
             coins = {{13, 13, 6.3, kGreen}, {27, 13, 6.3, kGreen}, {13, 26.5, 6.3, kRed},
-                     {27, 26.5, 6.3, kRed},  {13, 40, 6.3, kRed},    {27, 40, 6.3, kRed}};
+                     {27, 26.5, 6.3, kRed}, {13, 40, 6.3, kRed},   {27, 40, 6.3, kRed}};
             break;
         case 7:
             // The green diagonal falls to the left, clear of the index.
             coins = {{31, 7.5, 5.3, kGreen}, {20, 13, 5.3, kGreen}, {9, 18.5, 5.3, kGreen},
-                     {13, 30, 5.6, kRed},   {27, 30, 5.6, kRed},   {13, 41.5, 5.6, kRed},
+                     {13, 30, 5.6, kRed},    {27, 30, 5.6, kRed},   {13, 41.5, 5.6, kRed},
                      {27, 41.5, 5.6, kRed}};
             break;
         case 8:

@@ -128,8 +128,7 @@ QImage PaintBlankTile(const BorderStyle& style, int k) {
             }
             // side: -1 left, +1 bottom, 0 the seam at the bottom-left corner.
             const int side = std::abs(left - below) < 0.5 ? 0 : (left > below ? -1 : 1);
-            const double along =
-                side < 0 ? Centre(y, k) / kTileHeight : Centre(x, k) / kTileWidth;
+            const double along = side < 0 ? Centre(y, k) / kTileHeight : Centre(x, k) / kTileWidth;
             tile.setPixel(x, y, EdgeColour(style, depth, side, along).rgb());
         }
     }

@@ -39,8 +39,7 @@ std::vector<FaceLayers> MakeFaces(int k, QString* error) {
     return faces;
 }
 
-QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces,
-                           int k) {
+QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces, int k) {
     QImage picture(kPictureWidth * k, kPictureHeight * k, QImage::Format_RGB32);
     picture.fill(kNeutral);
     QPainter p(&picture);

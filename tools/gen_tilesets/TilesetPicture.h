@@ -25,7 +25,6 @@ std::vector<FaceLayers> MakeFaces(int k, QString* error);
 
 // The full picture, 384k x 576k in RGB32, every region at k times its 1x place; the
 // low-colour style still comes back in RGB32.
-QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces,
-                           int k);
+QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayers>& faces, int k);
 
 }  // namespace tilesets

@@ -155,7 +155,8 @@ int main(int argc, char** argv) {
         const int k = parser.value("scale").toInt(&number);
         if (!number || (k != 1 && std::find(std::begin(kHighScales), std::end(kHighScales), k) ==
                                       std::end(kHighScales))) {
-            Fail(QStringLiteral("--scale takes 1, 2, 3 or 4, not \"%1\"").arg(parser.value("scale")));
+            Fail(QStringLiteral("--scale takes 1, 2, 3 or 4, not \"%1\"")
+                     .arg(parser.value("scale")));
             return 2;
         }
         return WriteContactSheet(parser.value("tilesets"), parser.value("contact-sheet"), k);
