@@ -95,14 +95,20 @@ QImage BoardRenderer::SoftShadow(const QImage& piece) {
     const QImage in = piece.convertToFormat(QImage::Format_RGB32);
     // The colour of the dots, and each pixel's share of dots around it: a half-tone of every
     // other pixel becomes an even shadow whose edges fade over a pixel.
+    // The softening stays within the dots' own bounds: the redraw rectangles of a tile
+    // taken away are cut to them, and a shade beyond would be left behind on the board.
     QRgb colour = qRgb(48, 48, 56);
+    QRect dotted;
     for (int y = 0; y < in.height(); ++y)
         for (int x = 0; x < in.width(); ++x)
-            if ((in.pixel(x, y) & 0x00ffffffu) != 0)
+            if ((in.pixel(x, y) & 0x00ffffffu) != 0) {
                 colour = in.pixel(x, y);
+                dotted |= QRect(x, y, 1, 1);
+            }
     QImage out(in.size(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < in.height(); ++y)
-        for (int x = 0; x < in.width(); ++x) {
+    out.fill(Qt::transparent);
+    for (int y = dotted.top(); y <= dotted.bottom(); ++y)
+        for (int x = dotted.left(); x <= dotted.right(); ++x) {
             int dots = 0;
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
@@ -140,6 +146,13 @@ void BoardRenderer::SetShadowPieces(const QImage& horizontal,
     pieces_[H - 1] = SoftShadow(horizontal);
     for (int i = 0; i < 5; ++i)
         pieces_[V1 - 1 + i] = SoftShadow(vertical[i]);
+    for (size_t i = 0; i < pieces_.size(); ++i) {
+        pieceShade_[i] = {};
+        for (int y = 0; y < pieces_[i].height(); ++y)
+            for (int x = 0; x < pieces_[i].width(); ++x)
+                if (qAlpha(pieces_[i].pixel(x, y)) != 0)
+                    pieceShade_[i] |= QRect(x, y, 1, 1);
+    }
     scaledPieces_ = {};
 }
 
@@ -485,9 +498,14 @@ void BoardRenderer::DrawShadows(int c, int r, int l, QPoint anchor) {
                 const QImage& picture = pieces_[piece.piece - 1];
                 Blit(QPainter::CompositionMode_SourceOver, at, picture, picture.rect());
             } else {
-                const QImage& picture = scaledPieces_[piece.piece - 1];
-                Blit(QPainter::CompositionMode_SourceOver, scaled_.At(at.x(), at.y()), picture,
-                     picture.rect());
+                // Resampling blurs a piece past its shade by a pixel; a redraw that covers the
+                // shade must cover every pixel it darkens, so the blur is cut back to it.
+                const size_t i = piece.piece - 1u;
+                const QImage& picture = scaledPieces_[i];
+                const QPoint origin = scaled_.At(at.x(), at.y());
+                const QRect part =
+                    ToImage(pieceShade_[i].translated(at)).translated(-origin) & picture.rect();
+                Blit(QPainter::CompositionMode_SourceOver, origin + part.topLeft(), picture, part);
             }
         }
     }

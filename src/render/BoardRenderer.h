@@ -112,7 +112,8 @@ class BoardRenderer {
     QImage background_;
     QImage buffer_;
     QImage filled_;
-    std::array<QImage, 6> pieces_;  // H, V1..V5, soft
+    std::array<QImage, 6> pieces_;     // H, V1..V5, soft
+    std::array<QRect, 6> pieceShade_;  // where each piece has any shade at all
 
     // Set for the length of one Paint.
     QPainter* painter_ = nullptr;

@@ -76,7 +76,10 @@ struct Music : ::testing::Test {
     void TearDown() override { std::remove(shortPiece.c_str()); }
     SoundDevice device;
     std::string night = QUORIN_SOURCE_DIR "/data/Musics/Night.mid";
-    std::string shortPiece = testing::TempDir() + "quorin_short.mid";
+    // Each test runs in a process of its own, side by side with the others: a shared name
+    // would let one test's tear-down remove the piece another is playing.
+    std::string shortPiece =
+        testing::TempDir() + "quorin_short_" + std::to_string(::getpid()) + ".mid";
 };
 
 TEST_F(Music, PlaysPausesAndResumesWhereItWas) {

@@ -291,6 +291,48 @@ TEST_F(BoardRendererTest, PartialRedrawMatchesAFullOneInsideAndTouchesNothingOut
     EXPECT_TRUE(renderer_.Paint(state_, o, {-900, -900, -800, -800}).isEmpty());
 }
 
+TEST_F(BoardRendererTest, ATileTakenAwayTakesAllOfItsShadowWithItAtAnyScale) {
+    // The shipped pieces: their dots cover only part of each, unlike the synthetic ones.
+    std::array<QImage, 5> vertical;
+    for (int i = 0; i < 5; ++i)
+        vertical[i] = QImage(QString(QUORIN_SOURCE_DIR "/resources/bitmaps/%1.bmp").arg(9 + i));
+    const QImage horizontal(QUORIN_SOURCE_DIR "/resources/bitmaps/3.bmp");
+    const quorin::LayoutLoad layout =
+        quorin::ReadLayoutFile(QUORIN_SOURCE_DIR "/data/Layouts/Traditional.lay");
+    ASSERT_TRUE(layout.ok) << layout.Message();
+    DrawOptions o;
+    o.Shadows = true;
+    for (const double scale : {1.0, 1.5}) {
+        FixedTime time;
+        quorin::Random random(time);
+        quorin::SilentView view;
+        state_.layout = layout.grid;
+        state_.options.RandomSeed1 = true;
+        state_.SeedNumber = 4242;
+        quorin::PutLayoutOnBoard(state_);
+        quorin::Dealer(state_, random, view).PlainDeal();
+        BoardRenderer played(tileset_), fresh(tileset_);
+        for (BoardRenderer* r : {&played, &fresh}) {
+            r->SetShadowPieces(horizontal, vertical);
+            r->SetScale(scale);
+        }
+        played.Paint(state_, o, FullRect);
+        // Every tile that casts a shadow, top layer first, taken away as a pair is.
+        for (int layer = quorin::kLayers; layer >= 2; --layer)
+            for (int tile = 1; tile <= quorin::kTileCount; ++tile) {
+                const quorin::TilePosition p = state_.board.TilePos[tile];
+                if (!p.OnBoard() || p.layer != layer)
+                    continue;
+                state_.board.SetCell(p.x, p.y, p.layer, 0);
+                played.Paint(state_, o, BoardRenderer::RedrawTileRect(state_, tile, true));
+                state_.board.TilePos[tile] = {};
+                fresh.Paint(state_, o, FullRect);
+                ASSERT_EQ(played.BoardBuffer(), fresh.BoardBuffer())
+                    << "tile " << tile << " of layer " << layer << " at scale " << scale;
+            }
+    }
+}
+
 TEST_F(BoardRendererTest, FacesInMemoryTheEditorAndClicks) {
     state_.board.Place(1, 4, 5, 1);
     state_.board.Place(2, 10, 5, 1);
