@@ -100,6 +100,13 @@ class Search {
         for (int i = 0; i < n; ++i)
             for (int j : groups_[groupOf_[i]].members)
                 groupMask_[i].Set(j);
+        for (int i = 0; i < n; ++i) {
+            Bits& r = reads_[groupOf_[i]];
+            r.Set(i);
+            r |= nb_[i].top;
+            r |= nb_[i].sideA;
+            r |= nb_[i].sideB;
+        }
         // What lies under a tile, however deep: none of it comes free while the tile stays,
         // and a tile only leaves after everything on it, so this holds in every position.
         // Going up layer by layer, what lies under a tile is known before the tiles on it.
@@ -567,7 +574,14 @@ class Search {
                     break;
             }
             const int t = order.tiles[step];
-            if (!RelaxedGoes(n, partners, present, t)) {
+            // When nothing t's going reads is held back, it goes as it went in the clearing
+            // with every split open.
+            const bool asBefore = groupOf_[t] != g && !held.Meets(reads_[groupOf_[t]]);
+            if (asBefore && !holdsMask_[t].Meets(held)) {
+                present.Clear(t);
+                continue;
+            }
+            if (!asBefore && !RelaxedGoes(n, partners, present, t)) {
                 held.Set(t);
                 continue;
             }
@@ -912,6 +926,9 @@ class Search {
     std::vector<Bits> holdsMask_;          // the same as a mask
     std::vector<uint8_t> groupOf_, slot_;  // a tile's group, and its place among the members
     std::vector<Bits> groupMask_;          // the tiles of a tile's group
+    // By group: what decides whether a tile of the group may go in the relaxed clearing,
+    // its members and the tiles on them or beside them.
+    std::array<Bits, kGroupCount> reads_{};
     std::array<Group, kGroupCount> groups_;
     std::unordered_set<Node, NodeHash> failed_;
     std::vector<std::pair<int, int>> path_;
