@@ -63,6 +63,8 @@ class Search {
         nb_.resize(n);
         below_.resize(n);
         weight_.assign(n, 0);
+        holds_.resize(n);
+        holdsMask_.resize(n);
         for (int i = 0; i < n; ++i) {
             const TilePosition a = tiles[i].pos;
             for (int j = 0; j < n; ++j) {
@@ -70,7 +72,6 @@ class Search {
                 const int dx = b.x - a.x, dy = b.y - a.y;
                 if (b.layer == a.layer + 1 && std::abs(dx) <= 1 && std::abs(dy) <= 1) {
                     nb_[i].top.Set(j);
-                    ++weight_[j];
                 } else if (b.layer == a.layer) {
                     const bool beside = vertical ? (std::abs(dx) <= 1 && std::abs(dy) == 2)
                                                  : (std::abs(dy) <= 1 && std::abs(dx) == 2);
@@ -78,8 +79,12 @@ class Search {
                         continue;
                     const bool first = vertical ? dy < 0 : dx < 0;
                     (first ? nb_[i].sideA : nb_[i].sideB).Set(j);
-                    ++weight_[j];
+                } else {
+                    continue;
                 }
+                ++weight_[j];
+                holds_[j].push_back(i);
+                holdsMask_[j].Set(i);
             }
             groups_[TileGroup(tiles[i].id)].members.push_back(i);
         }
@@ -95,50 +100,47 @@ class Search {
         for (int i = 0; i < n; ++i)
             for (int j : groups_[groupOf_[i]].members)
                 groupMask_[i].Set(j);
-        holds_.resize(n);
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                if (nb_[i].top.Has(j) || nb_[i].sideA.Has(j) || nb_[i].sideB.Has(j))
-                    holds_[j].push_back(i);
-        holdsMask_.resize(n);
-        for (int j = 0; j < n; ++j)
-            for (int i : holds_[j])
-                holdsMask_[j].Set(i);
+        for (int i = 0; i < n; ++i) {
+            Bits& r = reads_[groupOf_[i]];
+            r.Set(i);
+            r |= nb_[i].top;
+            r |= nb_[i].sideA;
+            r |= nb_[i].sideB;
+        }
         // What lies under a tile, however deep: none of it comes free while the tile stays,
         // and a tile only leaves after everything on it, so this holds in every position.
+        // Going up layer by layer, what lies under a tile is known before the tiles on it.
         std::vector<int> byLayer(n);
         for (int i = 0; i < n; ++i)
             byLayer[i] = i;
-        std::sort(byLayer.begin(), byLayer.end(),
-                  [&](int x, int y) { return tiles[x].pos.layer < tiles[y].pos.layer; });
-        for (int j : byLayer)
-            for (int i : byLayer)
-                if (nb_[i].top.Has(j)) {
-                    below_[j].Set(i);
-                    below_[j] |= below_[i];
-                }
+        std::stable_sort(byLayer.begin(), byLayer.end(),
+                         [&](int x, int y) { return tiles[x].pos.layer < tiles[y].pos.layer; });
+        for (int i : byLayer)
+            ForEachBit(nb_[i].top, [&](int j) {
+                below_[j].Set(i);
+                below_[j] |= below_[i];
+            });
         above_.resize(n);
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                if (below_[j].Has(i))
-                    above_[i].Set(j);
+        for (int j = 0; j < n; ++j)
+            ForEachBit(below_[j], [&](int i) { above_[i].Set(j); });
         // The tiles reached going one way along a row. To free a tile from its right, every
         // tile on its right must go first, each freed from its own right.
         std::vector<Bits> leftward(n), rightward(n);
-        for (int i = 0; i < n; ++i) {
-            for (auto [reach, side] : {std::pair{&leftward, &Neighbours::sideA},
-                                       std::pair{&rightward, &Neighbours::sideB}}) {
-                Bits seen = nb_[i].*side;
-                for (bool grew = true; grew;) {
-                    grew = false;
-                    for (int j = 0; j < n; ++j)
-                        if (seen.Has(j) && !((nb_[j].*side).Within(seen))) {
-                            seen |= nb_[j].*side;
-                            grew = true;
-                        }
+        for (auto [reach, side] : {std::pair{&leftward, &Neighbours::sideA},
+                                   std::pair{&rightward, &Neighbours::sideB}}) {
+            std::vector<bool> done(n);
+            // A row runs one way only, so this ends within its length.
+            auto walk = [&](auto& self, int i) -> const Bits& {
+                if (!done[i]) {
+                    Bits seen = nb_[i].*side;
+                    ForEachBit(nb_[i].*side, [&](int j) { seen |= self(self, j); });
+                    (*reach)[i] = seen;
+                    done[i] = true;
                 }
-                (*reach)[i] = seen;
-            }
+                return (*reach)[i];
+            };
+            for (int i = 0; i < n; ++i)
+                walk(walk, i);
         }
         // For every pair a group could make: the tiles that must be gone before it comes off.
         // Those on top of either tile; and when one tile lies along the row of the other, each
@@ -160,9 +162,7 @@ class Search {
                     Bits pre = above_[a];
                     pre |= above_[b];
                     pre |= row;
-                    for (int j = 0; j < n; ++j)
-                        if (row.Has(j))
-                            pre |= above_[j];
+                    ForEachBit(row, [&](int j) { pre |= above_[j]; });
                     pairIndex_[a * n + b] = pairIndex_[b * n + a] =
                         static_cast<int>(pairBefore_.size());
                     pairBefore_.push_back(pre);
@@ -574,7 +574,14 @@ class Search {
                     break;
             }
             const int t = order.tiles[step];
-            if (!RelaxedGoes(n, partners, present, t)) {
+            // When nothing t's going reads is held back, it goes as it went in the clearing
+            // with every split open.
+            const bool asBefore = groupOf_[t] != g && !held.Meets(reads_[groupOf_[t]]);
+            if (asBefore && !holdsMask_[t].Meets(held)) {
+                present.Clear(t);
+                continue;
+            }
+            if (!asBefore && !RelaxedGoes(n, partners, present, t)) {
                 held.Set(t);
                 continue;
             }
@@ -919,6 +926,9 @@ class Search {
     std::vector<Bits> holdsMask_;          // the same as a mask
     std::vector<uint8_t> groupOf_, slot_;  // a tile's group, and its place among the members
     std::vector<Bits> groupMask_;          // the tiles of a tile's group
+    // By group: what decides whether a tile of the group may go in the relaxed clearing,
+    // its members and the tiles on them or beside them.
+    std::array<Bits, kGroupCount> reads_{};
     std::array<Group, kGroupCount> groups_;
     std::unordered_set<Node, NodeHash> failed_;
     std::vector<std::pair<int, int>> path_;
