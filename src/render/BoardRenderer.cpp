@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 #include "board/Tiles.h"
 
@@ -240,56 +242,82 @@ QRect BoardRenderer::Paint(const GameState& state, const DrawOptions& options, T
                         ResampleTo(pieces_[i], (QSizeF(pieces_[i].size()) * scale_).toSize());
         if (scaledFilled_.isNull() && !filled_.isNull())
             scaledFilled_ = ResampleTo(filled_, QSize(scaled_.Length(40), scaled_.Length(50)));
+        if (state.GameMode == ModeClicks)
+            PrepareClicksPieces();
     }
 
-    QPainter painter(&buffer_);
-    // Tiles that reach into the rectangle are drawn whole by the scan; the clip keeps the
-    // rest of them, and whatever lies over them outside the rectangle, as it was.
-    if (!dirty.IsFull())
-        painter.setClipRect(changed);
-    painter_ = &painter;
     state_ = &state;
     options_ = &options;
-    dirty_ = dirty;
-    clip_ = changed;
-
-    Blit(QPainter::CompositionMode_Source, changed.topLeft(), background_, changed);
-
-    if (state.GameMode == ModeClicks) {
-        RedrawClicks();
+    if (dirty.IsFull() && buffer_.width() * buffer_.height() >= kSplitArea &&
+        std::thread::hardware_concurrency() > 1) {
+        // A large board is drawn in two bands at once, the lower one on a thread of its own.
+        // Each band draws everything that reaches into it in the same order as one pass
+        // would, so the pixels are the same.
+        uchar* const bits = buffer_.bits();
+        const int middle = buffer_.height() / 2;
+        auto band = [this, bits](int top, int bottom) {
+            QImage rows(bits + static_cast<qsizetype>(top) * buffer_.bytesPerLine(),
+                        buffer_.width(), bottom - top, buffer_.bytesPerLine(), buffer_.format());
+            QPainter painter(&rows);
+            painter.translate(0, -top);
+            Pass pass{&painter, QRect(0, top, buffer_.width(), bottom - top), FullRect};
+            DrawPass(pass);
+        };
+        std::thread lower;
+        try {
+            lower = std::thread(band, middle, buffer_.height());
+        } catch (const std::system_error&) {
+            band(middle, buffer_.height());  // no thread to be had: one after the other
+        }
+        band(0, middle);
+        if (lower.joinable())
+            lower.join();
     } else {
-        const BoardTables& board = state.board;
-        const bool ghost = options.GhostLayer >= 0;
-        // Layers upward, columns right to left, rows downward: left tiles cover their right
-        // neighbours' edges, lower tiles the bottom edges of the tiles above them.
-        for (int layer = 1; layer <= kLayers; ++layer)
-            for (int x = kColumns; x >= 1; --x)
-                for (int y = 1; y <= kRows; ++y) {
-                    const int v = board.Cell(x, y, layer);
-                    if ((v >= 1 && v <= 154) || (ghost && IsGhost(x - 1, y - 1, layer - 1)))
-                        ShowIt(x - 1, y - 1, v, layer - 1);
-                }
+        QPainter painter(&buffer_);
+        // Tiles that reach into the rectangle are drawn whole by the scan; the clip keeps the
+        // rest of them, and whatever lies over them outside the rectangle, as it was.
+        if (!dirty.IsFull())
+            painter.setClipRect(changed);
+        Pass pass{&painter, changed, dirty};
+        DrawPass(pass);
     }
-
-    painter_ = nullptr;
     state_ = nullptr;
     options_ = nullptr;
-    dirty_ = FullRect;
     return changed;
+}
+
+void BoardRenderer::DrawPass(Pass& pass) {
+    const GameState& state = *state_;
+    Blit(pass, QPainter::CompositionMode_Source, pass.clip.topLeft(), background_, pass.clip);
+    if (state.GameMode == ModeClicks) {
+        RedrawClicks(pass);
+        return;
+    }
+    const BoardTables& board = state.board;
+    const bool ghost = options_->GhostLayer >= 0;
+    // Layers upward, columns right to left, rows downward: left tiles cover their right
+    // neighbours' edges, lower tiles the bottom edges of the tiles above them.
+    for (int layer = 1; layer <= kLayers; ++layer)
+        for (int x = kColumns; x >= 1; --x)
+            for (int y = 1; y <= kRows; ++y) {
+                const int v = board.Cell(x, y, layer);
+                if ((v >= 1 && v <= 154) || (ghost && IsGhost(x - 1, y - 1, layer - 1)))
+                    ShowIt(pass, x - 1, y - 1, v, layer - 1);
+            }
 }
 
 bool BoardRenderer::IsGhost(int c, int r, int l) const {
     return c == options_->GhostX && r == options_->GhostY && l == options_->GhostLayer;
 }
 
-void BoardRenderer::Blit(QPainter::CompositionMode mode, QPoint to, const QImage& from,
+void BoardRenderer::Blit(Pass& pass, QPainter::CompositionMode mode, QPoint to, const QImage& from,
                          const QRect& part) {
     // Most pieces of the tiles a small redraw touches fall outside it: skip them before the
     // painter does any work.
-    if (!clip_.intersects(QRect(to, part.size())))
+    if (!pass.clip.intersects(QRect(to, part.size())))
         return;
-    painter_->setCompositionMode(mode);
-    painter_->drawImage(to, from, part);
+    pass.painter->setCompositionMode(mode);
+    pass.painter->drawImage(to, from, part);
 }
 
 BoardRenderer::Look BoardRenderer::LookOf(int c, int r, int v, int l, bool* outline) const {
@@ -314,18 +342,18 @@ BoardRenderer::Look BoardRenderer::LookOf(int c, int r, int v, int l, bool* outl
     return hovered && o.HighlightMode == 2 ? Look::Lit : Look::Plain;
 }
 
-void BoardRenderer::ShowIt(int c, int r, int v, int l) {
+void BoardRenderer::ShowIt(Pass& pass, int c, int r, int v, int l) {
     const GameState& s = *state_;
     const int ax = CoordX(c, l, s.BoardOriginX);
     const int ay = CoordY(r, l, s.BoardOriginY);
     // The sprite in tile space against the dirty rectangle, before any drawing.
-    if (!dirty_.IsFull() && !(ax + 20 < dirty_.Right && dirty_.Left < ax + 66 &&
-                              ay + 19 < dirty_.Bottom && dirty_.Top < ay + 75))
+    if (!pass.dirty.IsFull() && !(ax + 20 < pass.dirty.Right && pass.dirty.Left < ax + 66 &&
+                                  ay + 19 < pass.dirty.Bottom && pass.dirty.Top < ay + 75))
         return;
     bool outline = false;
     const Look look = LookOf(c, r, v, l, &outline);
     if (scale_ != 1) {
-        ShowScaled(c, r, v, l, look, outline);
+        ShowScaled(pass, c, r, v, l, look, outline);
         return;
     }
 
@@ -340,51 +368,54 @@ void BoardRenderer::ShowIt(int c, int r, int v, int l) {
     // this tile's bottom edge may go over it.
     const bool clipped = s.board.Cell(c + 2, r + 3, l + 1) != 0 || IsGhost(c + 1, r + 2, l);
     if (!clipped) {
-        Blit(QPainter::RasterOp_SourceAndDestination, spriteAt, source, Tileset::kTileMask);
-        Blit(QPainter::RasterOp_SourceOrDestination, spriteAt, sprites, QRect(slot, QSize(46, 56)));
+        Blit(pass, QPainter::RasterOp_SourceAndDestination, spriteAt, source, Tileset::kTileMask);
+        Blit(pass, QPainter::RasterOp_SourceOrDestination, spriteAt, sprites,
+             QRect(slot, QSize(46, 56)));
     } else {
-        Blit(QPainter::RasterOp_SourceAndDestination, spriteAt, source,
+        Blit(pass, QPainter::RasterOp_SourceAndDestination, spriteAt, source,
              QRect(Tileset::kTileMask.topLeft(), QSize(46, 50)));
-        Blit(QPainter::RasterOp_SourceOrDestination, spriteAt, sprites, QRect(slot, QSize(46, 50)));
-        Blit(QPainter::CompositionMode_Source, QPoint(ax - 6, ay + 50), sprites,
+        Blit(pass, QPainter::RasterOp_SourceOrDestination, spriteAt, sprites,
+             QRect(slot, QSize(46, 50)));
+        Blit(pass, QPainter::CompositionMode_Source, QPoint(ax - 6, ay + 50), sprites,
              QRect(slot + QPoint(0, 50), QSize(21, 6)));
         const QPoint cornerAt(ax + 15, ay + 50);
-        Blit(QPainter::RasterOp_SourceAndDestination, cornerAt, source, Tileset::kCornerMask);
-        Blit(QPainter::RasterOp_SourceOrDestination, cornerAt, sprites,
+        Blit(pass, QPainter::RasterOp_SourceAndDestination, cornerAt, source, Tileset::kCornerMask);
+        Blit(pass, QPainter::RasterOp_SourceOrDestination, cornerAt, sprites,
              QRect(slot + QPoint(40, 50), QSize(6, 6)));
     }
 
     switch (look) {
         case Look::Blank:
         case Look::FaceDown:
-            Blit(QPainter::CompositionMode_Source, anchor, source, Tileset::kBlankFace);
+            Blit(pass, QPainter::CompositionMode_Source, anchor, source, Tileset::kBlankFace);
             break;
         case Look::Ghost:
-            Blit(QPainter::CompositionMode_Source, anchor, source, Tileset::kSelectionTint);
+            Blit(pass, QPainter::CompositionMode_Source, anchor, source, Tileset::kSelectionTint);
             break;
         case Look::Selected:
             if (options_->Invert)
-                Blit(QPainter::RasterOp_SourceXorDestination, anchor, filled_, filled_.rect());
+                Blit(pass, QPainter::RasterOp_SourceXorDestination, anchor, filled_,
+                     filled_.rect());
             else
-                PaintFaceOnTint(Tileset::kSelectionTint, v, anchor);
+                PaintFaceOnTint(pass, Tileset::kSelectionTint, v, anchor);
             break;
         case Look::Hinted:
-            PaintFaceOnTint(Tileset::kHintTint, v, anchor);
+            PaintFaceOnTint(pass, Tileset::kHintTint, v, anchor);
             break;
         case Look::Lit:
-            DrawLitWash(QRect(anchor, QSize(40, 50)));
+            DrawLitWash(pass, QRect(anchor, QSize(40, 50)));
             break;
         case Look::Plain:
             break;
     }
     if (outline)
-        DrawOutline(anchor);
+        DrawOutline(pass, anchor);
 
     if (options_->Shadows && l != 4 && c >= 1 && r >= 1)
-        DrawShadows(c, r, l, anchor);
+        DrawShadows(pass, c, r, l, anchor);
 }
 
-void BoardRenderer::ShowScaled(int c, int r, int v, int l, Look look, bool outline) {
+void BoardRenderer::ShowScaled(Pass& pass, int c, int r, int v, int l, Look look, bool outline) {
     const GameState& s = *state_;
     const int ax = CoordX(c, l, s.BoardOriginX);
     const int ay = CoordY(r, l, s.BoardOriginY);
@@ -395,36 +426,37 @@ void BoardRenderer::ShowScaled(int c, int r, int v, int l, Look look, bool outli
 
     const bool clipped = s.board.Cell(c + 2, r + 3, l + 1) != 0 || IsGhost(c + 1, r + 2, l);
     if (!clipped) {
-        Blit(QPainter::CompositionMode_SourceOver, spriteAt, sprite, sprite.rect());
+        Blit(pass, QPainter::CompositionMode_SourceOver, spriteAt, sprite, sprite.rect());
     } else {
         // The face and the left end of the bottom edge, then the corner that closes it.
         const int faceBottom = t.Length(50);
-        Blit(QPainter::CompositionMode_SourceOver, spriteAt, sprite,
+        Blit(pass, QPainter::CompositionMode_SourceOver, spriteAt, sprite,
              QRect(0, 0, sprite.width(), faceBottom));
-        Blit(QPainter::CompositionMode_SourceOver, spriteAt + QPoint(0, faceBottom), sprite,
+        Blit(pass, QPainter::CompositionMode_SourceOver, spriteAt + QPoint(0, faceBottom), sprite,
              QRect(0, faceBottom, t.Length(21), sprite.height() - faceBottom));
-        Blit(QPainter::CompositionMode_SourceOver, t.At(ax + 15, ay + 50), sprite,
+        Blit(pass, QPainter::CompositionMode_SourceOver, t.At(ax + 15, ay + 50), sprite,
              QRect(t.Length(46), faceBottom, sprite.width() - t.Length(46),
                    sprite.height() - faceBottom));
     }
 
     auto faceOn = [&](const QImage& tint) {
-        Blit(QPainter::CompositionMode_Source, anchor, tint, tint.rect());
+        Blit(pass, QPainter::CompositionMode_Source, anchor, tint, tint.rect());
         const QImage& symbols = t.Symbols(TileFace(v));
-        Blit(QPainter::CompositionMode_SourceOver, anchor, symbols, symbols.rect());
+        Blit(pass, QPainter::CompositionMode_SourceOver, anchor, symbols, symbols.rect());
     };
     switch (look) {
         case Look::Blank:
         case Look::FaceDown:
-            Blit(QPainter::CompositionMode_Source, anchor, t.BlankFace(), t.BlankFace().rect());
+            Blit(pass, QPainter::CompositionMode_Source, anchor, t.BlankFace(),
+                 t.BlankFace().rect());
             break;
         case Look::Ghost:
-            Blit(QPainter::CompositionMode_Source, anchor, t.SelectionTint(),
+            Blit(pass, QPainter::CompositionMode_Source, anchor, t.SelectionTint(),
                  t.SelectionTint().rect());
             break;
         case Look::Selected:
             if (options_->Invert)
-                Blit(QPainter::RasterOp_SourceXorDestination, anchor, scaledFilled_,
+                Blit(pass, QPainter::RasterOp_SourceXorDestination, anchor, scaledFilled_,
                      scaledFilled_.rect());
             else
                 faceOn(t.SelectionTint());
@@ -433,58 +465,58 @@ void BoardRenderer::ShowScaled(int c, int r, int v, int l, Look look, bool outli
             faceOn(t.HintTint());
             break;
         case Look::Lit:
-            DrawLitWash(QRect(anchor, QSize(t.Length(40), t.Length(50))));
+            DrawLitWash(pass, QRect(anchor, QSize(t.Length(40), t.Length(50))));
             break;
         case Look::Plain:
             break;
     }
     if (outline)
-        DrawOutline(QPoint(ax, ay));
+        DrawOutline(pass, QPoint(ax, ay));
     if (options_->Shadows && l != 4 && c >= 1 && r >= 1)
-        DrawShadows(c, r, l, QPoint(ax, ay));
+        DrawShadows(pass, c, r, l, QPoint(ax, ay));
 }
 
-void BoardRenderer::DrawLitWash(const QRect& face) {
-    if (!clip_.intersects(face))
+void BoardRenderer::DrawLitWash(Pass& pass, const QRect& face) {
+    if (!pass.clip.intersects(face))
         return;
     // A warm light over the whole face, symbols included: brighter, not another colour.
-    painter_->setCompositionMode(QPainter::CompositionMode_Screen);
-    painter_->fillRect(face, QColor(110, 95, 40));
+    pass.painter->setCompositionMode(QPainter::CompositionMode_Screen);
+    pass.painter->fillRect(face, QColor(110, 95, 40));
 }
 
-void BoardRenderer::PaintFaceOnTint(const QRect& tint, int v, QPoint anchor) {
+void BoardRenderer::PaintFaceOnTint(Pass& pass, const QRect& tint, int v, QPoint anchor) {
     const QImage& source = tileset_.TilesetSource();
     const int face = TileFace(v);
-    Blit(QPainter::CompositionMode_Source, anchor, source, tint);
-    Blit(QPainter::RasterOp_SourceAndDestination, anchor, source, Tileset::FaceMask(face));
-    Blit(QPainter::RasterOp_SourceOrDestination, anchor, source, Tileset::FaceCell(face));
+    Blit(pass, QPainter::CompositionMode_Source, anchor, source, tint);
+    Blit(pass, QPainter::RasterOp_SourceAndDestination, anchor, source, Tileset::FaceMask(face));
+    Blit(pass, QPainter::RasterOp_SourceOrDestination, anchor, source, Tileset::FaceCell(face));
 }
 
-void BoardRenderer::DrawOutline(QPoint anchor) {
-    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+void BoardRenderer::DrawOutline(Pass& pass, QPoint anchor) {
+    pass.painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (scale_ != 1) {
         // The same frame, three board pixels wide, on the device's pixels.
         const QRect face(scaled_.At(anchor.x(), anchor.y()),
                          QSize(scaled_.Length(40), scaled_.Length(50)));
         const int width = scaled_.Length(3);
         const QBrush brush(options_->Pen);
-        painter_->fillRect(QRect(face.left(), face.top(), face.width(), width), brush);
-        painter_->fillRect(QRect(face.left(), face.bottom() - width + 1, face.width(), width),
-                           brush);
-        painter_->fillRect(QRect(face.left(), face.top(), width, face.height()), brush);
-        painter_->fillRect(QRect(face.right() - width + 1, face.top(), width, face.height()),
-                           brush);
+        pass.painter->fillRect(QRect(face.left(), face.top(), face.width(), width), brush);
+        pass.painter->fillRect(QRect(face.left(), face.bottom() - width + 1, face.width(), width),
+                               brush);
+        pass.painter->fillRect(QRect(face.left(), face.top(), width, face.height()), brush);
+        pass.painter->fillRect(QRect(face.right() - width + 1, face.top(), width, face.height()),
+                               brush);
         return;
     }
     QPen pen(options_->Pen, 3);
     pen.setJoinStyle(Qt::MiterJoin);
-    painter_->setPen(pen);
-    painter_->setBrush(Qt::NoBrush);
+    pass.painter->setPen(pen);
+    pass.painter->setBrush(Qt::NoBrush);
     // A 3-px frame around the border of the face, all of it inside the face.
-    painter_->drawRect(QRect(anchor + QPoint(1, 1), QSize(37, 47)));
+    pass.painter->drawRect(QRect(anchor + QPoint(1, 1), QSize(37, 47)));
 }
 
-void BoardRenderer::DrawShadows(int c, int r, int l, QPoint anchor) {
+void BoardRenderer::DrawShadows(Pass& pass, int c, int r, int l, QPoint anchor) {
     const BoardTables& board = state_->board;
     const int x = c + 1, y = r + 1, above = l + 2;
     for (const ShadowRow& row : kShadowTable) {
@@ -496,7 +528,7 @@ void BoardRenderer::DrawShadows(int c, int r, int l, QPoint anchor) {
             const QPoint at = anchor + QPoint(piece.dx, piece.dy);
             if (scale_ == 1) {
                 const QImage& picture = pieces_[piece.piece - 1];
-                Blit(QPainter::CompositionMode_SourceOver, at, picture, picture.rect());
+                Blit(pass, QPainter::CompositionMode_SourceOver, at, picture, picture.rect());
             } else {
                 // Resampling blurs a piece past its shade by a pixel; a redraw that covers the
                 // shade must cover every pixel it darkens, so the blur is cut back to it.
@@ -505,7 +537,8 @@ void BoardRenderer::DrawShadows(int c, int r, int l, QPoint anchor) {
                 const QPoint origin = scaled_.At(at.x(), at.y());
                 const QRect part =
                     ToImage(pieceShade_[i].translated(at)).translated(-origin) & picture.rect();
-                Blit(QPainter::CompositionMode_SourceOver, origin + part.topLeft(), picture, part);
+                Blit(pass, QPainter::CompositionMode_SourceOver, origin + part.topLeft(), picture,
+                     part);
             }
         }
     }

@@ -83,22 +83,35 @@ class BoardRenderer {
     enum class Look { Plain, FaceDown, Selected, Hinted, Lit, Blank, Ghost };
     Look LookOf(int c, int r, int v, int l, bool* outline) const;
 
+    // One drawing pass over part of the board image: its painter, the part in image pixels
+    // (nothing outside it is drawn) and the tiles to draw, as Paint's `dirty`.
+    struct Pass {
+        QPainter* painter;
+        QRect clip;
+        TileRect dirty;
+    };
+    // Boards of at least this many pixels are drawn on two threads.
+    static constexpr int kSplitArea = 1 << 19;
+
     void LayBackground();
-    void ShowIt(int c, int r, int v, int l);
-    void ShowScaled(int c, int r, int v, int l, Look look, bool outline);
-    void DrawLitWash(const QRect& face);
-    void PaintFaceOnTint(const QRect& tint, int v, QPoint anchor);
-    void DrawOutline(QPoint anchor);
-    void DrawShadows(int c, int r, int l, QPoint anchor);
+    void DrawPass(Pass& pass);
+    void ShowIt(Pass& pass, int c, int r, int v, int l);
+    void ShowScaled(Pass& pass, int c, int r, int v, int l, Look look, bool outline);
+    void DrawLitWash(Pass& pass, const QRect& face);
+    void PaintFaceOnTint(Pass& pass, const QRect& tint, int v, QPoint anchor);
+    void DrawOutline(Pass& pass, QPoint anchor);
+    void DrawShadows(Pass& pass, int c, int r, int l, QPoint anchor);
     bool IsGhost(int c, int r, int l) const;
-    void Blit(QPainter::CompositionMode mode, QPoint to, const QImage& from, const QRect& part);
+    void Blit(Pass& pass, QPainter::CompositionMode mode, QPoint to, const QImage& from,
+              const QRect& part);
 
     static QImage BlackToTransparent(const QImage& piece);
     // A half-tone shadow piece as a smooth shadow: its dots averaged into a soft alpha.
     static QImage SoftShadow(const QImage& piece);
 
     // --- Clicks ---
-    void RedrawClicks();
+    void PrepareClicksPieces();
+    void RedrawClicks(Pass& pass);
     std::array<QImage, 6> clicksPieces_;
     std::array<QImage, 6> scaledClicksPieces_;
 
@@ -115,12 +128,9 @@ class BoardRenderer {
     std::array<QImage, 6> pieces_;     // H, V1..V5, soft
     std::array<QRect, 6> pieceShade_;  // where each piece has any shade at all
 
-    // Set for the length of one Paint.
-    QPainter* painter_ = nullptr;
+    // Set for the length of one Paint, and only read while it draws.
     const GameState* state_ = nullptr;
     const DrawOptions* options_ = nullptr;
-    TileRect dirty_ = FullRect;
-    QRect clip_;  // dirty_ in image pixels
 };
 
 }  // namespace quorin

@@ -10,7 +10,14 @@ void BoardRenderer::SetClicksPieces(const std::array<QImage, 6>& pieces) {
     scaledClicksPieces_ = {};
 }
 
-void BoardRenderer::RedrawClicks() {
+void BoardRenderer::PrepareClicksPieces() {
+    const QSize size(scaled_.Length(38), scaled_.Length(38));
+    for (size_t c = 0; c < clicksPieces_.size(); ++c)
+        if (scaledClicksPieces_[c].size() != size)
+            scaledClicksPieces_[c] = ResampleTo(clicksPieces_[c], size);
+}
+
+void BoardRenderer::RedrawClicks(Pass& pass) {
     const GameState& s = *state_;
     const ClicksGrid& grid = s.Clicks;
     // The pictures overlap their right and lower neighbours by 6 px: columns from the right
@@ -25,14 +32,11 @@ void BoardRenderer::RedrawClicks() {
                             kClicksPitch * (i - 1) + s.BoardOriginY - 16);
             if (scale_ == 1) {
                 const QImage& piece = clicksPieces_[index];
-                Blit(QPainter::CompositionMode_SourceOver, at, piece, piece.rect());
+                Blit(pass, QPainter::CompositionMode_SourceOver, at, piece, piece.rect());
                 continue;
             }
-            QImage& piece = scaledClicksPieces_[index];
-            if (piece.size() != QSize(scaled_.Length(38), scaled_.Length(38)))
-                piece =
-                    ResampleTo(clicksPieces_[index], QSize(scaled_.Length(38), scaled_.Length(38)));
-            Blit(QPainter::CompositionMode_SourceOver, scaled_.At(at.x(), at.y()), piece,
+            const QImage& piece = scaledClicksPieces_[index];
+            Blit(pass, QPainter::CompositionMode_SourceOver, scaled_.At(at.x(), at.y()), piece,
                  piece.rect());
         }
 }
