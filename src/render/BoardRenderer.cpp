@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <system_error>
-#include <thread>
 
 #include "board/Tiles.h"
 
@@ -248,30 +246,24 @@ QRect BoardRenderer::Paint(const GameState& state, const DrawOptions& options, T
 
     state_ = &state;
     options_ = &options;
-    if (dirty.IsFull() && buffer_.width() * buffer_.height() >= kSplitArea &&
-        std::thread::hardware_concurrency() > 1) {
-        // A large board is drawn in two bands at once, the lower one on a thread of its own.
+    if (changed.width() * changed.height() >= kSplitArea) {
+        // A large part is drawn in two bands at once, the lower one by the second thread.
         // Each band draws everything that reaches into it in the same order as one pass
         // would, so the pixels are the same.
         uchar* const bits = buffer_.bits();
-        const int middle = buffer_.height() / 2;
-        auto band = [this, bits](int top, int bottom) {
-            QImage rows(bits + static_cast<qsizetype>(top) * buffer_.bytesPerLine(),
-                        buffer_.width(), bottom - top, buffer_.bytesPerLine(), buffer_.format());
+        const qsizetype line = buffer_.bytesPerLine();
+        auto band = [&](int top, int bottom) {
+            const QRect part(changed.left(), top, changed.width(), bottom - top);
+            QImage rows(bits + top * line + changed.left() * (buffer_.depth() / 8), part.width(),
+                        part.height(), line, buffer_.format());
             QPainter painter(&rows);
-            painter.translate(0, -top);
-            Pass pass{&painter, QRect(0, top, buffer_.width(), bottom - top), FullRect};
+            painter.translate(-part.topLeft());
+            Pass pass{&painter, part, dirty};
             DrawPass(pass);
         };
-        std::thread lower;
-        try {
-            lower = std::thread(band, middle, buffer_.height());
-        } catch (const std::system_error&) {
-            band(middle, buffer_.height());  // no thread to be had: one after the other
-        }
-        band(0, middle);
-        if (lower.joinable())
-            lower.join();
+        const int middle = changed.top() + changed.height() / 2;
+        secondHand_.Share([&] { band(changed.top(), middle); },
+                          [&] { band(middle, changed.bottom() + 1); });
     } else {
         QPainter painter(&buffer_);
         // Tiles that reach into the rectangle are drawn whole by the scan; the clip keeps the

@@ -13,6 +13,7 @@
 #include "board/GameState.h"
 #include "render/Geometry.h"
 #include "render/ScaledTiles.h"
+#include "render/SecondHand.h"
 #include "render/Tileset.h"
 
 namespace quorin {
@@ -90,8 +91,8 @@ class BoardRenderer {
         QRect clip;
         TileRect dirty;
     };
-    // Boards of at least this many pixels are drawn on two threads.
-    static constexpr int kSplitArea = 1 << 19;
+    // Parts of at least this many pixels are drawn on two threads.
+    static constexpr int kSplitArea = 1 << 14;
 
     void LayBackground();
     void DrawPass(Pass& pass);
@@ -128,6 +129,7 @@ class BoardRenderer {
     std::array<QImage, 6> pieces_;     // H, V1..V5, soft
     std::array<QRect, 6> pieceShade_;  // where each piece has any shade at all
 
+    SecondHand secondHand_;
     // Set for the length of one Paint, and only read while it draws.
     const GameState* state_ = nullptr;
     const DrawOptions* options_ = nullptr;

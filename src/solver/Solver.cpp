@@ -126,8 +126,10 @@ class Search {
         // The tiles reached going one way along a row. To free a tile from its right, every
         // tile on its right must go first, each freed from its own right.
         std::vector<Bits> leftward(n), rightward(n);
-        for (auto [reach, side] : {std::pair{&leftward, &Neighbours::sideA},
-                                   std::pair{&rightward, &Neighbours::sideB}}) {
+        for (const auto& way : {std::pair{&leftward, &Neighbours::sideA},
+                                std::pair{&rightward, &Neighbours::sideB}}) {
+            std::vector<Bits>* const reach = way.first;
+            Bits Neighbours::*const side = way.second;
             std::vector<bool> done(n);
             // A row runs one way only, so this ends within its length.
             auto walk = [&](auto& self, int i) -> const Bits& {
