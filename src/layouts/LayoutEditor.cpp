@@ -18,6 +18,11 @@ bool NeighbourhoodEmpty(const BoardTables& board, int x, int y, int layer) {
     return true;
 }
 
+// Whether another position rests on this one, which then cannot be taken away.
+bool HeldDown(const BoardTables& board, const TilePosition& p) {
+    return p.layer < kLayers && !NeighbourhoodEmpty(board, p.x, p.y, p.layer + 1);
+}
+
 int LowestFreeId(const BoardTables& board) {
     for (int t = 1; t <= kTileCount; ++t)
         if (!board.TilePos[t].OnBoard())
@@ -116,7 +121,7 @@ bool EditorRemove(GameState& state, int px, int py) {
     if (tile <= 0 || tile > kTileCount)
         return false;
     const TilePosition p = state.board.TilePos[tile];
-    if (p.layer < kLayers && !NeighbourhoodEmpty(state.board, p.x, p.y, p.layer + 1))
+    if (HeldDown(state.board, p))
         return false;
     state.layout.Set(p.x, p.y, p.layer, 0);
     state.board.Lift(tile);
@@ -144,6 +149,59 @@ bool MoveLayout(GameState& state, int dx, int dy) {
     for (auto& [tile, p] : placed)
         state.board.Place(tile, p.x + dx, p.y + dy, p.layer);
     return true;
+}
+
+EditorAim StepAim(EditorAim aim, int dx, int dy) {
+    return {std::clamp(aim.column + dx, 1, kAimColumns), std::clamp(aim.row + dy, 1, kAimRows)};
+}
+
+BoardPoint AimCorner(EditorAim aim) {
+    return {20 * aim.column - 40, 25 * aim.row - 65};
+}
+
+BoardPoint AimPoint(EditorAim aim) {
+    // On the two lowest layers the 30 x 35 targets of a cell start 6 and 0 pixels left of it
+    // and 0 and 6 above it, overlapping their neighbours' by 10: 12 pixels in is past the
+    // column before and short of the column after on both, 16 down past the row before and
+    // short of the row after. The first row's point, -24, is still inside the bounds the
+    // window lets presses through.
+    const BoardPoint corner = AimCorner(aim);
+    return {corner.x + 12, corner.y + 16};
+}
+
+EditorAim AimAt(int px, int py) {
+    // Left of or above the grid the division rounds towards 0, and the clamp takes it to 1.
+    return StepAim({(px + 40) / 20, (py + 65) / 25}, 0, 0);
+}
+
+std::string DescribeAim(const GameState& state, EditorAim aim) {
+    auto cell = [](int column, int row) {
+        return "column " + std::to_string(column) + ", row " + std::to_string(row);
+    };
+    auto here = [&aim](const TilePosition& p) { return p.x == aim.column && p.y == aim.row; };
+    const BoardPoint at = AimPoint(aim);
+    std::string text = "C" + cell(aim.column, aim.row).substr(1) + ": ";
+    const int under = WhatTileThere(state.board, at.x, at.y);
+    if (under > 0 && under <= kTileCount) {
+        const TilePosition p = state.board.TilePos[under];
+        text += here(p) ? "a position" : "part of the position of " + cell(p.x, p.y);
+        text += " on layer " + std::to_string(p.layer);
+        if (HeldDown(state.board, p))
+            text += ", under another";
+    } else {
+        text += "empty";
+    }
+    if (state.EditorTilesLeft > 0) {
+        const TilePosition next = EditorTarget(state.board, at.x, at.y);
+        if (next.layer <= 0)
+            text += "; no position can go here";
+        else
+            text += "; the next one goes " + (here(next) ? "here" : "to " + cell(next.x, next.y)) +
+                    " on layer " + std::to_string(next.layer);
+    }
+    const int left = state.EditorTilesLeft;
+    return text + ". " + std::to_string(left) + (left == 1 ? " position" : " positions") +
+           " left to place.";
 }
 
 int RecountTilesLeft(GameState& state) {

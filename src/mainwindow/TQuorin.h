@@ -18,6 +18,7 @@
 #include "games/Game.h"
 #include "games/Judging.h"
 #include "halloffame/HallOfFame.h"
+#include "layouts/LayoutEditor.h"
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/FileLocations.h"
 #include "mainwindow/StatusTicker.h"
@@ -325,6 +326,14 @@ class TQuorin : public QMainWindow, public BoardView {
     void SwapMenus(bool editor);
     void EditorButtonDown(Qt::MouseButton button, QPoint at);
     void EditorMouseMove(int px, int py);
+    // The editor's keys: the arrows aim, Enter or Space adds, Delete or Backspace removes.
+    bool EditorKey(int key);
+    // The keys take the aim there: the ghost and the outline go with it.
+    void AimEditor(EditorAim aim);
+    // The pointer takes the aim along; the outline waits for the next key.
+    void FollowPointer(int px, int py);
+    // Puts the outline and the screen reader's description in step with the aim.
+    void ShowAim();
     void EditorMove(int dx, int dy);
     void ShowEditorTilesLeft();
     bool SaveLayout();
@@ -337,6 +346,8 @@ class TQuorin : public QMainWindow, public BoardView {
     std::vector<std::pair<QAction*, QKeySequence>> parkedShortcuts_;
     int ghostX_ = -1, ghostY_ = -1, ghostLayer_ = -1;
     TileRect ghostRect_ = FullRect;
+    EditorAim aim_ = kStartAim;
+    bool aimShown_ = false;   // the keys drive the editor: its outline shows
     bool newLayout_ = false;  // made by "Create Layout" and not saved yet: it has no file
     // --- Layouts tried from the editor ---
     // The grid in play came from "Try it" and was not saved: its games belong to no column
@@ -425,6 +436,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void PressFocus();
     // Puts the outline and the screen reader's description in step with the focus.
     void ShowFocus();
+    // What a screen reader says of the board, told to it when it changes.
+    void DescribeBoard(const QString& what);
     int focusTile_ = 0;
     bool keyboardPress_ = false;
     uint32_t focusChanges_ = 0;  // the game's changes when the focus was last shown

@@ -256,8 +256,10 @@ void TQuorin::FormMouseMove(QPoint at) {
     const int col = px / 20;
     const int row = py / 25;
     if (mode == ModeEditor) {
-        if (static_cast<unsigned>(col) <= 34u && static_cast<unsigned>(row) <= 20u)
+        if (static_cast<unsigned>(col) <= 34u && static_cast<unsigned>(row) <= 20u) {
             EditorMouseMove(px, py);
+            FollowPointer(px, py);
+        }
         return;
     }
     prevHoverCandidate_ = hoverCandidate_;

@@ -1,5 +1,5 @@
-// The layout editor as a mode of the main window: its panel and menu, the mouse, the ghost
-// tile, and saving the layout it built.
+// The layout editor as a mode of the main window: its panel and menu, the mouse and the keys,
+// the ghost tile, and saving the layout it built.
 #include <algorithm>
 
 #include <QDir>
@@ -14,6 +14,7 @@
 #include "board/Placement.h"
 #include "layouts/LayoutEditor.h"
 #include "layouts/LayoutFile.h"
+#include "mainwindow/BoardSurface.h"
 #include "mainwindow/TQuorin.h"
 #include "render/Geometry.h"
 
@@ -146,11 +147,17 @@ void TQuorin::EnterEditor(bool keepLayout) {
     renderer_.ShowFond();
     FullRedraw();
     ShowPanelHOF();
+    // The keys work at once, from the middle of the board.
+    surface_->setFocus();
+    AimEditor(kStartAim);
 }
 
 void TQuorin::LeaveEditor() {
     ghostX_ = ghostY_ = ghostLayer_ = -1;
     ghostRect_ = FullRect;
+    aimShown_ = false;
+    surface_->SetFocusOutline({});
+    DescribeBoard({});
     editorPanel_->hide();
     tools_->setVisible(Action("Toolbar1")->isChecked());
     SwapMenus(false);
@@ -167,6 +174,8 @@ void TQuorin::EditorButtonDown(Qt::MouseButton button, QPoint at) {
     const int py = at.y() - s.BoardOriginY;
     if (static_cast<unsigned>(px / 20) > 34u || static_cast<unsigned>(py / 25) > 20u)
         return;
+    if (!keyboardPress_)
+        FollowPointer(px, py);
     bool changed = false;
     if (button == Qt::LeftButton)
         changed = EditorAdd(s, px, py);
@@ -178,6 +187,7 @@ void TQuorin::EditorButtonDown(Qt::MouseButton button, QPoint at) {
     FullRedraw();
     ShowEditorTilesLeft();
     EditorMouseMove(px, py);
+    ShowAim();
 }
 
 void TQuorin::EditorMouseMove(int px, int py) {
@@ -210,12 +220,81 @@ void TQuorin::EditorMouseMove(int px, int py) {
     repaintGhost();
 }
 
+bool TQuorin::EditorKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            AimEditor(StepAim(aim_, -1, 0));
+            return true;
+        case Qt::Key_Right:
+            AimEditor(StepAim(aim_, 1, 0));
+            return true;
+        case Qt::Key_Up:
+            AimEditor(StepAim(aim_, 0, -1));
+            return true;
+        case Qt::Key_Down:
+            AimEditor(StepAim(aim_, 0, 1));
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            break;
+        default:
+            return false;
+    }
+    if (!aimShown_) {
+        // The ghost went with the pointer: the first key only brings it back to the aim.
+        AimEditor(aim_);
+        return true;
+    }
+    // As the left and the right button do at the aim.
+    const bool add = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    const GameState& s = State();
+    const BoardPoint at = AimPoint(aim_);
+    keyboardPress_ = true;
+    EditorButtonDown(add ? Qt::LeftButton : Qt::RightButton,
+                     QPoint(at.x + s.BoardOriginX, at.y + s.BoardOriginY));
+    keyboardPress_ = false;
+    return true;
+}
+
+void TQuorin::AimEditor(EditorAim aim) {
+    aim_ = aim;
+    aimShown_ = true;
+    const BoardPoint at = AimPoint(aim_);
+    EditorMouseMove(at.x, at.y);
+    ShowAim();
+}
+
+void TQuorin::FollowPointer(int px, int py) {
+    const EditorAim aim = AimAt(px, py);
+    if (aim == aim_ && !aimShown_)
+        return;
+    aim_ = aim;
+    aimShown_ = false;
+    ShowAim();
+}
+
+void TQuorin::ShowAim() {
+    const GameState& s = State();
+    const BoardPoint corner = AimCorner(aim_);
+    surface_->SetFocusOutline(
+        aimShown_ ? QRect(corner.x + s.BoardOriginX, corner.y + s.BoardOriginY, 20, 25) : QRect());
+    DescribeBoard(FromStd(DescribeAim(s, aim_)));
+}
+
 void TQuorin::EditorMove(int dx, int dy) {
     if (State().GameMode != ModeEditor || !MoveLayout(State(), dx, dy))
         return;
     ghostX_ = ghostY_ = ghostLayer_ = -1;
     ghostRect_ = FullRect;
     FullRedraw();
+    // The keys keep their ghost; the pointer's comes back once it moves.
+    if (aimShown_)
+        AimEditor(aim_);
+    else
+        ShowAim();
 }
 
 void TQuorin::Movetoleft1Click() {

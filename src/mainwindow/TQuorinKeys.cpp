@@ -1,5 +1,6 @@
 // Playing from the keyboard: the arrow keys move a focus among what the player may act on,
 // Enter or Space presses it, Escape drops the selection. A screen reader follows the focus.
+// The layout editor's keys are its own (TQuorinEditor.cpp).
 #include <QAccessible>
 #include <QKeyEvent>
 
@@ -11,7 +12,9 @@
 namespace quorin {
 
 bool TQuorin::BoardKey(int key) {
-    if (!game_.Active() || State().GameMode == ModeEditor)
+    if (State().GameMode == ModeEditor)
+        return EditorKey(key);
+    if (!game_.Active())
         return false;
     switch (key) {
         case Qt::Key_Left:
@@ -102,6 +105,10 @@ void TQuorin::ShowFocus() {
     const QString winnable = statusLine_->WinnableLine->toolTip();
     if (!winnable.isEmpty())
         what += " " + winnable;
+    DescribeBoard(what);
+}
+
+void TQuorin::DescribeBoard(const QString& what) {
     if (surface_->accessibleDescription() != what) {
         surface_->setAccessibleDescription(what);
         QAccessibleEvent event(surface_, QAccessible::DescriptionChanged);

@@ -158,6 +158,61 @@ TEST(LayoutEditor, PressesBesideATileStayOnItsLayerAndPressesOnItStack) {
     ExpectConsistent(s);
 }
 
+TEST(LayoutEditor, TheKeysAimAtEveryCellOfTheTwoLowestLayers) {
+    // Every aim's point gets through the window's bounds for presses, and the pointer there
+    // has that aim.
+    for (int column = 1; column <= kAimColumns; ++column)
+        for (int row = 1; row <= kAimRows; ++row) {
+            const BoardPoint p = AimPoint({column, row});
+            ASSERT_LE(static_cast<unsigned>(p.x / 20), 34u) << column;
+            ASSERT_LE(static_cast<unsigned>(p.y / 25), 20u) << row;
+            ASSERT_EQ(AimAt(p.x, p.y), (EditorAim{column, row}));
+        }
+    // The aim of a cell adds there on the ground layer, and then right on top.
+    for (int x = 1; x <= kColumns; ++x)
+        for (int y = 1; y <= kRows; ++y) {
+            GameState s;
+            StartEditor(s, false);
+            const BoardPoint p = AimPoint({x, y});
+            for (int layer = 1; layer <= 2; ++layer) {
+                ASSERT_TRUE(EditorAdd(s, p.x, p.y));
+                ASSERT_EQ((TilePosition{s.EditX, s.EditY, s.EditLayer}),
+                          (TilePosition{x, y, layer}));
+            }
+        }
+    // Steps and the pointer stop at the edges of the grid.
+    EXPECT_EQ(StepAim(kStartAim, 1, -1), (EditorAim{19, 10}));
+    EXPECT_EQ(StepAim({1, 1}, -1, -1), (EditorAim{1, 1}));
+    EXPECT_EQ(StepAim({kAimColumns, kAimRows}, 1, 1), (EditorAim{kAimColumns, kAimRows}));
+    EXPECT_EQ(AimAt(-19, -24), (EditorAim{1, 1}));
+    EXPECT_EQ(AimAt(699, 524), (EditorAim{kAimColumns, kAimRows}));
+}
+
+TEST(LayoutEditor, TheAimIsToldWithWhatLiesThereAndWhereTheNextOneGoes) {
+    GameState s;
+    StartEditor(s, false);
+    EXPECT_EQ(DescribeAim(s, kStartAim),
+              "Column 18, row 11: empty; the next one goes here on layer 1. 144 positions left "
+              "to place.");
+    ASSERT_TRUE(Add(s, 18, 11, 1));
+    EXPECT_EQ(DescribeAim(s, {19, 12}),
+              "Column 19, row 12: part of the position of column 18, row 11 on layer 1; the next "
+              "one goes here on layer 2. 143 positions left to place.");
+    ASSERT_TRUE(Add(s, 19, 12, 2));
+    EXPECT_EQ(DescribeAim(s, {18, 11}),
+              "Column 18, row 11: a position on layer 1, under another; no position can go "
+              "here. 142 positions left to place.");
+    EXPECT_EQ(DescribeAim(s, {19, 12}),
+              "Column 19, row 12: a position on layer 2; the next one goes to column 18, row 13 "
+              "on layer 3. 142 positions left to place.");
+    // A full layout promises no next one.
+    GameState full;
+    StartEditor(full, false);
+    FillFirstLayer(full);
+    EXPECT_EQ(DescribeAim(full, {33, 19}),
+              "Column 33, row 19: a position on layer 1. 0 positions left to place.");
+}
+
 TEST(LayoutEditor, CountsStopAdditionsAtFullAndRemovalsAtEmpty) {
     GameState s;
     StartEditor(s, false);

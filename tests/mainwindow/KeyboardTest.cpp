@@ -1,6 +1,7 @@
 // Every window of the game used by the keyboard alone: the mnemonics, the labels that lead to
 // their fields, the default button, where the keyboard starts and a Tab order that goes round
-// every control; the menus' mnemonics; and the layout chooser played from the keys only.
+// every control; the menus' mnemonics; the layout chooser played and a layout built in the
+// editor from the keys only.
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -29,6 +30,7 @@
 #include "layouts/TChooseLayout.h"
 #include "layouts/TExtendedChoose.h"
 #include "layouts/TRandomWindow.h"
+#include "mainwindow/BoardSurface.h"
 
 using namespace quorin;
 using namespace quorin::test;
@@ -169,6 +171,7 @@ class KeyboardTest : public QObject {
     void EveryWindowWorksFromTheKeyboard();
     void EveryMenuEntryHasItsOwnMnemonic();
     void TheChooserPlaysAFavouriteFromTheKeysAlone();
+    void TheEditorBuildsALayoutFromTheKeysAlone();
 };
 
 using Opener = std::function<void(Window&, const QString& firstFocus)>;
@@ -307,6 +310,49 @@ void KeyboardTest::TheChooserPlaysAFavouriteFromTheKeysAlone() {
     QFile favourites(folder.File("Favelay.ini"));
     QVERIFY(favourites.open(QIODevice::ReadOnly));
     QCOMPARE(favourites.readAll(), QByteArray("Spiral\r\nTraditional\r\n"));
+}
+
+void KeyboardTest::TheEditorBuildsALayoutFromTheKeysAlone() {
+    ProgramFolder folder(kIni);
+    Window w(folder);
+    w->Action("CreateLayout1")->trigger();
+    const GameState& s = w->State();
+    BoardSurface* board = w->GameImage();
+    auto press = [board](std::initializer_list<Qt::Key> keys) {
+        for (Qt::Key key : keys)
+            QTest::keyClick(board, key);
+    };
+    auto tilesLeft = [&w] { return w->EditorTilesLabel()->text().toInt(); };
+    // The aim starts in the middle of the board, outlined, with the ghost on it.
+    const QRect middle = board->FocusOutline();
+    QVERIFY(!middle.isEmpty());
+    QCOMPARE(w->GhostLayer(), 0);
+    press({Qt::Key_Return, Qt::Key_Space});  // one position and another on top of it
+    QCOMPARE(s.layout.At(18, 11, 2), 1);
+    // Beside them nothing can go: no ghost, but the outline is there.
+    press({Qt::Key_Left});
+    QCOMPARE(w->GhostLayer(), -1);
+    QCOMPARE(board->FocusOutline(), middle.translated(-20, 0));
+    QCOMPARE(board->accessibleDescription(),
+             QString("Column 17, row 11: empty; no position can go here. 142 positions left to "
+                     "place."));
+    press({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Down, Qt::Key_Down,
+           Qt::Key_Return, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Delete});
+    QCOMPARE(tilesLeft(), 141);
+    QCOMPARE(s.layout.PositionCount(), 3);
+    for (const TilePosition& p : {TilePosition{18, 11, 1}, {20, 11, 1}, {20, 13, 1}})
+        QVERIFY(s.layout.At(p.x, p.y, p.layer) == 1 && s.board.Cell(p.x, p.y, p.layer) > 0);
+    QCOMPARE(s.board.Cell(18, 11, 2), 0);
+    QCOMPARE(board->accessibleDescription(),
+             QString("Column 18, row 11: a position on layer 1; the next one goes here on layer "
+                     "2. 141 positions left to place."));
+
+    // The pointer takes the aim along; after it the first key only brings the ghost back.
+    w->FormMouseMove({20 * 10 - 34 + s.BoardOriginX, 25 * 5 - 56 + s.BoardOriginY});
+    QVERIFY(board->FocusOutline().isEmpty());
+    press({Qt::Key_Return, Qt::Key_Right, Qt::Key_Return});
+    QCOMPARE(tilesLeft(), 140);
+    QCOMPARE(s.layout.At(11, 5, 1), 1);
 }
 
 QTEST_MAIN(KeyboardTest)
