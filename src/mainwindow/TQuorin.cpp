@@ -124,6 +124,10 @@ void TQuorin::Init() {
     hofBox_->setObjectName("HofBox");
     hofBox_->setFixedSize(92, 468);
     hofBox_->SetImage(&saveHof_);
+    hofBox_->onRatio = [this](double ratio) {
+        PreparePanelPictures(ratio);
+        ShowPanelHOF();
+    };
     boardRow->addWidget(hofBox_, 0, Qt::AlignTop);
     column->addLayout(boardRow);
     statusLine_ = new StatusLine(central);

@@ -13,6 +13,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+class QPainter;
+
 #include "board/BoardView.h"
 #include "board/Clock.h"
 #include "games/Game.h"
@@ -144,6 +146,9 @@ class TQuorin : public QMainWindow, public BoardView {
     Settings CollectSettings() const;
     bool SaveSettings();
     void LoadResourcePictures();
+    // The side panel's pictures for a screen of `ratio` device pixels per pixel; the panel
+    // starts again from its background.
+    void PreparePanelPictures(double ratio);
     void PlaceWindow(const Settings& settings);
     void FormShow();
 
@@ -198,6 +203,8 @@ class TQuorin : public QMainWindow, public BoardView {
     void RedrawRect(TileRect dirty);
     void ShowTilePreview(int tile);
     void ClearTilePreview();
+    // The panel's background over `area` (logical pixels) of the panel being composed.
+    void RestorePanel(QPainter& p, const QRect& area) const;
     void CenterWelcome();
     // The board is drawn again at `deviceScale` device pixels per board pixel.
     void ScaleBoard(double deviceScale);
@@ -239,9 +246,11 @@ class TQuorin : public QMainWindow, public BoardView {
     TileRect dirtyRect_ = FullRect;
 
     // Pictures.
-    QImage hofPic_;   // side panel background
+    // The side panel is 92 x 472 logical pixels, composed at the device pixels of its screen.
+    QImage hofPic_;   // side panel background, at the panel's ratio
     QImage saveHof_;  // side panel being composed
     QImage girls_[12];
+    ScaledTiles previewTiles_;  // the tile under the pointer, at the panel's ratio
     QImage filled_;
     QImage toolBitmap_;
     QCursor technoCursor_;

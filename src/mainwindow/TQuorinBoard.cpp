@@ -9,6 +9,7 @@
 #include "halloffame/PanelPicture.h"
 #include "halloffame/ScorePanels.h"
 #include "mainwindow/BoardSurface.h"
+#include "mainwindow/FinerResources.h"
 #include "mainwindow/ImageBox.h"
 #include "mainwindow/TQuorin.h"
 #include "render/Pictures.h"
@@ -50,13 +51,6 @@ void TextOut(QPainter& p, int x, int y, const QString& text) {
 }  // namespace
 
 void TQuorin::LoadResourcePictures() {
-    hofPic_ = Resource("1.bmp");
-    if (hofPic_.isNull()) {
-        hofPic_ = QImage(92, 472, QImage::Format_RGB32);
-        hofPic_.fill(QColor(24, 20, 48));
-    }
-    saveHof_ = hofPic_.copy();
-
     std::array<QImage, 5> vertical;  // V1..V5
     for (int i = 0; i < 5; ++i)
         vertical[i] = Resource(QString::number(9 + i) + ".bmp");
@@ -64,22 +58,47 @@ void TQuorin::LoadResourcePictures() {
     filled_ = Resource("filled.bmp");
     renderer_.SetFilled(filled_);
     toolBitmap_ = Resource("toolbitmap.bmp");
+    PreparePanelPictures(hofBox_->devicePixelRatioF());
+}
 
+void TQuorin::PreparePanelPictures(double ratio) {
+    auto finest = [ratio](const QString& name) {
+        return FinestResource(":/bitmaps/" + name, ratio);
+    };
+    hofPic_ = AtRatio(finest("1.bmp").convertToFormat(QImage::Format_RGB32), ratio);
+    if (hofPic_.isNull()) {
+        hofPic_ = QImage(QSize(92, 472) * ratio, QImage::Format_RGB32);
+        hofPic_.setDevicePixelRatio(ratio);
+        hofPic_.fill(QColor(24, 20, 48));
+    }
+    saveHof_ = hofPic_.copy();
+
+    // Each girl is keyed and laid together at the size of its files, then brought to the
+    // panel's ratio, so that no key green is blended into her outline.
     const QRgb key = qRgb(132, 255, 132);
     for (int c = 0; c < 4; ++c) {
         const int b = 14 + 3 * c;
-        const QImage base = Keyed(Resource(QString::number(b) + ".bmp"), key);
+        const QImage base = Keyed(finest(QString::number(b) + ".bmp"), key);
         for (int k = 0; k < 3; ++k) {
-            QImage picture = base.isNull() ? QImage(92, 166, QImage::Format_ARGB32) : base.copy();
-            if (base.isNull())
+            QImage picture = base.copy();
+            if (base.isNull()) {
+                picture = QImage(QSize(92, 166) * ratio, QImage::Format_ARGB32);
+                picture.setDevicePixelRatio(ratio);
                 picture.fill(Qt::transparent);
+            }
             if (k > 0) {
                 QPainter p(&picture);
-                p.drawImage(0, 0, Keyed(Resource(QString::number(b + k) + ".bmp"), key));
+                p.drawImage(QPointF(0, 0), Keyed(finest(QString::number(b + k) + ".bmp"), key));
             }
-            girls_[3 * c + k] = picture;
+            girls_[3 * c + k] = AtRatio(picture, ratio);
         }
     }
+}
+
+void TQuorin::RestorePanel(QPainter& p, const QRect& area) const {
+    const double r = hofPic_.devicePixelRatio();
+    p.drawImage(QRectF(area), hofPic_,
+                QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
 }
 
 DrawOptions TQuorin::CurrentDrawOptions() const {
@@ -182,10 +201,10 @@ void TQuorin::ShowPanelHOF() {
         off = -20;
 
     QPainter p(&saveHof_);
-    p.drawImage(0, 0, hofPic_);
+    p.drawImage(QPointF(0, 0), hofPic_);
     if (off == 90) {
         game_.CountFree();
-        p.drawImage(0, 302, girls_[PanelPicture(s)]);
+        p.drawImage(QRectF(0, 302, 92, 166), girls_[PanelPicture(s)]);
     } else {
         QFont title("Comic Sans MS", 10, QFont::Bold);
         p.setFont(title);
@@ -223,14 +242,21 @@ void TQuorin::ShowTilePreview(int tile) {
     const QRect area(24, 390, 46, 56);
     QPainter p(&saveHof_);
     const bool covered = pos.layer < kLayers && s.board.Cell(pos.x, pos.y, pos.layer + 1) != 0;
+    const double ratio = saveHof_.devicePixelRatio();
     if (covered) {
-        p.drawImage(area.topLeft(), hofPic_, area);
-    } else {
+        RestorePanel(p, area);
+    } else if (ratio == 1) {
         const QPoint slot = Tileset::SpriteSlot(TileFace(tile));
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
         p.drawImage(area.topLeft(), tileset_.TilesetSource(), QRect(138, 256, 46, 56));
         p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
         p.drawImage(area.topLeft(), tileset_.TileSprites(), QRect(slot, QSize(46, 56)));
+    } else {
+        // The tile made from the finest tileset picture for the panel's pixels, its edges
+        // blended over the panel.
+        previewTiles_.Prepare(tileset_, ratio);
+        RestorePanel(p, area);
+        p.drawImage(QRectF(area), previewTiles_.Sprite(TileFace(tile)));
     }
     p.end();
     RedrawHOF();
@@ -239,7 +265,7 @@ void TQuorin::ShowTilePreview(int tile) {
 void TQuorin::ClearTilePreview() {
     const QRect area(24, 390, 46, 56);
     QPainter p(&saveHof_);
-    p.drawImage(area.topLeft(), hofPic_, area);
+    RestorePanel(p, area);
     p.end();
     RedrawHOF();
 }

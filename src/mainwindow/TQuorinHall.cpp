@@ -30,7 +30,8 @@ QFont PlayerNameFont(const QPaintDevice& panel) {
         const QFontMetrics m(f, &panel);
         return std::max(m.horizontalAdvance("PLAYER 1"), m.horizontalAdvance("PLAYER 2"));
     };
-    while (font.pointSize() > 6 && wider(font) > panel.width() - 2 * kMargin)
+    const double width = panel.width() / panel.devicePixelRatioF();  // in logical pixels
+    while (font.pointSize() > 6 && wider(font) > width - 2 * kMargin)
         font.setPointSize(font.pointSize() - 1);
     return font;
 }
@@ -121,7 +122,7 @@ void TQuorin::DrawPlayerClocks() {
     const uint32_t now = ticks_.Now();
     const QRect band(0, 380, 92, 88);
     QPainter p(&saveHof_);
-    p.drawImage(band.topLeft(), hofPic_, band);
+    RestorePanel(p, band);
     p.setFont(PlayerNameFont(saveHof_));
     auto text = [&p](int x, int y, const QString& t) {
         p.drawText(x, y + p.fontMetrics().ascent(), t);

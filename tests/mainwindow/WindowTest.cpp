@@ -22,6 +22,7 @@
 #include "games/Game.h"
 #include "layouts/LayoutFile.h"
 #include "mainwindow/BoardSurface.h"
+#include "mainwindow/FinerResources.h"
 #include "mainwindow/StatusLine.h"
 #include "mainwindow/WelcomePanel.h"
 #include "render/Geometry.h"
@@ -101,6 +102,7 @@ class WindowTest : public QObject {
     void AnimationDealsTheSameGame();
     void AfterAnotherGameSolitaireKnowsItsLayout();
     void Screenshots();
+    void TheSidePanelAndToolbarAreAsFineAsTheScreen();
     // Window placement and settings files
     void StoredPositionsAreClampedToTheScreen();
 };
@@ -666,6 +668,40 @@ void WindowTest::Screenshots() {
         const QString suffix = ratio == 1 ? QString() : QStringLiteral("-%1x").arg(ratio);
         welcome.save(QString(dir) + "/welcome" + suffix + ".png");
         game.save(QString(dir) + "/game" + suffix + ".png");
+    }
+}
+
+void WindowTest::TheSidePanelAndToolbarAreAsFineAsTheScreen() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Welcome()->Classic->click();
+    w.Tick();
+    const double ratio = w->devicePixelRatioF();
+    const QImage& panel = w->SidePanelImage();
+    QCOMPARE(panel.devicePixelRatio(), ratio);
+    QCOMPARE(panel.size(), QSize(92, 472) * ratio);
+
+    // The panel's frame, its corner knots and waves are the finest picture's own pixels: an
+    // enlarged coarser picture would blur them.
+    const int k = ResourceFactorFor(":/bitmaps/1.bmp", ratio);
+    QCOMPARE(double(k), std::ceil(ratio));
+    const QImage fine =
+        QImage(QString(":/bitmaps/1%1").arg(k == 1 ? ".bmp" : QString("@%1x.png").arg(k)))
+            .convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(fine.size(), QSize(92, 472) * k);
+    const QRect top(0, 0, panel.width(), int(16 * ratio));
+    if (k == ratio)
+        QCOMPARE(panel.copy(top), fine.copy(top));
+
+    // The toolbar's glyphs come from the file drawn for the screen's ratio.
+    const QIcon icon = w->findChild<QToolButton*>("NewButton")->icon();
+    const QImage glyph = icon.pixmap(QSize(16, 16), ratio).toImage();
+    QCOMPARE(glyph.size(), QSize(16, 16) * ratio);
+    if (k == ratio) {
+        const QImage file(
+            QString(":/glyphs/new%1").arg(k == 1 ? ".png" : QString("@%1x.png").arg(k)));
+        QCOMPARE(glyph.convertToFormat(QImage::Format_ARGB32),
+                 file.convertToFormat(QImage::Format_ARGB32));
     }
 }
 

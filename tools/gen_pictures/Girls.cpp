@@ -786,10 +786,12 @@ void PaintAccessory(QPainter& p, const Look& look) {
     }
 }
 
-QImage DrawGirl(const Look& look, Mood mood) {
-    QImage img(kW, kH, QImage::Format_ARGB32_Premultiplied);
+// `k` times the kW x kH pixels, the same drawing.
+QImage DrawGirl(const Look& look, Mood mood, int k) {
+    QImage img(kW * k, kH * k, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(k, k);
     p.setRenderHint(QPainter::Antialiasing);
     const HairParts hair = MakeHair(look.hair);
 
@@ -891,13 +893,24 @@ std::vector<Picture> Girls() {
     std::vector<Picture> out;
     int number = 14;
     for (const Look& look : kLooks) {
-        const QImage base = FlattenOnKey(DrawGirl(look, Mood::Calm), kGirlKey, kPanelBehind);
-        const QImage glad = FlattenOnKey(DrawGirl(look, Mood::Delighted), kGirlKey, kPanelBehind);
-        const QImage sad = FlattenOnKey(DrawGirl(look, Mood::Worried), kGirlKey, kPanelBehind);
-        auto path = [](int n) { return QString("resources/bitmaps/%1.bmp").arg(n); };
-        out.push_back({path(number), base, Picture::Format::Bmp});
-        out.push_back({path(number + 1), OverlayOf(base, glad, kGirlKey), Picture::Format::Bmp});
-        out.push_back({path(number + 2), OverlayOf(base, sad, kGirlKey), Picture::Format::Bmp});
+        // The 1x pictures are Windows bitmaps; the finer ones for screens of 2 and 3 device
+        // pixels per pixel are PNG files beside them: 14@2x.png, 14@3x.png.
+        for (int k = 1; k <= 3; ++k) {
+            auto draw = [&](Mood mood) {
+                return FlattenOnKey(DrawGirl(look, mood, k), kGirlKey, kPanelBehind);
+            };
+            const QImage base = draw(Mood::Calm);
+            const QImage glad = draw(Mood::Delighted);
+            const QImage sad = draw(Mood::Worried);
+            auto path = [k](int n) {
+                return k == 1 ? QString("resources/bitmaps/%1.bmp").arg(n)
+                              : QString("resources/bitmaps/%1@%2x.png").arg(n).arg(k);
+            };
+            const auto format = k == 1 ? Picture::Format::Bmp : Picture::Format::Png;
+            out.push_back({path(number), base, format});
+            out.push_back({path(number + 1), OverlayOf(base, glad, kGirlKey), format});
+            out.push_back({path(number + 2), OverlayOf(base, sad, kGirlKey), format});
+        }
         number += 3;
     }
     return out;

@@ -102,10 +102,12 @@ void Arrowhead(QPainter& p, QPointF tip, QPointF dir, double size, const QColor&
 
 using Draw = std::function<void(QPainter&)>;
 
-QImage Glyph(const Draw& draw) {
-    QImage img(16, 16, QImage::Format_ARGB32);
+// `k` times the 16 x 16 pixels, the same drawing.
+QImage Glyph(const Draw& draw, int k) {
+    QImage img(16 * k, 16 * k, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(k, k);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p);
     return img;
@@ -284,7 +286,13 @@ std::vector<Picture> Glyphs() {
     std::vector<Picture> out;
     for (const auto& [name, draw] : GlyphDrawings()) {
         out.push_back(
-            {QString("resources/glyphs/%1.png").arg(name), Glyph(draw), Picture::Format::Png});
+            {QString("resources/glyphs/%1.png").arg(name), Glyph(draw, 1), Picture::Format::Png});
+        // Finer glyphs for screens of 2 and 3 device pixels per pixel, which QIcon finds by
+        // their names: new@2x.png, new@3x.png.
+        for (int k = 2; k <= 3; ++k) {
+            out.push_back({QString("resources/glyphs/%1@%2x.png").arg(name).arg(k), Glyph(draw, k),
+                           Picture::Format::Png});
+        }
     }
     out.push_back({"resources/cursors/techno.png", Techno(), Picture::Format::Png});
     return out;

@@ -35,42 +35,60 @@ void Knot(QPainter& p, QPointF c, double s, const QColor& col) {
     p.restore();
 }
 
+// A one-pixel outline drawn like QPainter::drawRect(x, y, w, h) without antialiasing: the
+// pixels x..x+w and y..y+h of the 1x picture, so a finer picture gets k x k blocks of them.
+void PixelFrame(QPainter& p, int x, int y, int w, int h, const QColor& c) {
+    p.fillRect(QRectF(x, y, w + 1, 1), c);
+    p.fillRect(QRectF(x, y + h, w + 1, 1), c);
+    p.fillRect(QRectF(x, y + 1, 1, h - 1), c);
+    p.fillRect(QRectF(x + w, y + 1, 1, h - 1), c);
+}
+
+// A one-pixel horizontal line over the pixels x0..x1 of row y of the 1x picture.
+void PixelRow(QPainter& p, int x0, int x1, int y, const QColor& c) {
+    p.fillRect(QRectF(x0, y, x1 - x0 + 1, 1), c);
+}
+
+// The centre of device pixel `i` of a picture drawn `k` times finer, in 1x pixels; at k = 1
+// it is `i` itself, so the 1x picture stays as it always was.
+double At1x(int i, int k) {
+    return (i + 0.5) / k - 0.5;
+}
+
 // Deep indigo lacquer with a thin gold frame. The middle stays plain and dark: white and
 // aqua names are written over it, a girl stands in the lower part and the two players'
-// clocks use the band at the bottom.
-QImage SidePanel() {
+// clocks use the band at the bottom. `k` times the 92 x 472 pixels, the same drawing.
+QImage SidePanel(int k) {
     const int w = 92, h = 472;
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * k, h * k, QImage::Format_RGB32);
     TileNoise grain(w, h, 2, 10, 3, 61);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const double t = double(y) / h;
+    for (int j = 0; j < h * k; ++j) {
+        const double y = At1x(j, k);
+        for (int i = 0; i < w * k; ++i) {
+            const double x = At1x(i, k);
+            const double t = y / h;
             // Lacquer: a soft vertical sheen a third of the way across, darker towards the
             // bottom and the edges.
             const double sheen = std::exp(-std::pow((x - 32) / 16.0, 2)) * 0.10;
             const double edge = 1.0 - 0.18 * std::pow(std::abs(x - 46) / 46.0, 2);
-            const double k = (1.0 + sheen + 0.06 * (grain.At(x, y) - 0.5)) * edge;
+            const double s = (1.0 + sheen + 0.06 * (grain.At(x, y) - 0.5)) * edge;
             const QColor c = Mix(QColor(36, 30, 84), QColor(18, 16, 50), t);
-            img.setPixel(x, y, Shade(c, k).rgb());
+            img.setPixel(i, j, Shade(c, s).rgb());
         }
     }
     QPainter p(&img);
+    p.scale(k, k);
     p.setRenderHint(QPainter::Antialiasing);
     // Faint waves at the very top and bottom, where no text goes.
     Seigaiha(p, QRectF(3, 3, w - 6, 11), 6, QColor(30, 26, 74), QColor(70, 62, 140, 120), 3);
     Seigaiha(p, QRectF(3, h - 11, w - 6, 8), 6, QColor(20, 18, 54), QColor(60, 54, 124, 110), 3);
 
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(Shade(kGold, 0.75));
-    p.drawRect(0, 0, w - 1, h - 1);
-    p.setPen(kGold);
-    p.drawRect(2, 2, w - 5, h - 5);
-    p.setPen(QColor(120, 96, 52));
-    p.drawRect(4, 4, w - 9, h - 9);
-    p.setPen(kGold);
-    p.drawLine(5, 15, w - 6, 15);
-    p.drawLine(5, h - 13, w - 6, h - 13);
+    PixelFrame(p, 0, 0, w - 1, h - 1, Shade(kGold, 0.75));
+    PixelFrame(p, 2, 2, w - 5, h - 5, kGold);
+    PixelFrame(p, 4, 4, w - 9, h - 9, QColor(120, 96, 52));
+    PixelRow(p, 5, w - 6, 15, kGold);
+    PixelRow(p, 5, w - 6, h - 13, kGold);
     p.setRenderHint(QPainter::Antialiasing);
     for (QPointF c : {QPointF(9.5, 9.5), QPointF(w - 9.5, 9.5)})
         Knot(p, c, 6, kGoldLight);
@@ -281,24 +299,24 @@ QImage Filled() {
 
 // The toolbar's wallpaper: pale celadon waves, light enough for bold navy and maroon
 // captions. 128 is a whole number of wave repeats, so the tiles join without a seam.
-QImage ToolBitmap() {
+// `k` times the 128 x 33 pixels, the same drawing.
+QImage ToolBitmap(int k) {
     const int w = 128, h = 33;
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * k, h * k, QImage::Format_RGB32);
     QPainter p(&img);
+    p.scale(k, k);
     QLinearGradient bar(0, 0, 0, h);
     bar.setColorAt(0, QColor(236, 244, 240));
     bar.setColorAt(0.5, QColor(218, 232, 226));
     bar.setColorAt(1, QColor(196, 216, 210));
-    p.fillRect(img.rect(), bar);
+    p.fillRect(QRectF(0, 0, w, h), bar);
     p.setRenderHint(QPainter::Antialiasing);
     p.setOpacity(0.5);
     Seigaiha(p, QRectF(0, 0, w, h), 8, QColor(0, 0, 0, 0), QColor(120, 168, 160, 70), 3);
     p.setOpacity(1);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(255, 255, 255, 200));
-    p.drawLine(0, 0, w - 1, 0);
-    p.setPen(QColor(150, 180, 174));
-    p.drawLine(0, h - 1, w - 1, h - 1);
+    PixelRow(p, 0, w - 1, 0, QColor(255, 255, 255, 200));
+    PixelRow(p, 0, w - 1, h - 1, QColor(150, 180, 174));
     return img;
 }
 
@@ -306,11 +324,15 @@ QImage ToolBitmap() {
 
 std::vector<Picture> Panel() {
     return {
-        {"resources/bitmaps/1.bmp", SidePanel(), Picture::Format::Bmp},
+        {"resources/bitmaps/1.bmp", SidePanel(1), Picture::Format::Bmp},
+        {"resources/bitmaps/1@2x.png", SidePanel(2), Picture::Format::Png},
+        {"resources/bitmaps/1@3x.png", SidePanel(3), Picture::Format::Png},
         {"resources/bitmaps/2.bmp", SmallTile(), Picture::Format::Bmp},
         {"resources/bitmaps/50.bmp", Splash(), Picture::Format::Bmp},
         {"resources/bitmaps/filled.bmp", Filled(), Picture::Format::Bmp},
-        {"resources/bitmaps/toolbitmap.bmp", ToolBitmap(), Picture::Format::Bmp},
+        {"resources/bitmaps/toolbitmap.bmp", ToolBitmap(1), Picture::Format::Bmp},
+        {"resources/bitmaps/toolbitmap@2x.png", ToolBitmap(2), Picture::Format::Png},
+        {"resources/bitmaps/toolbitmap@3x.png", ToolBitmap(3), Picture::Format::Png},
     };
 }
 

@@ -4,7 +4,9 @@
 // What it writes (paths relative to the repository root):
 //   data/Backgrounds/kanji.bmp, dragons.bmp, andromeda.jpg, catpats.jpg, data/orange.jpg
 //   resources/bitmaps/1.bmp .. 26.bmp, 50.bmp, filled.bmp, toolbitmap.bmp
-//   resources/glyphs/<name>.png (16 x 16 toolbar and menu glyphs)
+//   resources/bitmaps/<n>@2x.png, <n>@3x.png: the side panel (1), the girls (14 .. 25) and
+//     the toolbar's wallpaper (toolbitmap) drawn at 2 and 3 times the size
+//   resources/glyphs/<name>.png (16 x 16 toolbar and menu glyphs), <name>@2x.png, @3x.png
 //   resources/cursors/techno.png (32 x 32; its hot spot is pixel (1, 1), the arrow's tip)
 //
 // Running it again:
