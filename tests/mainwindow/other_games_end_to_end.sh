@@ -42,9 +42,10 @@ board_settled_away_from() {
   board=$first
 }
 # The "Moves left" field of the status line: filled in by the same tick that counts the moves.
+# The crop lies inside the field with the narrower and the wider sans-serif fonts alike.
 moves_field_colours() {
   import -window "$wid" "$work/status.png"
-  convert "$work/status.png" -crop 30x14+177+525 +repage -format %k info:
+  convert "$work/status.png" -crop 20x14+173+525 +repage -format %k info:
 }
 moves_shown() { [ "$(moves_field_colours)" -gt 1 ]; }
 moves_blank() { [ "$(moves_field_colours)" -eq 1 ]; }
