@@ -9,12 +9,15 @@ namespace tilesets {
 
 namespace {
 
+// The ivory face and its tints.
+const FaceFinish kIvory{QColor(250, 243, 222), QColor(255, 206, 120), QColor(176, 230, 180)};
+
 const BorderStyle kStyles[] = {
-    {"pai.bmp", "Orange borders", QColor(244, 154, 44), QColor(176, 86, 14), false},
-    {"darkpai.bmp", "Dark borders", QColor(104, 84, 70), QColor(46, 36, 30), false},
-    {"bluepai.bmp", "Blue borders", QColor(76, 128, 214), QColor(24, 54, 132), false},
+    {"pai.bmp", "Orange borders", QColor(244, 154, 44), QColor(176, 86, 14), kIvory, false},
+    {"darkpai.bmp", "Dark borders", QColor(104, 84, 70), QColor(46, 36, 30), kIvory, false},
+    {"bluepai.bmp", "Blue borders", QColor(76, 128, 214), QColor(24, 54, 132), kIvory, false},
     // The low-colour set keeps the orange look; only its palette is reduced.
-    {"pai256.bmp", "Few Colors", QColor(244, 154, 44), QColor(176, 86, 14), true},
+    {"pai256.bmp", "Few Colors", QColor(244, 154, 44), QColor(176, 86, 14), kIvory, true},
 };
 
 int Clamp(double v) {
@@ -39,10 +42,10 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
 // Colour of an edge pixel at depth 1..6 (distance from the face towards the back of the tile)
 // on the left side, on the bottom side, or on the seam where the two meet.
 QColor EdgeColour(const BorderStyle& style, int depth, int side, double along) {
-    // The first two pixels show the ivory slab of the face, the rest the coloured back.
+    // The first two pixels show the slab of the face, the rest the coloured back.
     QColor c;
     if (depth <= 2) {
-        c = Shade(FaceIvory(), depth == 1 ? 0.90 : 0.84);
+        c = Shade(style.finish.face, depth == 1 ? 0.90 : 0.84);
     } else {
         const double t = (depth - 3) / 3.0;  // 0 next to the slab, 1 at the outer rim
         c = Mix(style.backLight, style.backDark, 0.15 + 0.55 * t);
@@ -62,16 +65,6 @@ QColor EdgeColour(const BorderStyle& style, int depth, int side, double along) {
 const BorderStyle* BorderStyles(int* count) {
     *count = static_cast<int>(std::size(kStyles));
     return kStyles;
-}
-
-QColor FaceIvory() {
-    return QColor(250, 243, 222);
-}
-QColor SelectTint() {
-    return QColor(255, 206, 120);
-}
-QColor HintTint() {
-    return QColor(176, 230, 180);
 }
 
 namespace {
@@ -112,7 +105,7 @@ QImage PaintFaceBackground(const QColor& base, int k) {
 QImage PaintBlankTile(const BorderStyle& style, int k) {
     QImage tile(kTileWidth * k, kTileHeight * k, QImage::Format_RGB32);
     tile.fill(Qt::black);
-    const QImage face = PaintFaceBackground(FaceIvory(), k);
+    const QImage face = PaintFaceBackground(style.finish.face, k);
     for (int y = 0; y < tile.height(); ++y) {
         for (int x = 0; x < tile.width(); ++x) {
             if (!InTileShape(x, y, k))
