@@ -12,6 +12,7 @@ struct FaceFinish {
     QColor face;    // the empty face
     QColor select;  // the tints laid under the symbols of a selected tile
     QColor hint;    // and of a hinted one
+    bool flat;      // solid colours and dark outlines (Poster.h) instead of soft light
 };
 
 struct BorderStyle {
@@ -29,9 +30,9 @@ const BorderStyle* BorderStyles(int* count);
 // Every picture below is drawn k times larger than at 1x (k = 1, 2, 3, 4), natively at that
 // size.
 
-// A 40 x 50 face background of the given colour, softly lit from the top left, with a fine
-// rim so that neighbouring faces stay apart on the board.
-QImage PaintFaceBackground(const QColor& base, int k);
+// A 40 x 50 face background of the given colour with a fine rim, so that neighbouring faces
+// stay apart on the board: softly lit from the top left, or flat with a dark rim.
+QImage PaintFaceBackground(const QColor& base, bool flat, int k);
 
 // The whole 46 x 56 tile with an empty face; pure black outside the tile shape.
 QImage PaintBlankTile(const BorderStyle& style, int k);

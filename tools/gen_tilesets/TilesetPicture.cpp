@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Faces.h"
+#include "Poster.h"
 #include "TilesetLayout.h"
 
 namespace tilesets {
@@ -40,11 +41,12 @@ std::vector<QImage> PaintAllSymbols(int k, QString* error) {
 
 std::vector<FaceLayers> MakeFaces(const std::vector<QImage>& symbols, const FaceFinish& finish,
                                   int k) {
-    const QImage face = PaintFaceBackground(finish.face, k);
+    const QImage face = PaintFaceBackground(finish.face, finish.flat, k);
     std::vector<FaceLayers> faces;
     for (int f = 1; f <= kFaceCount; ++f) {
         const QImage& drawn = symbols[f - 1];
-        faces.push_back(SplitFace(WithIndex(drawn, IndexOf(f), k), face));
+        faces.push_back(SplitFace(
+            finish.flat ? PosterSymbols(drawn, f, k) : WithIndex(drawn, IndexOf(f), k), face));
     }
     return faces;
 }
@@ -59,8 +61,8 @@ QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayer
     }
     p.drawImage(kBlankTilePos * k, PaintBlankTile(style, k));
     const FaceFinish& finish = style.finish;
-    p.drawImage(kSelectTintPos * k, PaintFaceBackground(finish.select, k));
-    p.drawImage(kHintTintPos * k, PaintFaceBackground(finish.hint, k));
+    p.drawImage(kSelectTintPos * k, PaintFaceBackground(finish.select, finish.flat, k));
+    p.drawImage(kHintTintPos * k, PaintFaceBackground(finish.hint, finish.flat, k));
     p.drawImage(kTileMaskPos * k, PaintTileMask(k));
     return picture;
 }
