@@ -45,16 +45,24 @@ QImage PaintFaceSymbols(int face, int k, QString* error) {
     } else {
         PaintWind(p, face - kFirstWind + 1);
     }
-    const FaceIndex index = IndexOf(face);
-    if (Touches(symbols, IndexCorner(index.c), k)) {
+    if (Touches(symbols, IndexCorner(IndexOf(face).c), k)) {
         if (!error->isEmpty())
             *error += QStringLiteral("\n");
         *error += QStringLiteral("at %1x the symbols of face %2 reach into the corner of its index")
                       .arg(k)
                       .arg(face);
     }
-    DrawIndex(p, index);
     return symbols;
+}
+
+QImage WithIndex(const QImage& symbols, const FaceIndex& index, int k) {
+    QImage out = symbols.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(k, k);
+    DrawIndex(p, index);
+    p.end();
+    return out;
 }
 
 }  // namespace tilesets

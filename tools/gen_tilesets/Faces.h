@@ -16,8 +16,8 @@ namespace tilesets {
 // ivory face, higher leaves less of a light halo when the face lies on a tint.
 constexpr int kCoverageThreshold = 80;
 
-// Symbols of face 1..42 and its index on transparent, QImage::Format_ARGB32_Premultiplied,
-// 40k x 50k. When the symbols reach into the corner of the index, a line of error says so.
+// Symbols of face 1..42 on transparent, QImage::Format_ARGB32_Premultiplied, 40k x 50k,
+// without the index. When they reach into the corner of the index, a line of error says so.
 QImage PaintFaceSymbols(int face, int k, QString* error);
 
 // The index of a face: a digit or a letter in the top-left corner, 6 px tall at 1x.
@@ -33,6 +33,8 @@ int IndexWidth(char c);
 QRect IndexCorner(char c);
 // A pixel font at 1x, the face font's outline when the painter is scaled.
 void DrawIndex(QPainter& p, const FaceIndex& index);
+// A copy of symbols drawn k times larger with the index drawn on.
+QImage WithIndex(const QImage& symbols, const FaceIndex& index, int k);
 
 // One painter per family; n counts from 1 within the family. They draw in 1x units on a
 // painter that may be scaled by a whole number.

@@ -135,6 +135,10 @@ void Refine(const std::vector<Colour>& colours, std::vector<Centre>& centres) {
 
 }  // namespace
 
+int ColourDistance(QRgb a, QRgb b) {
+    return static_cast<int>(Distance(qRed(a), qGreen(a), qBlue(a), qRed(b), qGreen(b), qBlue(b)));
+}
+
 QImage ToFewColors(const QImage& picture, const std::vector<QRgb>& keep) {
     const QImage src = picture.convertToFormat(QImage::Format_RGB32);
     std::unordered_map<QRgb, long> histogram;

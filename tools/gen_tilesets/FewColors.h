@@ -12,4 +12,7 @@ namespace tilesets {
 // combines the pictures by AND and OR, where black and white carry meaning.
 QImage ToFewColors(const QImage& picture, const std::vector<QRgb>& keep);
 
+// How different two colours look: squared distance with rough perceptual weights.
+int ColourDistance(QRgb a, QRgb b);
+
 }  // namespace tilesets

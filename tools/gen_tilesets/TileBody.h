@@ -1,4 +1,4 @@
-// The tile itself: ivory face, the raised edge in the tileset's colour, the tints.
+// The tile itself: the face, the raised edge in the tileset's colour, the tints.
 #pragma once
 
 #include <QColor>
@@ -7,30 +7,34 @@
 
 namespace tilesets {
 
+// How a tileset paints its faces.
+struct FaceFinish {
+    QColor face;    // the empty face
+    QColor select;  // the tints laid under the symbols of a selected tile
+    QColor hint;    // and of a hinted one
+    bool flat;      // solid colours and dark outlines (Poster.h) instead of soft light
+};
+
 struct BorderStyle {
-    QString file;      // file name in the Tilesets folder
-    QString title;     // menu caption of the tileset
-    QColor backLight;  // coloured back of the tile, lit side
-    QColor backDark;   // and the side turned away from the light
-    bool fewColors;    // written as an 8-bit palette picture
+    QString file;       // file name in the Tilesets folder
+    QString title;      // menu caption of the tileset
+    QColor backLight;   // coloured back of the tile, lit side
+    QColor backDark;    // and the side turned away from the light
+    FaceFinish finish;  // its face and tints
+    bool fewColors;     // written as an 8-bit palette picture
 };
 
 // The four tilesets that come with the game, in menu order.
 const BorderStyle* BorderStyles(int* count);
 
-// Ivory of the face, and the two tints laid under the symbols of selected / hinted tiles.
-QColor FaceIvory();
-QColor SelectTint();
-QColor HintTint();
-
 // Every picture below is drawn k times larger than at 1x (k = 1, 2, 3, 4), natively at that
 // size.
 
-// A 40 x 50 face background of the given colour, softly lit from the top left, with a fine
-// rim so that neighbouring faces stay apart on the board.
-QImage PaintFaceBackground(const QColor& base, int k);
+// A 40 x 50 face background of the given colour with a fine rim, so that neighbouring faces
+// stay apart on the board: softly lit from the top left, or flat with a dark rim.
+QImage PaintFaceBackground(const QColor& base, bool flat, int k);
 
-// The whole 46 x 56 tile with an empty ivory face; pure black outside the tile shape.
+// The whole 46 x 56 tile with an empty face; pure black outside the tile shape.
 QImage PaintBlankTile(const BorderStyle& style, int k);
 
 // Black on the tile shape, white elsewhere.

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "Faces.h"
+#include "Poster.h"
 #include "TilesetLayout.h"
 
 namespace tilesets {
@@ -31,11 +32,22 @@ FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground) {
     return layers;
 }
 
-std::vector<FaceLayers> MakeFaces(int k, QString* error) {
-    const QImage face = PaintFaceBackground(FaceIvory(), k);
-    std::vector<FaceLayers> faces;
+std::vector<QImage> PaintAllSymbols(int k, QString* error) {
+    std::vector<QImage> symbols;
     for (int f = 1; f <= kFaceCount; ++f)
-        faces.push_back(SplitFace(PaintFaceSymbols(f, k, error), face));
+        symbols.push_back(PaintFaceSymbols(f, k, error));
+    return symbols;
+}
+
+std::vector<FaceLayers> MakeFaces(const std::vector<QImage>& symbols, const FaceFinish& finish,
+                                  int k) {
+    const QImage face = PaintFaceBackground(finish.face, finish.flat, k);
+    std::vector<FaceLayers> faces;
+    for (int f = 1; f <= kFaceCount; ++f) {
+        const QImage& drawn = symbols[f - 1];
+        faces.push_back(SplitFace(
+            finish.flat ? PosterSymbols(drawn, f, k) : WithIndex(drawn, IndexOf(f), k), face));
+    }
     return faces;
 }
 
@@ -48,8 +60,9 @@ QImage PaintTilesetPicture(const BorderStyle& style, const std::vector<FaceLayer
         p.drawImage(FaceMaskPos(f) * k, faces[f - 1].mask);
     }
     p.drawImage(kBlankTilePos * k, PaintBlankTile(style, k));
-    p.drawImage(kSelectTintPos * k, PaintFaceBackground(SelectTint(), k));
-    p.drawImage(kHintTintPos * k, PaintFaceBackground(HintTint(), k));
+    const FaceFinish& finish = style.finish;
+    p.drawImage(kSelectTintPos * k, PaintFaceBackground(finish.select, finish.flat, k));
+    p.drawImage(kHintTintPos * k, PaintFaceBackground(finish.hint, finish.flat, k));
     p.drawImage(kTileMaskPos * k, PaintTileMask(k));
     return picture;
 }

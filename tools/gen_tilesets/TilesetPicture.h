@@ -19,9 +19,13 @@ struct FaceLayers {
 // anti-aliased edge blends into the face instead of leaving a dark fringe.
 FaceLayers SplitFace(const QImage& symbols, const QImage& faceBackground);
 
-// Faces 1..42 at index face - 1, drawn k times larger. error tells of a face whose symbols
-// run into its index.
-std::vector<FaceLayers> MakeFaces(int k, QString* error);
+// The symbols of faces 1..42 at index face - 1, drawn k times larger. error tells of a face
+// whose symbols run into its index.
+std::vector<QImage> PaintAllSymbols(int k, QString* error);
+
+// The faces of a tileset of that finish, from those symbols, each with its index.
+std::vector<FaceLayers> MakeFaces(const std::vector<QImage>& symbols, const FaceFinish& finish,
+                                  int k);
 
 // The full picture, 384k x 576k in RGB32, every region at k times its 1x place; the
 // low-colour style still comes back in RGB32.

@@ -1,9 +1,10 @@
 // gen_tilesets: draws the four tilesets that come with Quorin.
 //
 // Writes data/Tilesets/pai.bmp ("Orange borders"), darkpai.bmp ("Dark borders"),
-// bluepai.bmp ("Blue borders") as 24-bit BMP and pai256.bmp ("Few Colors") as an 8-bit
-// palette BMP, all 384 x 576. The files are committed, so building the game needs neither
-// this program nor its font.
+// bluepai.bmp ("Blue borders") as 24-bit BMP and pai256.bmp ("Few Colors": flat inks and dark
+// outlines on jade tiles, see Poster.h) as an 8-bit palette BMP, all 384 x 576, and each also
+// at 2, 3 and 4 times that size as NAME@kx.png. The files are committed, so building the game
+// needs neither this program nor its font.
 //
 // Running it again, from the top of the repository:
 //   apt-get install fonts-wqy-microhei     the CJK glyphs of the faces (only this program
@@ -30,6 +31,7 @@
 #include "ContactSheet.h"
 #include "FewColors.h"
 #include "Ink.h"
+#include "Poster.h"
 #include "TileBody.h"
 #include "TilesetLayout.h"
 #include "TilesetPicture.h"
@@ -67,15 +69,21 @@ int WriteTilesets(const QString& dir) {
     const BorderStyle* styles = BorderStyles(&count);
     for (int k : {1, kHighScales[0], kHighScales[1], kHighScales[2]}) {
         QString error;
-        const std::vector<FaceLayers> faces = MakeFaces(k, &error);
+        const std::vector<QImage> symbols = PaintAllSymbols(k, &error);
         if (!error.isEmpty()) {
             Fail(error);
             return 1;
         }
         for (int i = 0; i < count; ++i) {
+            const std::vector<FaceLayers> faces = MakeFaces(symbols, styles[i].finish, k);
             QImage picture = PaintTilesetPicture(styles[i], faces, k);
             if (styles[i].fewColors) {
-                picture = ToFewColors(picture, {qRgb(0, 0, 0), qRgb(255, 255, 255), kNeutral});
+                std::vector<QRgb> keep = {qRgb(0, 0, 0), qRgb(255, 255, 255), kNeutral};
+                if (styles[i].finish.flat) {
+                    const std::vector<QRgb> flat = PosterColours(styles[i]);
+                    keep.insert(keep.end(), flat.begin(), flat.end());
+                }
+                picture = ToFewColors(picture, keep);
             }
             // Quality 0 is the PNG writer's strongest compression; the files are committed.
             const bool saved =
