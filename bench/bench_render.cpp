@@ -59,17 +59,23 @@ struct Scene {
     }
 };
 
-void BM_FullRedraw(benchmark::State& st) {
+// The board filling a 2560 x 1440 area of a screen of pixel ratio 2: as large as fits.
+constexpr double kLargeScale =
+    std::min(2560.0 / quorin::BoardRenderer::kWidth, 1440.0 / quorin::BoardRenderer::kHeight);
+
+void FullRedraw(benchmark::State& st, double scale) {
     Scene scene;
+    scene.renderer.SetScale(scale);
+    scene.renderer.Paint(scene.state, scene.options, quorin::FullRect);  // pieces made once
     for (auto _ : st) {
         benchmark::DoNotOptimize(
             scene.renderer.Paint(scene.state, scene.options, quorin::FullRect));
     }
 }
-BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
 
-void BM_RedrawTile(benchmark::State& st) {
+void RedrawTile(benchmark::State& st, double scale) {
     Scene scene;
+    scene.renderer.SetScale(scale);
     scene.renderer.Paint(scene.state, scene.options, quorin::FullRect);
     // A tile of the second layer: neighbours all round and shadows falling on it.
     uint8_t tile = 1;
@@ -81,35 +87,24 @@ void BM_RedrawTile(benchmark::State& st) {
         benchmark::DoNotOptimize(scene.renderer.Paint(scene.state, scene.options, rect));
     }
 }
+
+void BM_FullRedraw(benchmark::State& st) {
+    FullRedraw(st, 1);
+}
+BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawTile(benchmark::State& st) {
+    RedrawTile(st, 1);
+}
 BENCHMARK(BM_RedrawTile)->Unit(benchmark::kMicrosecond);
 
-// The board filling a 2560 x 1440 area of a screen of pixel ratio 2: as large as fits.
-constexpr double kLargeScale =
-    std::min(2560.0 / quorin::BoardRenderer::kWidth, 1440.0 / quorin::BoardRenderer::kHeight);
-
 void BM_FullRedrawLarge(benchmark::State& st) {
-    Scene scene;
-    scene.renderer.SetScale(kLargeScale);
-    scene.renderer.Paint(scene.state, scene.options, quorin::FullRect);  // pieces made once
-    for (auto _ : st) {
-        benchmark::DoNotOptimize(
-            scene.renderer.Paint(scene.state, scene.options, quorin::FullRect));
-    }
+    FullRedraw(st, kLargeScale);
 }
 BENCHMARK(BM_FullRedrawLarge)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawTileLarge(benchmark::State& st) {
-    Scene scene;
-    scene.renderer.SetScale(kLargeScale);
-    scene.renderer.Paint(scene.state, scene.options, quorin::FullRect);
-    uint8_t tile = 1;
-    while (tile < quorin::kTileCount && scene.state.board.TilePos[tile].layer != 2)
-        ++tile;
-    const quorin::TileRect rect = quorin::BoardRenderer::RedrawTileRect(scene.state, tile, true);
-    for (auto _ : st) {
-        scene.state.Selected1 = scene.state.Selected1 ? 0 : tile;
-        benchmark::DoNotOptimize(scene.renderer.Paint(scene.state, scene.options, rect));
-    }
+    RedrawTile(st, kLargeScale);
 }
 BENCHMARK(BM_RedrawTileLarge)->Unit(benchmark::kMicrosecond);
 

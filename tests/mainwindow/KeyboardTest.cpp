@@ -153,15 +153,6 @@ void Check(QWidget* window, const QString& firstFocus) {
     QVERIFY2(problems.isEmpty(), qPrintable(window->windowTitle() + ": " + problems.join("; ")));
 }
 
-template <typename Act>
-void WhenModal(Act act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        act(modal);
-    });
-}
-
 }  // namespace
 
 class KeyboardTest : public QObject {

@@ -79,16 +79,6 @@ QByteArray Read(const QString& path) {
     return f.readAll();
 }
 
-// The current modal window, once the event loop runs it.
-template <typename Act>
-void WhenModal(Act act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        act(modal);
-    });
-}
-
 }  // namespace
 
 class LayoutWindowsTest : public QObject {

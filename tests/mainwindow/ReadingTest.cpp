@@ -69,12 +69,6 @@ QStringList CutTexts(QWidget* window) {
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; "))); \
     } while (false)
 
-// The current modal window, once the event loop runs it.
-template <typename Act>
-void WhenModal(Act act) {
-    QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
-}
-
 // Plays the last pair after `millis` of thinking; the game ends at the tick that follows.
 void FinishAfter(Window& w, uint32_t millis) {
     QCOMPARE(w->State().TilesLeft, 2);

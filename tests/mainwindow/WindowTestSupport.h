@@ -6,9 +6,12 @@
 #include <memory>
 #include <optional>
 
+#include <QApplication>
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "board/Clock.h"
 #include "mainwindow/Dialogs.h"
@@ -153,5 +156,15 @@ struct Window {
   private:
     void Show();
 };
+
+// The current modal window, once the event loop runs it.
+template <typename Act>
+void WhenModal(Act act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        act(modal);
+    });
+}
 
 }  // namespace quorin::test

@@ -37,6 +37,21 @@ class BoardRendererTest : public ::testing::Test {
     }
     static QRect FaceAt(int x, int y, int layer) { return {Anchor(x, y, layer), QSize(40, 50)}; }
 
+    // The same plain deal of the shipped Traditional layout every time.
+    void DealTraditional() {
+        const quorin::LayoutLoad layout =
+            quorin::ReadLayoutFile(QUORIN_SOURCE_DIR "/data/Layouts/Traditional.lay");
+        ASSERT_TRUE(layout.ok) << layout.Message();
+        FixedTime time;
+        quorin::Random random(time);
+        quorin::SilentView view;
+        state_.layout = layout.grid;
+        state_.options.RandomSeed1 = true;
+        state_.SeedNumber = 4242;
+        quorin::PutLayoutOnBoard(state_);
+        quorin::Dealer(state_, random, view).PlainDeal();
+    }
+
     QImage Draw(const DrawOptions& o = {}) {
         renderer_.Paint(state_, o, FullRect);
         return renderer_.BoardBuffer();
@@ -247,17 +262,7 @@ TEST_F(BoardRendererTest, AtAnyScaleTilesLandOnTheirScaledPlaceAndPartsRedrawAsA
 }
 
 TEST_F(BoardRendererTest, PartialRedrawMatchesAFullOneInsideAndTouchesNothingOutside) {
-    const quorin::LayoutLoad layout =
-        quorin::ReadLayoutFile(QUORIN_SOURCE_DIR "/data/Layouts/Traditional.lay");
-    ASSERT_TRUE(layout.ok) << layout.Message();
-    FixedTime time;
-    quorin::Random random(time);
-    quorin::SilentView view;
-    state_.layout = layout.grid;
-    state_.options.RandomSeed1 = true;
-    state_.SeedNumber = 4242;
-    quorin::PutLayoutOnBoard(state_);
-    quorin::Dealer(state_, random, view).PlainDeal();
+    ASSERT_NO_FATAL_FAILURE(DealTraditional());
 
     DrawOptions o;
     o.Shadows = true;
@@ -297,20 +302,10 @@ TEST_F(BoardRendererTest, ATileTakenAwayTakesAllOfItsShadowWithItAtAnyScale) {
     for (int i = 0; i < 5; ++i)
         vertical[i] = QImage(QString(QUORIN_SOURCE_DIR "/resources/bitmaps/%1.bmp").arg(9 + i));
     const QImage horizontal(QUORIN_SOURCE_DIR "/resources/bitmaps/3.bmp");
-    const quorin::LayoutLoad layout =
-        quorin::ReadLayoutFile(QUORIN_SOURCE_DIR "/data/Layouts/Traditional.lay");
-    ASSERT_TRUE(layout.ok) << layout.Message();
     DrawOptions o;
     o.Shadows = true;
     for (const double scale : {1.0, 1.5}) {
-        FixedTime time;
-        quorin::Random random(time);
-        quorin::SilentView view;
-        state_.layout = layout.grid;
-        state_.options.RandomSeed1 = true;
-        state_.SeedNumber = 4242;
-        quorin::PutLayoutOnBoard(state_);
-        quorin::Dealer(state_, random, view).PlainDeal();
+        ASSERT_NO_FATAL_FAILURE(DealTraditional());
         BoardRenderer played(tileset_), fresh(tileset_);
         for (BoardRenderer* r : {&played, &fresh}) {
             r->SetShadowPieces(horizontal, vertical);
