@@ -122,7 +122,7 @@ void RiverSearch::MoveRiverTiles(int x, int y) {
     view_.RepaintNow();
 }
 
-void RiversGame::CountFree() {
+std::vector<std::pair<int, int>> RiversGame::JoinablePairs() {
     GameState& state = S();
     SilentView silent;
     RiverSearch search(state, silent);
@@ -133,24 +133,28 @@ void RiversGame::CountFree() {
     };
     static constexpr std::array<std::array<int, 2>, 6> kPairs{
         {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}}};
-
-    state.FreeCount = 0;
-    state.MovesLeft = 0;
-    auto& list = state.board.FreeList;
-    for (int g = 1; g < state.TotalTiles && g + 3 <= kTileCount; g += 4) {
-        std::array<bool, 4> marked{};
+    std::vector<std::pair<int, int>> pairs;
+    for (int g = 1; g < state.TotalTiles && g + 3 <= kTileCount; g += 4)
         for (const auto& pair : kPairs) {
             const int t1 = g + pair[0];
             const int t2 = g + pair[1];
-            if (search.CanBeReached(t1, t2) && uncovered(t1) && uncovered(t2)) {
-                marked[pair[0]] = true;
-                marked[pair[1]] = true;
-            }
+            if (search.CanBeReached(t1, t2) && uncovered(t1) && uncovered(t2))
+                pairs.emplace_back(t1, t2);
         }
-        for (int k = 0; k < 4; ++k)
-            if (marked[k])
-                list[++state.FreeCount] = static_cast<uint8_t>(g + k);
-    }
+    return pairs;
+}
+
+void RiversGame::CountFree() {
+    GameState& state = S();
+    auto& list = state.board.FreeList;
+    std::array<bool, kTileCount + 1> marked{};
+    for (const auto& [t1, t2] : JoinablePairs())
+        marked[t1] = marked[t2] = true;
+    state.FreeCount = 0;
+    for (int t = 1; t <= kTileCount; ++t)
+        if (marked[t])
+            list[++state.FreeCount] = static_cast<uint8_t>(t);
+    state.MovesLeft = 0;
     for (int k = 1; k < state.FreeCount; ++k)
         if (SameGroup(list[k], list[k + 1]))
             ++state.MovesLeft;

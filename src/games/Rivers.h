@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "board/BoardView.h"
 #include "board/GameState.h"
@@ -68,6 +70,14 @@ class RiversGame : public TileGame {
 
   protected:
     void MatchSameGroup() override;
+    // The pairs that can leave now, which are not always neighbours in the free list: with
+    // two of a group joined and the other two joined, the list holds all four.
+    std::vector<std::pair<int, int>> HintRound() override { return JoinablePairs(); }
+
+  private:
+    // Group by group, the pairs that a path joins with neither tile covered, in the order
+    // (g, g+1), (g, g+2), (g, g+3), (g+1, g+2), (g+1, g+3), (g+2, g+3).
+    std::vector<std::pair<int, int>> JoinablePairs();
 };
 
 }  // namespace quorin

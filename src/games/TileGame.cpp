@@ -120,7 +120,7 @@ bool TileGame::IsFreePair(std::pair<int, int> pair) const {
            pos[a].OnBoard() && pos[b].OnBoard() && IsFree(a) && IsFree(b);
 }
 
-std::vector<std::pair<int, int>> TileGame::HintRound() const {
+std::vector<std::pair<int, int>> TileGame::HintRound() {
     const GameState& s = S();
     const auto& list = s.board.FreeList;
     std::vector<std::pair<int, int>> round;
@@ -149,12 +149,10 @@ void TileGame::Hint(std::pair<int, int> safe) {
         const auto at = std::find(round.begin(), round.end(), shown);
         if (at != round.end())
             s.HintIndex = static_cast<int32_t>(at - round.begin()) + 1;
-    } else {
-        s.HintIndex = s.HintIndex % s.MovesLeft + 1;
-        if (s.HintIndex <= static_cast<int32_t>(round.size())) {
-            s.HintTile1 = round[s.HintIndex - 1].first;
-            s.HintTile2 = round[s.HintIndex - 1].second;
-        }
+    } else if (!round.empty()) {
+        s.HintIndex = s.HintIndex % static_cast<int32_t>(round.size()) + 1;
+        s.HintTile1 = round[s.HintIndex - 1].first;
+        s.HintTile2 = round[s.HintIndex - 1].second;
     }
     s.PenaltySeconds += 40;
     View().FullRedraw();

@@ -35,11 +35,11 @@ class TileGame : public GameRules {
     void RemoveSelectedPair(const TilePosition* firstFrom = nullptr);
     // Every tile goes to a random tile's place, on any layer or on its own.
     void FreeShuffle(bool keepLayer);
+    // The pairs the hint goes round, after a count: neighbours of one group in the free list.
+    virtual std::vector<std::pair<int, int>> HintRound();
 
   private:
     bool IsFreePair(std::pair<int, int> pair) const;
-    // The pairs the hint goes round: neighbours of one group in the free list.
-    std::vector<std::pair<int, int>> HintRound() const;
     void TestStile2();
     void MatchSelection();
 };

@@ -277,7 +277,7 @@ void TQuorin::BuildToolbar() {
     AddToolButton("ExplorerButton2", "Back", "Undo move", "back", true, nullptr);
     connect(toolButtons_.back(), &QToolButton::clicked, this, [this] { game_.Back(); });
     AddToolButton("ExplorerButton3", "Hint", "Show possible moves", "hint", true, nullptr);
-    connect(toolButtons_.back(), &QToolButton::clicked, this, [this] { game_.Hint(); });
+    connect(toolButtons_.back(), &QToolButton::clicked, this, [this] { HintClick(); });
     AddToolButton("ShuffleButton", "Shuffle", "Shuffle tiles", "shuffle", true,
                   &TQuorin::Shuffle1Click);
     pauseButton_ =

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <utility>
 #include <vector>
@@ -190,6 +191,32 @@ TEST(RiversCount, CountsJoinablePairsUncoveredAndMovesAmongThem) {
         EXPECT_EQ(covered.s.MovesLeft, 0) << "covered at x " << x;
         covered.s.board.Lift(73);
     }
+}
+
+TEST(RiversCount, TheHintShowsOnlyPairsThatCanLeave) {
+    // A full grid where 1 sits beside 3 and 2 beside 4, far apart: all four count as free,
+    // yet 1 and 2, neighbours in the free list, cannot be joined.
+    RiversTable t;
+    const std::map<std::pair<int, int>, int> group{
+        {{10, 9}, 1}, {{12, 9}, 3}, {{20, 9}, 2}, {{22, 9}, 4}};
+    int next = 5;
+    for (int y = 5; y <= 15; y += 2)
+        for (int x = 4; x <= 30; x += 2) {
+            const auto at = group.find({x, y});
+            t.s.board.Place(at != group.end() ? at->second : next++, x, y, 1);
+        }
+    t.s.TotalTiles = t.s.TilesLeft = 84;
+    t.game.CountFree();
+    std::set<std::pair<int, int>> shown;
+    for (int press = 0; press < 2 * t.s.MovesLeft; ++press) {
+        t.game.Hint({0, 0});
+        ASSERT_NE(t.s.HintTile1, 0) << "press " << press;
+        EXPECT_TRUE(t.search.CanBeReached(t.s.HintTile1, t.s.HintTile2))
+            << t.s.HintTile1 << " and " << t.s.HintTile2;
+        shown.emplace(t.s.HintTile1, t.s.HintTile2);
+    }
+    EXPECT_TRUE(shown.contains({1, 3}));
+    EXPECT_TRUE(shown.contains({2, 4}));
 }
 
 // Play through the game's presses: tiles 1 and 2 of one group with a row of others between
