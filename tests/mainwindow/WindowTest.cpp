@@ -2,6 +2,7 @@
 // menu commands, and the clock.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
@@ -639,7 +640,10 @@ void WindowTest::AfterAnotherGameSolitaireKnowsItsLayout() {
 }
 
 void WindowTest::Screenshots() {
-    // QUORIN_SCREENSHOTS names a folder to keep the pictures in (docs/ for the README).
+    // QUORIN_SCREENSHOTS names a folder to keep the pictures in (docs/ for the README),
+    // taken before the window moves the working folder to its own.
+    const QByteArray asked = qgetenv("QUORIN_SCREENSHOTS");
+    const QString dir = asked.isEmpty() ? QString() : QFileInfo(asked).absoluteFilePath();
     ProgramFolder folder(kPlainIni + "CoolStatus=1\r\n");
     Window w(folder);
     w.Tick(40);
@@ -661,13 +665,25 @@ void WindowTest::Screenshots() {
     const QImage game = w->grab().toImage();
     QVERIFY(!welcome.isNull() && !game.isNull());
     QVERIFY(welcome != game);
-    const QByteArray dir = qgetenv("QUORIN_SCREENSHOTS");
+    // The other games and the editor, each just started.
+    std::vector<std::pair<QString, QImage>> others;
+    for (const auto& [action, name] : {std::pair{"MahJonggRiversNewGameHard1", "rivers"},
+                                       {"Memory1", "memory"},
+                                       {"MahJonggClicks1", "clicks"},
+                                       {"CreateLayout1", "editor"}}) {
+        w->Action(action)->trigger();
+        w.Tick(2);
+        others.emplace_back(name, w->grab().toImage());
+        QVERIFY(others.back().second != game);
+    }
     if (!dir.isEmpty()) {
         // A screen of another pixel ratio keeps its pictures apart: game-2x.png.
         const qreal ratio = w->devicePixelRatioF();
         const QString suffix = ratio == 1 ? QString() : QStringLiteral("-%1x").arg(ratio);
-        welcome.save(QString(dir) + "/welcome" + suffix + ".png");
-        game.save(QString(dir) + "/game" + suffix + ".png");
+        welcome.save(dir + "/welcome" + suffix + ".png");
+        game.save(dir + "/game" + suffix + ".png");
+        for (const auto& [name, picture] : others)
+            picture.save(dir + "/" + name + suffix + ".png");
     }
 }
 
