@@ -143,7 +143,8 @@ void TQuorin::BuildMenus() {
     highlightItems_ = {none, red, colored, green, blue};  // in the order of the setting
     separator(m);
     AddAction(m, "ShowCurrentTile", "&Show Current Tile", kNone, -2, true, &TQuorin::ShowPanelHOF);
-    AddAction(m, "OnlyPossibleMoves", "&Only Possible Moves", kNone, -2, true, nullptr);
+    AddAction(m, "OnlyPossibleMoves", "&Only Possible Moves", kNone, -2, true,
+              &TQuorin::OnlyPossibleMovesClick);
 
     m = topMenu("&Configuration");
     AddAction(m, "Winnable", "Winnable &Layouts (in at least one way)", kNone, -2, true, nullptr);

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <map>
 #include <thread>
+#include <tuple>
 
 #include "WindowTestSupport.h"
 #include "board/FreeRule.h"
@@ -94,6 +95,7 @@ class WindowTest : public QObject {
     void FirstCloseWritesEveryKeyInOrder();
     void SettingsRoundTrip();
     void DrawsTheSelectionOnItsTint();
+    void OnlyPossibleMovesDimsTheBlockedTiles();
     void CancellingTheFileDialogKeepsThePicture();
     void DamagedFilesAreRefusedWithAMessage();
     void StartupNeedsLayoutsAndMusic();
@@ -448,6 +450,80 @@ void WindowTest::DrawsTheSelectionOnItsTint() {
     QTest::mouseMove(w->GameImage(), QPoint(41, 30));  // on the board, on no tile
     QCOMPARE(int(s.HoverTile), 0);
     QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(6, 256) + spot));
+}
+
+void WindowTest::OnlyPossibleMovesDimsTheBlockedTiles() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Action("NewSpecificGame1")->trigger();
+    const GameState& s = w->State();
+    auto board = [&w] { return w->Renderer().BoardBuffer().copy(); };
+    auto face = [&s](const QImage& image, int t) {
+        const TilePosition p = s.board.TilePos[t];
+        return image.copy(QRect(QPoint(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
+                                       CoordY(p.y - 1, p.layer - 1, s.BoardOriginY)),
+                                QSize(40, 50)));
+    };
+    // The whole board drawn afresh with the option as it is: every partial redraw before must
+    // have left the same picture.
+    auto afresh = [&w, &board] {
+        QAction* only = w->Action("OnlyPossibleMoves");
+        only->trigger();
+        only->trigger();
+        return board();
+    };
+    // A free pair whose leaving frees a tile that is blocked now.
+    int a = 0, b = 0, freed = 0;
+    for (int x = 1; x <= kTileCount && !freed; ++x)
+        for (int y = x + 1; y <= kTileCount && !freed; ++y) {
+            if (!SameGroup(x, y) || !IsTileFree(s, x) || !IsTileFree(s, y))
+                continue;
+            GameState after = s;
+            for (const int t : {x, y}) {
+                const TilePosition p = after.board.TilePos[t];
+                after.board.SetCell(p.x, p.y, p.layer, 0);
+                after.board.TilePos[t] = {};
+            }
+            for (int t = 1; t <= kTileCount && !freed; ++t)
+                if (t != x && t != y && !IsTileFree(s, t) && IsTileFree(after, t))
+                    std::tie(a, b, freed) = std::tuple(x, y, t);
+        }
+    QVERIFY(freed);
+    int open = 0;  // a free tile that stays free
+    for (int t = 1; t <= kTileCount && !open; ++t)
+        if (t != a && t != b && IsTileFree(s, t))
+            open = t;
+    QVERIFY(open);
+
+    const QImage off = board();
+    w->Action("OnlyPossibleMoves")->trigger();  // shown at once
+    const QImage on = board();
+    QVERIFY(face(on, freed) != face(off, freed));
+    QCOMPARE(face(on, open), face(off, open));
+    // Grey, not a tint: the blocked face is darker and of less colour.
+    const QPoint middle = QPoint(20, 25);
+    const QColor dimmed(face(on, freed).pixel(middle)), plain(face(off, freed).pixel(middle));
+    QVERIFY(dimmed.lightness() < plain.lightness() || dimmed.saturation() < plain.saturation());
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(board(), off);
+
+    w->Action("OnlyPossibleMoves")->trigger();
+    w.PressTile(a);
+    w.PressTile(b);
+    QCOMPARE(int(s.TilesLeft), kTileCount - 2);
+    const QImage played = board();
+    QCOMPARE(played, afresh());
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(face(played, freed), face(board(), freed));  // freed: drawn as with the option off
+    w->Action("OnlyPossibleMoves")->trigger();
+
+    // Taken back, the pair blocks it again; a new game shows its own blocked tiles.
+    w->Action("Undo1")->trigger();
+    QCOMPARE(int(s.TilesLeft), kTileCount);
+    QCOMPARE(face(board(), freed), face(on, freed));
+    QCOMPARE(board(), afresh());
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(board(), afresh());
 }
 
 void WindowTest::CancellingTheFileDialogKeepsThePicture() {
