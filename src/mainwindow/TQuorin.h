@@ -25,6 +25,7 @@ class QPainter;
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/FileLocations.h"
 #include "mainwindow/StatusTicker.h"
+#include "mainwindow/ToolStrip.h"
 #include "render/BoardRenderer.h"
 #include "render/Tileset.h"
 
@@ -229,7 +230,7 @@ class TQuorin : public QMainWindow, public BoardView {
     std::unique_ptr<IniFile> settingsFile_;
 
     // Components.
-    QWidget* tools_ = nullptr;
+    ToolStrip* tools_ = nullptr;
     QWidget* editorPanel_ = nullptr;
     BoardSurface* surface_ = nullptr;
     ImageBox* hofBox_ = nullptr;

@@ -258,7 +258,7 @@ QToolButton* TQuorin::AddToolButton(const char* name, const QString& caption, co
 }
 
 void TQuorin::BuildToolbar() {
-    tools_ = new QWidget(this);
+    tools_ = new ToolStrip(this);
     tools_->setObjectName("Tools");
     tools_->setFixedHeight(33);
     tools_->setAttribute(Qt::WA_StyledBackground);
@@ -377,14 +377,14 @@ void TQuorin::CoolToolbarClick() {
         "QToolButton[game=\"true\"] { color: navy; }"
         "QToolButton[game=\"false\"] { color: maroon; }"
         "QToolButton:disabled { color: #8f8a80; }";
-    if (Action("CoolToolbar")->isChecked() && !toolBitmap_.isNull())
-        tools_->setStyleSheet(
-            "#Tools { background-image: url(:/bitmaps/toolbitmap.bmp);"
-            " border-bottom: 1px solid #7d7565; }" +
-            base);
-    else
+    if (Action("CoolToolbar")->isChecked() && !toolBitmap_.isNull()) {
+        tools_->setStyleSheet("#Tools { border-bottom: 1px solid #7d7565; }" + base);
+        tools_->SetWallpaper(":/bitmaps/toolbitmap.bmp");
+    } else {
         tools_->setStyleSheet("#Tools { background: #e4dccb; border-bottom: 1px solid #7d7565; }" +
                               base);
+        tools_->SetWallpaper({});
+    }
 }
 
 void TQuorin::FlatButtonsClick() {

@@ -779,6 +779,30 @@ void WindowTest::TheSidePanelAndToolbarAreAsFineAsTheScreen() {
         QCOMPARE(glyph.convertToFormat(QImage::Format_ARGB32),
                  file.convertToFormat(QImage::Format_ARGB32));
     }
+
+    // So does the "Cool Toolbar" wallpaper, repeated from the strip's corner: right of the
+    // buttons and above the border every pixel is the finest file's own.
+    auto* tools = w->findChild<ToolStrip*>("Tools");
+    QVERIFY(w->Action("CoolToolbar")->isChecked());
+    const QImage bar = tools->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int t = ResourceFactorFor(":/bitmaps/toolbitmap.bmp", ratio);
+    QCOMPARE(double(t), std::ceil(ratio));
+    const QImage paper =
+        FinestResource(":/bitmaps/toolbitmap.bmp", ratio).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(paper.size(), QSize(128, 33) * t);
+    int buttonsEnd = 0;
+    for (const QToolButton* b : tools->findChildren<QToolButton*>())
+        buttonsEnd = std::max(buttonsEnd, b->geometry().right() + 1);
+    QVERIFY(buttonsEnd + 20 < tools->width());
+    if (t == ratio)
+        for (int y = 0; y < (tools->height() - 1) * t; ++y)
+            for (int x = buttonsEnd * t; x < bar.width(); ++x)
+                QCOMPARE(bar.pixel(x, y), paper.pixel(x % paper.width(), y % paper.height()));
+    // Without it, the plain colour.
+    w->Action("CoolToolbar")->trigger();
+    QCOMPARE(QColor(tools->grab().toImage().pixel(bar.width() - 2, 2)), QColor(0xe4, 0xdc, 0xcb));
+    w->Action("CoolToolbar")->trigger();
+    QCOMPARE(tools->grab().toImage().convertToFormat(QImage::Format_RGB32), bar);
 }
 
 // Window placement and settings files
