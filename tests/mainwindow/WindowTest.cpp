@@ -522,8 +522,22 @@ void WindowTest::OnlyPossibleMovesDimsTheBlockedTiles() {
     QCOMPARE(int(s.TilesLeft), kTileCount);
     QCOMPARE(face(board(), freed), face(on, freed));
     QCOMPARE(board(), afresh());
+    w->Action("Shuffle1")->trigger();
+    QCOMPARE(board(), afresh());
     w->Action("NewSpecificGame1")->trigger();
     QCOMPARE(board(), afresh());
+
+    // In Memory every tile may be turned, in Rivers every tile picked: none is greyed.
+    w->Action("Memory1")->trigger();
+    QCOMPARE(s.GameMode, ModeMemory);
+    const QImage memory = board();
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(board(), memory);
+    w->Action("NewArcadeMahjonggGame1")->trigger();
+    QCOMPARE(s.GameMode, ModeRivers);
+    const QImage rivers = board();
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(board(), rivers);
 }
 
 void WindowTest::CancellingTheFileDialogKeepsThePicture() {
