@@ -2,6 +2,7 @@
 // turns menu commands, mouse events and clock ticks into calls of the rules.
 #pragma once
 
+#include <bitset>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,6 +25,7 @@ class QPainter;
 #include "mainwindow/Dialogs.h"
 #include "mainwindow/FileLocations.h"
 #include "mainwindow/StatusTicker.h"
+#include "mainwindow/ToolStrip.h"
 #include "render/BoardRenderer.h"
 #include "render/Tileset.h"
 
@@ -200,6 +202,10 @@ class TQuorin : public QMainWindow, public BoardView {
 
     // Drawing helpers.
     DrawOptions CurrentDrawOptions() const;
+    // With "Only Possible Moves", the tiles on the board the game's rule keeps from being
+    // taken now; otherwise none.
+    std::bitset<kTileCount + 1> BlockedTiles();
+    void OnlyPossibleMovesClick();
     void RedrawRect(TileRect dirty);
     void ShowTilePreview(int tile);
     void ClearTilePreview();
@@ -224,7 +230,7 @@ class TQuorin : public QMainWindow, public BoardView {
     std::unique_ptr<IniFile> settingsFile_;
 
     // Components.
-    QWidget* tools_ = nullptr;
+    ToolStrip* tools_ = nullptr;
     QWidget* editorPanel_ = nullptr;
     BoardSurface* surface_ = nullptr;
     ImageBox* hofBox_ = nullptr;
@@ -244,6 +250,7 @@ class TQuorin : public QMainWindow, public BoardView {
     QAction* currentTileset_ = nullptr;  // the item whose picture is in use
     QAction* currentBackground_ = nullptr;
     TileRect dirtyRect_ = FullRect;
+    std::bitset<kTileCount + 1> drawnDimmed_;  // the blocked tiles as the board image shows them
 
     // Pictures.
     // The side panel is 92 x 472 logical pixels, composed at the device pixels of its screen.

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QThread>
 
+#include <algorithm>
+
 #include "board/FreeRule.h"
 #include "board/Placement.h"
 #include "halloffame/PanelPicture.h"
@@ -46,6 +48,18 @@ uint32_t ToColorRef(QColor c) {
 // Text placed by its top-left corner, as the panel's layout is measured.
 void TextOut(QPainter& p, int x, int y, const QString& text) {
     p.drawText(x, y + p.fontMetrics().ascent(), text);
+}
+
+// The smallest rectangle holding both; an empty one adds nothing.
+TileRect Union(TileRect a, TileRect b) {
+    if (a.IsFull() || b.IsFull())
+        return FullRect;
+    if (b.IsEmpty())
+        return a;
+    if (a.IsEmpty())
+        return b;
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
 }
 
 }  // namespace
@@ -135,8 +149,48 @@ void TQuorin::Redraw() {
         ShowFond();
         return;
     }
-    const QRect changed = renderer_.Paint(s, CurrentDrawOptions(), dirtyRect_);
+    DrawOptions options = CurrentDrawOptions();
+    options.Dimmed = BlockedTiles();
+    TileRect dirty = dirtyRect_;
+    // A pair taken away or put back frees or blocks its neighbours: their faces are drawn
+    // again with it. A deal or a shuffle ends with the whole board.
+    if (!dealing_ && !dirty.IsFull()) {
+        const std::bitset<kTileCount + 1> changedLook = options.Dimmed ^ drawnDimmed_;
+        for (int t = 1; t <= kTileCount && changedLook.any(); ++t)
+            if (changedLook.test(static_cast<size_t>(t)))
+                dirty = Union(dirty, BoardRenderer::HLRedrawTileRect(s, t));
+    }
+    const QRect changed = renderer_.Paint(s, options, dirty);
+    drawnDimmed_ = options.Dimmed;
     surface_->UpdateImageRect(changed);
+}
+
+std::bitset<kTileCount + 1> TQuorin::BlockedTiles() {
+    std::bitset<kTileCount + 1> blocked;
+    const GameRules* rules = game_.Active();
+    if (!rules || !Action("OnlyPossibleMoves")->isChecked())
+        return blocked;
+    // The game's own rule says what may be taken: in Rivers and Memory every tile, in
+    // Clicks every group (its pieces are drawn without tile looks).
+    const BoardTables& board = State().board;
+    for (int t = 1; t <= kTileCount; ++t) {
+        const TilePosition p = board.TilePos[t];
+        if (p.OnBoard() && board.Cell(p.x, p.y, p.layer) == t && !rules->IsFree(t))
+            blocked.set(static_cast<size_t>(t));
+    }
+    return blocked;
+}
+
+void TQuorin::OnlyPossibleMovesClick() {
+    GameState& s = State();
+    // A blocked tile under the pointer loses its highlight, as the pointer gives it none.
+    if (const GameRules* rules = game_.Active(); s.HoverTile != 0 && rules &&
+                                                 Action("OnlyPossibleMoves")->isChecked() &&
+                                                 !rules->IsFree(s.HoverTile)) {
+        s.HoverTile = 0;
+        hoverCandidate_ = prevHoverCandidate_ = 0;
+    }
+    FullRedraw();
 }
 
 void TQuorin::RedrawRect(TileRect dirty) {

@@ -143,7 +143,8 @@ void TQuorin::BuildMenus() {
     highlightItems_ = {none, red, colored, green, blue};  // in the order of the setting
     separator(m);
     AddAction(m, "ShowCurrentTile", "&Show Current Tile", kNone, -2, true, &TQuorin::ShowPanelHOF);
-    AddAction(m, "OnlyPossibleMoves", "&Only Possible Moves", kNone, -2, true, nullptr);
+    AddAction(m, "OnlyPossibleMoves", "&Only Possible Moves", kNone, -2, true,
+              &TQuorin::OnlyPossibleMovesClick);
 
     m = topMenu("&Configuration");
     AddAction(m, "Winnable", "Winnable &Layouts (in at least one way)", kNone, -2, true, nullptr);
@@ -257,7 +258,7 @@ QToolButton* TQuorin::AddToolButton(const char* name, const QString& caption, co
 }
 
 void TQuorin::BuildToolbar() {
-    tools_ = new QWidget(this);
+    tools_ = new ToolStrip(this);
     tools_->setObjectName("Tools");
     tools_->setFixedHeight(33);
     tools_->setAttribute(Qt::WA_StyledBackground);
@@ -376,14 +377,14 @@ void TQuorin::CoolToolbarClick() {
         "QToolButton[game=\"true\"] { color: navy; }"
         "QToolButton[game=\"false\"] { color: maroon; }"
         "QToolButton:disabled { color: #8f8a80; }";
-    if (Action("CoolToolbar")->isChecked() && !toolBitmap_.isNull())
-        tools_->setStyleSheet(
-            "#Tools { background-image: url(:/bitmaps/toolbitmap.bmp);"
-            " border-bottom: 1px solid #7d7565; }" +
-            base);
-    else
+    if (Action("CoolToolbar")->isChecked() && !toolBitmap_.isNull()) {
+        tools_->setStyleSheet("#Tools { border-bottom: 1px solid #7d7565; }" + base);
+        tools_->SetWallpaper(":/bitmaps/toolbitmap.bmp");
+    } else {
         tools_->setStyleSheet("#Tools { background: #e4dccb; border-bottom: 1px solid #7d7565; }" +
                               base);
+        tools_->SetWallpaper({});
+    }
 }
 
 void TQuorin::FlatButtonsClick() {

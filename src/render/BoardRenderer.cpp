@@ -331,7 +331,9 @@ BoardRenderer::Look BoardRenderer::LookOf(int c, int r, int v, int l, bool* outl
     if (v == s.HintTile1 || v == s.HintTile2)
         return Look::Hinted;
     // "Colored Tile" lights the tile under the pointer rather than tinting it like a hint.
-    return hovered && o.HighlightMode == 2 ? Look::Lit : Look::Plain;
+    if (hovered && o.HighlightMode == 2)
+        return Look::Lit;
+    return v <= kTileCount && o.Dimmed.test(static_cast<size_t>(v)) ? Look::Dimmed : Look::Plain;
 }
 
 void BoardRenderer::ShowIt(Pass& pass, int c, int r, int v, int l) {
@@ -397,6 +399,9 @@ void BoardRenderer::ShowIt(Pass& pass, int c, int r, int v, int l) {
         case Look::Lit:
             DrawLitWash(pass, QRect(anchor, QSize(40, 50)));
             break;
+        case Look::Dimmed:
+            DrawDimWash(pass, QRect(anchor, QSize(40, 50)));
+            break;
         case Look::Plain:
             break;
     }
@@ -459,6 +464,9 @@ void BoardRenderer::ShowScaled(Pass& pass, int c, int r, int v, int l, Look look
         case Look::Lit:
             DrawLitWash(pass, QRect(anchor, QSize(t.Length(40), t.Length(50))));
             break;
+        case Look::Dimmed:
+            DrawDimWash(pass, QRect(anchor, QSize(t.Length(40), t.Length(50))));
+            break;
         case Look::Plain:
             break;
     }
@@ -474,6 +482,15 @@ void BoardRenderer::DrawLitWash(Pass& pass, const QRect& face) {
     // A warm light over the whole face, symbols included: brighter, not another colour.
     pass.painter->setCompositionMode(QPainter::CompositionMode_Screen);
     pass.painter->fillRect(face, QColor(110, 95, 40));
+}
+
+void BoardRenderer::DrawDimWash(Pass& pass, const QRect& face) {
+    if (!pass.clip.intersects(face))
+        return;
+    // A veil of cool grey over the face: its colours and the contrast of its symbols fade,
+    // light and dark tilesets alike, and no tint of a selection, hint or light is like it.
+    pass.painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    pass.painter->fillRect(face, QColor(96, 100, 112, 150));
 }
 
 void BoardRenderer::PaintFaceOnTint(Pass& pass, const QRect& tint, int v, QPoint anchor) {

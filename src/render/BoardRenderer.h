@@ -9,6 +9,7 @@
 #include <QRect>
 
 #include <array>
+#include <bitset>
 
 #include "board/GameState.h"
 #include "render/Geometry.h"
@@ -28,6 +29,9 @@ struct DrawOptions {
     int GhostY = -1;
     int GhostLayer = -1;
     bool RiverFound = false;  // a Rivers path is being shown: no selection or hover overlays
+    // "Only Possible Moves": the tiles the player cannot take now, drawn greyed. Selection,
+    // hint and the lit tile go before it.
+    std::bitset<kTileCount + 1> Dimmed;
 };
 
 class BoardRenderer {
@@ -81,7 +85,7 @@ class BoardRenderer {
 
   private:
     // What the face of a tile shows, apart from the tile itself.
-    enum class Look { Plain, FaceDown, Selected, Hinted, Lit, Blank, Ghost };
+    enum class Look { Plain, FaceDown, Selected, Hinted, Lit, Dimmed, Blank, Ghost };
     Look LookOf(int c, int r, int v, int l, bool* outline) const;
 
     // One drawing pass over part of the board image: its painter, the part in image pixels
@@ -99,6 +103,7 @@ class BoardRenderer {
     void ShowIt(Pass& pass, int c, int r, int v, int l);
     void ShowScaled(Pass& pass, int c, int r, int v, int l, Look look, bool outline);
     void DrawLitWash(Pass& pass, const QRect& face);
+    void DrawDimWash(Pass& pass, const QRect& face);
     void PaintFaceOnTint(Pass& pass, const QRect& tint, int v, QPoint anchor);
     void DrawOutline(Pass& pass, QPoint anchor);
     void DrawShadows(Pass& pass, int c, int r, int l, QPoint anchor);

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <map>
 #include <thread>
+#include <tuple>
 
 #include "WindowTestSupport.h"
 #include "board/FreeRule.h"
@@ -95,6 +96,7 @@ class WindowTest : public QObject {
     void FirstCloseWritesEveryKeyInOrder();
     void SettingsRoundTrip();
     void DrawsTheSelectionOnItsTint();
+    void OnlyPossibleMovesDimsTheBlockedTiles();
     void CancellingTheFileDialogKeepsThePicture();
     void DamagedFilesAreRefusedWithAMessage();
     void StartupNeedsLayoutsAndMusic();
@@ -451,6 +453,94 @@ void WindowTest::DrawsTheSelectionOnItsTint() {
     QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(6, 256) + spot));
 }
 
+void WindowTest::OnlyPossibleMovesDimsTheBlockedTiles() {
+    ProgramFolder folder(kPlainIni);
+    Window w(folder);
+    w->Action("NewSpecificGame1")->trigger();
+    const GameState& s = w->State();
+    auto board = [&w] { return w->Renderer().BoardBuffer().copy(); };
+    auto face = [&s](const QImage& image, int t) {
+        const TilePosition p = s.board.TilePos[t];
+        return image.copy(QRect(QPoint(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
+                                       CoordY(p.y - 1, p.layer - 1, s.BoardOriginY)),
+                                QSize(40, 50)));
+    };
+    // The whole board drawn afresh with the option as it is: every partial redraw before must
+    // have left the same picture.
+    auto afresh = [&w, &board] {
+        QAction* only = w->Action("OnlyPossibleMoves");
+        only->trigger();
+        only->trigger();
+        return board();
+    };
+    // A free pair whose leaving frees a tile that is blocked now.
+    int a = 0, b = 0, freed = 0;
+    for (int x = 1; x <= kTileCount && !freed; ++x)
+        for (int y = x + 1; y <= kTileCount && !freed; ++y) {
+            if (!SameGroup(x, y) || !IsTileFree(s, x) || !IsTileFree(s, y))
+                continue;
+            GameState after = s;
+            for (const int t : {x, y}) {
+                const TilePosition p = after.board.TilePos[t];
+                after.board.SetCell(p.x, p.y, p.layer, 0);
+                after.board.TilePos[t] = {};
+            }
+            for (int t = 1; t <= kTileCount && !freed; ++t)
+                if (t != x && t != y && !IsTileFree(s, t) && IsTileFree(after, t))
+                    std::tie(a, b, freed) = std::tuple(x, y, t);
+        }
+    QVERIFY(freed);
+    int open = 0;  // a free tile that stays free
+    for (int t = 1; t <= kTileCount && !open; ++t)
+        if (t != a && t != b && IsTileFree(s, t))
+            open = t;
+    QVERIFY(open);
+
+    const QImage off = board();
+    w->Action("OnlyPossibleMoves")->trigger();  // shown at once
+    const QImage on = board();
+    QVERIFY(face(on, freed) != face(off, freed));
+    QCOMPARE(face(on, open), face(off, open));
+    // Grey, not a tint: the blocked face is darker and of less colour.
+    const QPoint middle = QPoint(20, 25);
+    const QColor dimmed(face(on, freed).pixel(middle)), plain(face(off, freed).pixel(middle));
+    QVERIFY(dimmed.lightness() < plain.lightness() || dimmed.saturation() < plain.saturation());
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(board(), off);
+
+    w->Action("OnlyPossibleMoves")->trigger();
+    w.PressTile(a);
+    w.PressTile(b);
+    QCOMPARE(int(s.TilesLeft), kTileCount - 2);
+    const QImage played = board();
+    QCOMPARE(played, afresh());
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(face(played, freed), face(board(), freed));  // freed: drawn as with the option off
+    w->Action("OnlyPossibleMoves")->trigger();
+
+    // Taken back, the pair blocks it again; a new game shows its own blocked tiles.
+    w->Action("Undo1")->trigger();
+    QCOMPARE(int(s.TilesLeft), kTileCount);
+    QCOMPARE(face(board(), freed), face(on, freed));
+    QCOMPARE(board(), afresh());
+    w->Action("Shuffle1")->trigger();
+    QCOMPARE(board(), afresh());
+    w->Action("NewSpecificGame1")->trigger();
+    QCOMPARE(board(), afresh());
+
+    // In Memory every tile may be turned, in Rivers every tile picked: none is greyed.
+    w->Action("Memory1")->trigger();
+    QCOMPARE(s.GameMode, ModeMemory);
+    const QImage memory = board();
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(board(), memory);
+    w->Action("NewArcadeMahjonggGame1")->trigger();
+    QCOMPARE(s.GameMode, ModeRivers);
+    const QImage rivers = board();
+    w->Action("OnlyPossibleMoves")->trigger();
+    QCOMPARE(board(), rivers);
+}
+
 void WindowTest::CancellingTheFileDialogKeepsThePicture() {
     ProgramFolder folder(kPlainIni + "Tileset=2\r\n");
     Window w(folder);
@@ -719,6 +809,30 @@ void WindowTest::TheSidePanelAndToolbarAreAsFineAsTheScreen() {
         QCOMPARE(glyph.convertToFormat(QImage::Format_ARGB32),
                  file.convertToFormat(QImage::Format_ARGB32));
     }
+
+    // So does the "Cool Toolbar" wallpaper, repeated from the strip's corner: right of the
+    // buttons and above the border every pixel is the finest file's own.
+    auto* tools = w->findChild<ToolStrip*>("Tools");
+    QVERIFY(w->Action("CoolToolbar")->isChecked());
+    const QImage bar = tools->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int t = ResourceFactorFor(":/bitmaps/toolbitmap.bmp", ratio);
+    QCOMPARE(double(t), std::ceil(ratio));
+    const QImage paper =
+        FinestResource(":/bitmaps/toolbitmap.bmp", ratio).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(paper.size(), QSize(128, 33) * t);
+    int buttonsEnd = 0;
+    for (const QToolButton* b : tools->findChildren<QToolButton*>())
+        buttonsEnd = std::max(buttonsEnd, b->geometry().right() + 1);
+    QVERIFY(buttonsEnd + 20 < tools->width());
+    if (t == ratio)
+        for (int y = 0; y < (tools->height() - 1) * t; ++y)
+            for (int x = buttonsEnd * t; x < bar.width(); ++x)
+                QCOMPARE(bar.pixel(x, y), paper.pixel(x % paper.width(), y % paper.height()));
+    // Without it, the plain colour.
+    w->Action("CoolToolbar")->trigger();
+    QCOMPARE(QColor(tools->grab().toImage().pixel(bar.width() - 2, 2)), QColor(0xe4, 0xdc, 0xcb));
+    w->Action("CoolToolbar")->trigger();
+    QCOMPARE(tools->grab().toImage().convertToFormat(QImage::Format_RGB32), bar);
 }
 
 // Window placement and settings files

@@ -132,6 +132,55 @@ TEST_F(BoardRendererTest, HighlightedFacesShowTheirSymbolsOnTints) {
     EXPECT_EQ(Draw(o), plain);
 }
 
+TEST_F(BoardRendererTest, BlockedTilesAreGreyedApartFromEveryOtherLookAtAnyScale) {
+    for (int tile : {5, 50, 99, 120})
+        state_.board.Place(tile, tile / 6 + 2, 5, 1);
+    for (const double scale : {1.0, 2.0, 1.5}) {
+        renderer_.SetScale(scale);
+        const auto face = [&](const QImage& board, int x) {
+            return board.copy(renderer_.ToImage(FaceAt(x, 5, 1)));
+        };
+        const QImage plain = Draw();
+        DrawOptions o;
+        o.Dimmed.set(120);
+        EXPECT_EQ(Draw(DrawOptions{}), plain) << "none dimmed draws as before";
+        // Every state of a face looks its own way: selected, hinted, lit, dimmed, plain.
+        state_.Selected1 = 5;
+        state_.HintTile2 = 50;
+        state_.HoverTile = 99;
+        o.HighlightMode = 2;
+        const QImage board = Draw(o);
+        const QImage dimmed = face(board, 22);
+        const std::vector<QImage> others = {face(board, 2), face(board, 10), face(board, 18),
+                                            face(plain, 22)};
+        for (const QImage& other : others)
+            EXPECT_NE(dimmed, other) << scale;
+        // Greyer and of less contrast than the plain face, all over it.
+        const QImage bare = face(plain, 22);
+        const QPoint mid(bare.width() / 2, bare.height() / 2);
+        EXPECT_LT(QColor(dimmed.pixel(mid)).saturation() + QColor(dimmed.pixel(mid)).lightness(),
+                  QColor(bare.pixel(mid)).saturation() + QColor(bare.pixel(mid)).lightness());
+        // Its sides and every other tile stay as they were.
+        DrawOptions none = o;
+        none.Dimmed.reset();
+        const QImage lively = Draw(none);
+        const QRect dimmedFace = renderer_.ToImage(FaceAt(22, 5, 1));
+        int differ = 0;
+        for (int y = 0; y < board.height(); ++y)
+            for (int x = 0; x < board.width(); ++x)
+                if (board.pixel(x, y) != lively.pixel(x, y)) {
+                    ASSERT_TRUE(dimmedFace.contains(x, y)) << x << "," << y << " at " << scale;
+                    ++differ;
+                }
+        // All of the face (its rectangle may reach a row into the next device pixel).
+        EXPECT_GT(differ, dimmedFace.width() * dimmedFace.height() * 9 / 10) << scale;
+        // A selected, hinted or lit tile shows that, blocked or not.
+        o.Dimmed.set(5).set(50).set(99);
+        EXPECT_EQ(Draw(o), board) << scale;
+        state_.Selected1 = state_.HintTile2 = state_.HoverTile = 0;
+    }
+}
+
 TEST_F(BoardRendererTest, HoverOutlineIsAThreePixelFrameInsideTheFace) {
     state_.board.Place(7, 4, 5, 1);
     const QImage plain = Draw();
@@ -229,6 +278,7 @@ TEST_F(BoardRendererTest, AtAnyScaleTilesLandOnTheirScaledPlaceAndPartsRedrawAsA
     state_.board.Place(9, 12, 7, 2);
     DrawOptions o;
     o.Shadows = true;
+    o.Dimmed.set(9);  // selected below: the selection goes before the grey
     for (const double scale : {2.0, 1.5}) {
         renderer_.SetScale(scale);
         const QImage board = Draw(o);
@@ -268,6 +318,9 @@ TEST_F(BoardRendererTest, PartialRedrawMatchesAFullOneInsideAndTouchesNothingOut
     o.Shadows = true;
     o.HighlightMode = 1;
     o.Pen = Qt::red;
+    // "Only Possible Moves" greys some of the tiles around the ones redrawn.
+    for (int t = 3; t <= quorin::kTileCount; t += 3)
+        o.Dimmed.set(static_cast<size_t>(t));
     for (int tile : {1, 77, 144}) {
         const QImage before = Draw(o);
         state_.Selected1 = static_cast<uint8_t>(tile);
