@@ -216,8 +216,19 @@ class Search {
     }
 
   private:
+    // A group's tiles on the board, by local index: no more than four, kept in place so
+    // that the loops over them read no pointer.
+    struct Members {
+        std::array<int, 4> at{};
+        int count = 0;
+        void push_back(int i) { at[count++] = i; }
+        size_t size() const { return static_cast<size_t>(count); }
+        int operator[](size_t k) const { return at[k]; }
+        const int* begin() const { return at.data(); }
+        const int* end() const { return at.data() + count; }
+    };
     struct Group {
-        std::vector<int> members;  // local indices, 0, 2 or 4 of them
+        Members members;  // 0, 2 or 4 of them
     };
     // The three ways to split four tiles m0..m3 into two pairs: m0 goes with m1, m2 or m3.
     static constexpr int kSplit[4][4] = {{0, 0, 0, 0}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0}};
@@ -304,7 +315,7 @@ class Search {
         while (head != tail) {
             const int g = queue[head++ % queue.size()];
             queued[g] = false;
-            const std::vector<int>& m = groups_[g].members;
+            const Members& m = groups_[g].members;
             std::array<int, 4> rest{};
             int nLeft = 0, nFree = 0;
             for (int i : m)
@@ -378,7 +389,7 @@ class Search {
             return !before[p].Meets(w.tiles[p]);
         };
         for (int g = 0; g < kGroupCount; ++g) {
-            const std::vector<int>& m = groups_[g].members;
+            const Members& m = groups_[g].members;
             std::array<int, 4> rest{};
             int nLeft = 0;
             for (int i : m)
@@ -466,7 +477,7 @@ class Search {
             return false;
         auto open = [&](int p) { return !present.Has(p) || Free(present, p); };
         const int g = groupOf_[i];
-        const std::vector<int>& m = groups_[g].members;
+        const Members& m = groups_[g].members;
         if (partners.whole >> g & 1) {
             const uint8_t mine = partners.of[g][slot_[i]];
             for (int k = 0; k < 4; ++k)
@@ -513,7 +524,7 @@ class Search {
                 continue;
             if (order) {
                 // Read before i goes: a partner that only i held back was not free with it.
-                const std::vector<int>& m = groups_[groupOf_[i]].members;
+                const Members& m = groups_[groupOf_[i]].members;
                 uint8_t openThen = 0;
                 if (m.size() == 4)
                     for (int k = 0; k < 4; ++k)
@@ -541,7 +552,7 @@ class Search {
             partners.of[g][k] = static_cast<uint8_t>(1u << kSplit[s][k]);
         // Up to the first tile of g that went without its partner under s free or gone, the
         // order holds as it is; when there is none, it holds throughout.
-        const std::vector<int>& m = groups_[g].members;
+        const Members& m = groups_[g].members;
         std::array<int, 4> wrong{};  // the steps where a tile of g went without its partner
         int nWrong = 0;
         for (int k = 0; k < 4; ++k)
@@ -652,7 +663,7 @@ class Search {
     // Whether settling group g's split s jams a position whose settled pairs are `w`: one of
     // the two new pairs must then go before itself, or each before the other.
     bool SplitJams(const Bits& left, const Waits& w, int g, int s) const {
-        const std::vector<int>& m = groups_[g].members;
+        const Members& m = groups_[g].members;
         const int other = OtherPair(s);
         const int a1 = m[0], a2 = m[kSplit[s][0]], b1 = m[other], b2 = m[kSplit[s][other]];
         Bits a, b;
@@ -688,7 +699,7 @@ class Search {
     // one idle and two other tiles free, those two come off now and the idle tile waits for
     // the last: any other split keeps a tile that may hold something back in its place.
     int IdleSplit(const Bits& left, int g) const {
-        const std::vector<int>& m = groups_[g].members;
+        const Members& m = groups_[g].members;
         std::array<int, 4> idle{}, busy{};
         int nIdle = 0, nBusy = 0;
         for (int k = 0; k < 4; ++k)
@@ -721,7 +732,7 @@ class Search {
 
     // A split is hopeless at once when one of its pairs has a tile under the other.
     bool SplitPossible(int g, int split) const {
-        const std::vector<int>& m = groups_[g].members;
+        const Members& m = groups_[g].members;
         for (int k = 0; k < 4; ++k) {
             const int a = m[k], b = m[kSplit[split][k]];
             const Bits& before = PairBefore(a, b);
@@ -732,7 +743,7 @@ class Search {
     }
 
     bool Whole(const Node& n, int g) const {
-        const std::vector<int>& m = groups_[g].members;
+        const Members& m = groups_[g].members;
         return m.size() == 4 && n.left.Has(m[0]) && n.left.Has(m[1]) && n.left.Has(m[2]) &&
                n.left.Has(m[3]);
     }
@@ -875,7 +886,7 @@ class Search {
     // How promising split s of a whole group is: the score of its best free pair, or 0
     // when neither pair is free.
     int SplitScore(const Bits& left, int g, int s) const {
-        const std::vector<int>& m = groups_[g].members;
+        const Members& m = groups_[g].members;
         int best = 0;
         for (int k : {0, OtherPair(s)}) {
             const int j = kSplit[s][k];
@@ -895,7 +906,7 @@ class Search {
         for (int g = 0; g < kGroupCount; ++g) {
             if (n.split[g] != 0 || !Whole(n, g))
                 continue;
-            const std::vector<int>& m = groups_[g].members;
+            const Members& m = groups_[g].members;
             const int nFree =
                 Free(n.left, m[0]) + Free(n.left, m[1]) + Free(n.left, m[2]) + Free(n.left, m[3]);
             if (nFree < 2)
