@@ -151,6 +151,12 @@ void TQuorin::Redraw() {
     }
     DrawOptions options = CurrentDrawOptions();
     options.Dimmed = BlockedTiles();
+    // A move taken back may cover the tile under the pointer: blocked now, it loses its
+    // highlight as the pointer would give it none.
+    if (s.HoverTile != 0 && options.Dimmed.test(s.HoverTile)) {
+        s.HoverTile = 0;
+        hoverCandidate_ = prevHoverCandidate_ = 0;
+    }
     TileRect dirty = dirtyRect_;
     // A pair taken away or put back frees or blocks its neighbours: their faces are drawn
     // again with it. A deal or a shuffle ends with the whole board.

@@ -518,9 +518,16 @@ void WindowTest::OnlyPossibleMovesDimsTheBlockedTiles() {
     QCOMPARE(face(played, freed), face(board(), freed));  // freed: drawn as with the option off
     w->Action("OnlyPossibleMoves")->trigger();
 
-    // Taken back, the pair blocks it again; a new game shows its own blocked tiles.
+    // Taken back, the pair blocks it again, under the pointer too; a new game shows its own
+    // blocked tiles.
+    const TilePosition p = s.board.TilePos[freed];
+    QTest::mouseMove(w->GameImage(), QPoint(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
+                                            CoordY(p.y - 1, p.layer - 1, s.BoardOriginY)) +
+                                         QPoint(20, 25));
+    QCOMPARE(int(s.HoverTile), freed);
     w->Action("Undo1")->trigger();
     QCOMPARE(int(s.TilesLeft), kTileCount);
+    QCOMPARE(int(s.HoverTile), 0);
     QCOMPARE(face(board(), freed), face(on, freed));
     QCOMPARE(board(), afresh());
     w->Action("Shuffle1")->trigger();
