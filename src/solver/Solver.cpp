@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <sstream>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "board/LayoutGrid.h"
 #include "board/Tiles.h"
@@ -239,14 +239,6 @@ class Search {
         Bits left;
         std::array<uint8_t, kGroupCount> split{};  // 0 while undecided, else 1..3
         bool operator==(const Node&) const = default;
-    };
-    struct NodeHash {
-        size_t operator()(const Node& n) const {
-            uint64_t h = BitsHash{}(n.left);
-            for (uint8_t s : n.split)
-                h = (h ^ s) * 0x100000001B3ULL;
-            return static_cast<size_t>(h);
-        }
     };
 
     bool Free(const Bits& left, int i) const {
@@ -496,6 +488,9 @@ class Search {
     struct RelaxedOrder {
         int count = 0;
         std::array<uint8_t, kTileCount> tiles{}, stepOf{}, openThen{};
+        // The tiles left before each step, as the words of a Bits: written as it goes, so
+        // not cleared first.
+        std::array<std::array<uint64_t, 3>, kTileCount + 1> leftAt;
     };
 
     // A relaxed clearing: a tile may go on its own once it is free and a tile it may still
@@ -524,12 +519,15 @@ class Search {
                 continue;
             if (order) {
                 // Read before i goes: a partner that only i held back was not free with it.
-                const Members& m = groups_[groupOf_[i]].members;
+                // Only the undecided whole groups are probed, so only theirs are kept.
+                const int g = groupOf_[i];
+                const Members& m = groups_[g].members;
                 uint8_t openThen = 0;
-                if (m.size() == 4)
+                if ((partners.whole >> g & 1) && n.split[g] == 0)
                     for (int k = 0; k < 4; ++k)
                         if (!present.Has(m[k]) || Free(present, m[k]))
                             openThen |= static_cast<uint8_t>(1u << k);
+                order->leftAt[order->count] = present.w;
                 order->stepOf[i] = static_cast<uint8_t>(order->count);
                 order->openThen[i] = openThen;
                 order->tiles[order->count++] = static_cast<uint8_t>(i);
@@ -538,6 +536,8 @@ class Search {
             dirty |= holdsMask_[i] & present;
             dirty |= groupMask_[i] & present;
         }
+        if (order)
+            order->leftAt[order->count] = present.w;
         return present.Empty();
     }
 
@@ -547,19 +547,19 @@ class Search {
     // of g is off, what is left goes as it did there: nothing else is held tighter.
     bool ProbeClears(const Node& n, const Partners& open, const RelaxedOrder& order, int g,
                      int s) const {
-        Partners partners = open;
-        for (int k = 0; k < 4; ++k)
-            partners.of[g][k] = static_cast<uint8_t>(1u << kSplit[s][k]);
         // Up to the first tile of g that went without its partner under s free or gone, the
         // order holds as it is; when there is none, it holds throughout.
         const Members& m = groups_[g].members;
         std::array<int, 4> wrong{};  // the steps where a tile of g went without its partner
         int nWrong = 0;
         for (int k = 0; k < 4; ++k)
-            if (!(order.openThen[m[k]] & partners.of[g][k]))
+            if (!(order.openThen[m[k]] >> kSplit[s][k] & 1))
                 wrong[nWrong++] = order.stepOf[m[k]];
         if (nWrong == 0)
             return true;
+        Partners partners = open;
+        for (int k = 0; k < 4; ++k)
+            partners.of[g][k] = static_cast<uint8_t>(1u << kSplit[s][k]);
         for (int i = 1; i < nWrong; ++i)
             for (int j = i; j > 0 && wrong[j] < wrong[j - 1]; --j)
                 std::swap(wrong[j], wrong[j - 1]);
@@ -571,13 +571,15 @@ class Search {
             while (nextWrong < nWrong && wrong[nextWrong] < from)
                 ++nextWrong;
             const int to = nextWrong < nWrong ? wrong[nextWrong] : order.count;
-            for (int step = from; step < to; ++step) {
-                present.Clear(order.tiles[step]);
-                ofGroup -= groupOf_[order.tiles[step]] == g;
+            if (to > from) {
+                present.w = order.leftAt[to];
+                ofGroup = 0;
+                for (int i : m)
+                    ofGroup += order.stepOf[i] >= to;
             }
             return to;
         };
-        std::array<uint8_t, kTileCount> stack{};
+        std::array<uint8_t, kTileCount> stack;  // NOLINT: only read where written
         for (int step = skip(0); step < order.count; ++step) {
             if (held.Empty()) {
                 step = skip(step);
@@ -768,6 +770,22 @@ class Search {
         return 64 * matched + 8 * (weight_[a] + weight_[b]);
     }
 
+    // Whether a position failed before with the same tiles left and no split settled that
+    // this one settles otherwise: settling more splits only rules clearings out.
+    bool FailedBefore(const Node& key) const {
+        const auto it = failed_.find(key.left);
+        if (it == failed_.end())
+            return false;
+        for (const auto& split : it->second) {
+            bool within = true;
+            for (int g = 0; g < kGroupCount && within; ++g)
+                within = split[g] == 0 || split[g] == key.split[g];
+            if (within)
+                return true;
+        }
+        return false;
+    }
+
     bool Dfs(Node n, Refuted out) {
         const size_t pathMark = path_.size();
         // Settle what needs no choice: what can come off, the groups with idle tiles, and the
@@ -794,10 +812,10 @@ class Search {
         auto fail = [&] {
             path_.resize(pathMark);
             if (!cut_)
-                failed_.insert(key);
+                failed_[key.left].push_back(key.split);
             return false;
         };
-        if (failed_.count(key)) {
+        if (FailedBefore(key)) {
             path_.resize(pathMark);
             return false;
         }
@@ -943,12 +961,13 @@ class Search {
     // its members and the tiles on them or beside them.
     std::array<Bits, kGroupCount> reads_{};
     std::array<Group, kGroupCount> groups_;
-    std::unordered_set<Node, NodeHash> failed_;
+    // The failed positions, by the tiles left: the splits each had settled.
+    std::unordered_map<Bits, std::vector<std::array<uint8_t, kGroupCount>>, BitsHash> failed_;
     std::vector<std::pair<int, int>> path_;
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
-    static constexpr uint64_t kProbeAfter = 50;  // positions searched before probing
+    static constexpr uint64_t kProbeAfter = 64;  // positions searched before probing
     static constexpr size_t kSmallBoard = 40;    // tiles: a board probed from the start
     uint64_t cutAt_ = 0;                         // this run stops at this node count
     bool cut_ = false;  // this run was stopped: what it did not finish proves nothing
