@@ -205,7 +205,6 @@ class TQuorin : public QMainWindow, public BoardView {
     // With "Only Possible Moves", the tiles on the board the game's rule keeps from being
     // taken now; otherwise none.
     std::bitset<kTileCount + 1> BlockedTiles();
-    void OnlyPossibleMovesClick();
     void RedrawRect(TileRect dirty);
     void ShowTilePreview(int tile);
     void ClearTilePreview();

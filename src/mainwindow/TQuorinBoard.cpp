@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <QThread>
 
-#include <algorithm>
-
 #include "board/FreeRule.h"
 #include "board/Placement.h"
 #include "halloffame/PanelPicture.h"
@@ -48,18 +46,6 @@ uint32_t ToColorRef(QColor c) {
 // Text placed by its top-left corner, as the panel's layout is measured.
 void TextOut(QPainter& p, int x, int y, const QString& text) {
     p.drawText(x, y + p.fontMetrics().ascent(), text);
-}
-
-// The smallest rectangle holding both; an empty one adds nothing.
-TileRect Union(TileRect a, TileRect b) {
-    if (a.IsFull() || b.IsFull())
-        return FullRect;
-    if (b.IsEmpty())
-        return a;
-    if (a.IsEmpty())
-        return b;
-    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-            std::max(a.Bottom, b.Bottom)};
 }
 
 }  // namespace
@@ -151,8 +137,8 @@ void TQuorin::Redraw() {
     }
     DrawOptions options = CurrentDrawOptions();
     options.Dimmed = BlockedTiles();
-    // A move taken back may cover the tile under the pointer: blocked now, it loses its
-    // highlight as the pointer would give it none.
+    // A tile under the pointer that is blocked now, by a move taken back or as the option
+    // is switched on, loses its highlight: the pointer would give it none.
     if (s.HoverTile != 0 && options.Dimmed.test(s.HoverTile)) {
         s.HoverTile = 0;
         hoverCandidate_ = prevHoverCandidate_ = 0;
@@ -162,9 +148,9 @@ void TQuorin::Redraw() {
     // again with it. A deal or a shuffle ends with the whole board.
     if (!dealing_ && !dirty.IsFull()) {
         const std::bitset<kTileCount + 1> changedLook = options.Dimmed ^ drawnDimmed_;
-        for (int t = 1; t <= kTileCount && changedLook.any(); ++t)
+        for (int t = 1; t <= kTileCount; ++t)
             if (changedLook.test(static_cast<size_t>(t)))
-                dirty = Union(dirty, BoardRenderer::HLRedrawTileRect(s, t));
+                dirty = United(dirty, BoardRenderer::HLRedrawTileRect(s, t));
     }
     const QRect changed = renderer_.Paint(s, options, dirty);
     drawnDimmed_ = options.Dimmed;
@@ -185,18 +171,6 @@ std::bitset<kTileCount + 1> TQuorin::BlockedTiles() {
             blocked.set(static_cast<size_t>(t));
     }
     return blocked;
-}
-
-void TQuorin::OnlyPossibleMovesClick() {
-    GameState& s = State();
-    // A blocked tile under the pointer loses its highlight, as the pointer gives it none.
-    if (const GameRules* rules = game_.Active(); s.HoverTile != 0 && rules &&
-                                                 Action("OnlyPossibleMoves")->isChecked() &&
-                                                 !rules->IsFree(s.HoverTile)) {
-        s.HoverTile = 0;
-        hoverCandidate_ = prevHoverCandidate_ = 0;
-    }
-    FullRedraw();
 }
 
 void TQuorin::RedrawRect(TileRect dirty) {

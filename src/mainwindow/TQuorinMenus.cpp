@@ -143,8 +143,9 @@ void TQuorin::BuildMenus() {
     highlightItems_ = {none, red, colored, green, blue};  // in the order of the setting
     separator(m);
     AddAction(m, "ShowCurrentTile", "&Show Current Tile", kNone, -2, true, &TQuorin::ShowPanelHOF);
+    // Greys or ungreys the blocked tiles; a blocked tile under the pointer loses its light.
     AddAction(m, "OnlyPossibleMoves", "&Only Possible Moves", kNone, -2, true,
-              &TQuorin::OnlyPossibleMovesClick);
+              &TQuorin::FullRedraw);
 
     m = topMenu("&Configuration");
     AddAction(m, "Winnable", "Winnable &Layouts (in at least one way)", kNone, -2, true, nullptr);

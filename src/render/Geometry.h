@@ -1,6 +1,7 @@
 // Where board cells land in the board image, and the rectangles the redraws work with.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 namespace quorin {
@@ -32,6 +33,18 @@ struct TileRect {
 };
 
 inline constexpr TileRect FullRect{-1, -1, -1, -1};
+
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr TileRect United(TileRect a, TileRect b) {
+    if (a.IsFull() || b.IsFull())
+        return FullRect;
+    if (b.IsEmpty())
+        return a;
+    if (a.IsEmpty())
+        return b;
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
 
 // A tile-space rectangle in board image pixels.
 constexpr TileRect TileSpaceToImage(TileRect r) {

@@ -436,9 +436,7 @@ void WindowTest::DrawsTheSelectionOnItsTint() {
             if (QColor(tileset.pixel(mask + QPoint(dx, dy))) == Qt::white)
                 spot = {dx, dy};
     QVERIFY(spot.x() >= 0);
-    const TilePosition p = s.board.TilePos[a];
-    const QPoint anchor(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
-                        CoordY(p.y - 1, p.layer - 1, s.BoardOriginY));
+    const QPoint anchor = FaceAnchor(s, a);
     const QImage& board = w->Renderer().BoardBuffer();
     QCOMPARE(board.pixel(anchor + spot), tileset.pixel(QPoint(52, 256) + spot));
     w.PressTile(a);  // deselected: back on the plain face
@@ -460,10 +458,7 @@ void WindowTest::OnlyPossibleMovesDimsTheBlockedTiles() {
     const GameState& s = w->State();
     auto board = [&w] { return w->Renderer().BoardBuffer().copy(); };
     auto face = [&s](const QImage& image, int t) {
-        const TilePosition p = s.board.TilePos[t];
-        return image.copy(QRect(QPoint(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
-                                       CoordY(p.y - 1, p.layer - 1, s.BoardOriginY)),
-                                QSize(40, 50)));
+        return image.copy(QRect(FaceAnchor(s, t), QSize(40, 50)));
     };
     // The whole board drawn afresh with the option as it is: every partial redraw before must
     // have left the same picture.
@@ -520,10 +515,7 @@ void WindowTest::OnlyPossibleMovesDimsTheBlockedTiles() {
 
     // Taken back, the pair blocks it again, under the pointer too; a new game shows its own
     // blocked tiles.
-    const TilePosition p = s.board.TilePos[freed];
-    QTest::mouseMove(w->GameImage(), QPoint(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
-                                            CoordY(p.y - 1, p.layer - 1, s.BoardOriginY)) +
-                                         QPoint(20, 25));
+    w.PointAtTile(freed);
     QCOMPARE(int(s.HoverTile), freed);
     w->Action("Undo1")->trigger();
     QCOMPARE(int(s.TilesLeft), kTileCount);
@@ -679,9 +671,7 @@ void WindowTest::TheBoardFillsALargerWindowAndItsSizeIsKept() {
         const GameState& s = w->State();
         const auto [a, b] = FreePair(s);
         QVERIFY(a && b);
-        const TilePosition p = s.board.TilePos[a];
-        const QPoint middle(CoordX(p.x - 1, p.layer - 1, s.BoardOriginX) + 20,
-                            CoordY(p.y - 1, p.layer - 1, s.BoardOriginY) + 25);
+        const QPoint middle = FaceAnchor(s, a) + QPoint(20, 25);
         // The pointer moves only on the screen, which the test screen of twice the pixels
         // is too small for.
         const QPoint pointer = board->ToWidget(middle);

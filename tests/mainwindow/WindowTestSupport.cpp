@@ -115,12 +115,19 @@ void Window::Press(QPoint at, Qt::MouseButton button) {
     QTest::mouseRelease(board, button, {}, board->ToWidget(at));
 }
 
-void Window::PressTile(int tile, Qt::MouseButton button) {
-    const GameState& s = window->State();
+QPoint FaceAnchor(const GameState& s, int tile) {
     const TilePosition p = s.board.TilePos[tile];
-    const int x = CoordX(p.x - 1, p.layer - 1, s.BoardOriginX) + 20;
-    const int y = CoordY(p.y - 1, p.layer - 1, s.BoardOriginY) + 25;
-    Press({x, y}, button);
+    return {CoordX(p.x - 1, p.layer - 1, s.BoardOriginX),
+            CoordY(p.y - 1, p.layer - 1, s.BoardOriginY)};
+}
+
+void Window::PressTile(int tile, Qt::MouseButton button) {
+    Press(FaceAnchor(window->State(), tile) + QPoint(20, 25), button);
+}
+
+void Window::PointAtTile(int tile) {
+    BoardSurface* board = window->GameImage();
+    QTest::mouseMove(board, board->ToWidget(FaceAnchor(window->State(), tile) + QPoint(20, 25)));
 }
 
 QString Window::StatusText() {

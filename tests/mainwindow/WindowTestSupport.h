@@ -147,6 +147,8 @@ struct Window {
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton);
     // A press in the middle of a tile's face.
     void PressTile(int tile, Qt::MouseButton button = Qt::LeftButton);
+    // The pointer moved to the middle of a tile's face.
+    void PointAtTile(int tile);
     QString StatusText();
 
     FakeClock clock;
@@ -156,6 +158,9 @@ struct Window {
   private:
     void Show();
 };
+
+// The board pixel of the top-left corner of a tile's face.
+QPoint FaceAnchor(const GameState& s, int tile);
 
 // The current modal window, once the event loop runs it.
 template <typename Act>
