@@ -59,35 +59,58 @@ class Search {
   public:
     Search(const std::vector<SolverTile>& tiles, bool vertical, const SolveLimits& limits)
         : tiles_(tiles), limits_(limits), start_(ProcessorMs()) {
-        const int n = static_cast<int>(tiles.size());
+        const int n = static_cast<int>(tiles_.size());
         nb_.resize(n);
         below_.resize(n);
         weight_.assign(n, 0);
         holds_.resize(n);
         holdsMask_.resize(n);
+        // Where each tile lies, to find its neighbours without comparing every pair; two
+        // tiles of one layer never start on the same cell.
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0, layers = 0;
         for (int i = 0; i < n; ++i) {
-            const TilePosition a = tiles[i].pos;
-            for (int j = 0; j < n; ++j) {
-                const TilePosition b = tiles[j].pos;
-                const int dx = b.x - a.x, dy = b.y - a.y;
-                if (b.layer == a.layer + 1 && std::abs(dx) <= 1 && std::abs(dy) <= 1) {
-                    nb_[i].top.Set(j);
-                } else if (b.layer == a.layer) {
-                    const bool beside = vertical ? (std::abs(dx) <= 1 && std::abs(dy) == 2)
-                                                 : (std::abs(dy) <= 1 && std::abs(dx) == 2);
-                    if (!beside)
-                        continue;
-                    const bool first = vertical ? dy < 0 : dx < 0;
-                    (first ? nb_[i].sideA : nb_[i].sideB).Set(j);
-                } else {
-                    continue;
-                }
+            const TilePosition p = tiles_[i].pos;
+            x0 = i ? std::min(x0, p.x) : p.x, x1 = i ? std::max(x1, p.x) : p.x;
+            y0 = i ? std::min(y0, p.y) : p.y, y1 = i ? std::max(y1, p.y) : p.y;
+            layers = std::max(layers, p.layer + 1);
+        }
+        const int width = x1 - x0 + 1, height = y1 - y0 + 1;
+        std::vector<int16_t> at(static_cast<size_t>(width) * height * (layers + 1), -1);
+        auto cell = [&](int x, int y, int layer) -> int16_t& {
+            return at[(static_cast<size_t>(layer) * height + (y - y0)) * width + (x - x0)];
+        };
+        auto tileAt = [&](int x, int y, int layer) -> int {
+            if (x < x0 || x > x1 || y < y0 || y > y1 || layer < 0 || layer > layers)
+                return -1;
+            return cell(x, y, layer);
+        };
+        for (int i = 0; i < n; ++i)
+            cell(tiles_[i].pos.x, tiles_[i].pos.y, tiles_[i].pos.layer) = static_cast<int16_t>(i);
+        for (int i = 0; i < n; ++i) {
+            const TilePosition a = tiles_[i].pos;
+            auto link = [&](Bits& side, int j) {
+                if (j < 0)
+                    return;
+                side.Set(j);
                 ++weight_[j];
                 holds_[j].push_back(i);
                 holdsMask_[j].Set(i);
+            };
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    link(nb_[i].top, tileAt(a.x + dx, a.y + dy, a.layer + 1));
+            for (int d = -1; d <= 1; ++d) {
+                if (vertical) {
+                    link(nb_[i].sideA, tileAt(a.x + d, a.y - 2, a.layer));
+                    link(nb_[i].sideB, tileAt(a.x + d, a.y + 2, a.layer));
+                } else {
+                    link(nb_[i].sideA, tileAt(a.x - 2, a.y + d, a.layer));
+                    link(nb_[i].sideB, tileAt(a.x + 2, a.y + d, a.layer));
+                }
             }
-            groups_[TileGroup(tiles[i].id)].members.push_back(i);
         }
+        for (int i = 0; i < n; ++i)
+            groups_[TileGroup(tiles_[i].id)].members.push_back(i);
         groupOf_.resize(n);
         slot_.resize(n);
         groupMask_.resize(n);
@@ -114,7 +137,7 @@ class Search {
         for (int i = 0; i < n; ++i)
             byLayer[i] = i;
         std::stable_sort(byLayer.begin(), byLayer.end(),
-                         [&](int x, int y) { return tiles[x].pos.layer < tiles[y].pos.layer; });
+                         [&](int x, int y) { return tiles_[x].pos.layer < tiles_[y].pos.layer; });
         for (int i : byLayer)
             ForEachBit(nb_[i].top, [&](int j) {
                 below_[j].Set(i);
@@ -238,6 +261,7 @@ class Search {
     struct Node {
         Bits left;
         std::array<uint8_t, kGroupCount> split{};  // 0 while undecided, else 1..3
+        std::array<uint64_t, 2> decided{};  // the splits settled by branching, as Choices
         bool operator==(const Node&) const = default;
     };
 
@@ -786,7 +810,54 @@ class Search {
         return false;
     }
 
-    bool Dfs(Node n, Refuted out) {
+    // A set of splits, bit 3g + s - 1 for group g's split s.
+    using Choices = std::array<uint64_t, 2>;
+    static void AddChoice(Choices& c, int bit) { c[bit >> 6] |= uint64_t{1} << (bit & 63); }
+
+    static Choices SettledChoices(const Node& n) {
+        Choices all{};
+        for (int g = 0; g < kGroupCount; ++g)
+            if (n.split[g])
+                AddChoice(all, 3 * g + n.split[g] - 1);
+        return all;
+    }
+
+    // The branching choices of a position that failed. All else the search settles on the
+    // way down loses no clearing that makes the choices above it, so no clearing from the
+    // start makes all of these: a later position that settles every one of them fails too,
+    // in this run or any after it. Each set is watched by one of its choices that the
+    // current position has not made, and looked at again only when that choice is made.
+    void AddNogood(const Choices& c) {
+        if (c[0] == 0 && c[1] == 0)
+            return;
+        const int id = static_cast<int>(nogoods_.size());
+        nogoods_.push_back(c);
+        const int bit = c[1] ? 64 + 63 - __builtin_clzll(c[1]) : 63 - __builtin_clzll(c[0]);
+        watch_[bit].push_back(id);
+    }
+
+    // Whether the splits settled here make every choice of a failed set, given that those
+    // settled above did not.
+    bool BreaksNogood(const Choices& here, const Choices& above) {
+        for (int k = 0; k < 2; ++k)
+            for (uint64_t word = here[k] & ~above[k]; word; word &= word - 1) {
+                const int bit = k * 64 + __builtin_ctzll(word);
+                std::vector<int>& list = watch_[bit];
+                for (size_t i = 0; i < list.size();) {
+                    const Choices& c = nogoods_[list[i]];
+                    const uint64_t open0 = c[0] & ~here[0], open1 = c[1] & ~here[1];
+                    if (!open0 && !open1)
+                        return true;
+                    const int to = open0 ? __builtin_ctzll(open0) : 64 + __builtin_ctzll(open1);
+                    watch_[to].push_back(list[i]);
+                    list[i] = list.back();
+                    list.pop_back();
+                }
+            }
+        return false;
+    }
+
+    bool Dfs(Node n, Refuted out, const Choices& settledAbove = {}) {
         const size_t pathMark = path_.size();
         // Settle what needs no choice: what can come off, the groups with idle tiles, and the
         // groups left with a single split that does not jam at once.
@@ -811,10 +882,17 @@ class Search {
                 key.split[g] = 0;
         auto fail = [&] {
             path_.resize(pathMark);
-            if (!cut_)
+            if (!cut_) {
                 failed_[key.left].push_back(key.split);
+                AddNogood(n.decided);
+            }
             return false;
         };
+        const Choices settledHere = SettledChoices(n);
+        if (BreaksNogood(settledHere, settledAbove)) {
+            path_.resize(pathMark);
+            return false;
+        }
         if (FailedBefore(key)) {
             path_.resize(pathMark);
             return false;
@@ -858,7 +936,7 @@ class Search {
             return fail();
         }
         if (forced) {
-            if (Dfs(n, out))
+            if (Dfs(n, out, settledHere))
                 return true;
             return cut_ ? (path_.resize(pathMark), false) : fail();
         }
@@ -890,7 +968,8 @@ class Search {
         for (int i = 0; i < count; ++i) {
             Node child = n;
             child.split[g] = static_cast<uint8_t>(choices[i].split);
-            if (Dfs(child, out))
+            AddChoice(child.decided, 3 * g + choices[i].split - 1);
+            if (Dfs(child, out, settledHere))
                 return true;
             if (cut_) {
                 path_.resize(pathMark);
@@ -964,6 +1043,8 @@ class Search {
     // The failed positions, by the tiles left: the splits each had settled.
     std::unordered_map<Bits, std::vector<std::array<uint8_t, kGroupCount>>, BitsHash> failed_;
     std::vector<std::pair<int, int>> path_;
+    std::vector<Choices> nogoods_;                         // the failed sets of choices
+    std::array<std::vector<int>, 3 * kGroupCount> watch_;  // by choice, the sets it watches
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
