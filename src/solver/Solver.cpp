@@ -261,7 +261,7 @@ class Search {
     struct Node {
         Bits left;
         std::array<uint8_t, kGroupCount> split{};  // 0 while undecided, else 1..3
-        std::array<uint64_t, 2> decided{};  // the splits settled by branching, as Choices
+        std::array<uint64_t, 2> decided{};         // the splits settled by branching, as Choices
         bool operator==(const Node&) const = default;
     };
 
@@ -1043,8 +1043,9 @@ class Search {
     // The failed positions, by the tiles left: the splits each had settled.
     std::unordered_map<Bits, std::vector<std::array<uint8_t, kGroupCount>>, BitsHash> failed_;
     std::vector<std::pair<int, int>> path_;
-    std::vector<Choices> nogoods_;                         // the failed sets of choices
-    std::array<std::vector<int>, 3 * kGroupCount> watch_;  // by choice, the sets it watches
+    std::vector<Choices> nogoods_;  // the failed sets of choices
+    // By choice, the sets it watches.
+    std::array<std::vector<int>, static_cast<size_t>(3) * kGroupCount> watch_;
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
