@@ -68,11 +68,14 @@ class Search {
         // Where each tile lies, to find its neighbours without comparing every pair; two
         // tiles of one layer never start on the same cell.
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0, layers = 0;
-        for (int i = 0; i < n; ++i) {
-            const TilePosition p = tiles_[i].pos;
-            x0 = i ? std::min(x0, p.x) : p.x, x1 = i ? std::max(x1, p.x) : p.x;
-            y0 = i ? std::min(y0, p.y) : p.y, y1 = i ? std::max(y1, p.y) : p.y;
-            layers = std::max(layers, p.layer + 1);
+        if (n > 0) {
+            x0 = x1 = tiles_[0].pos.x;
+            y0 = y1 = tiles_[0].pos.y;
+        }
+        for (const SolverTile& t : tiles_) {
+            x0 = std::min(x0, t.pos.x), x1 = std::max(x1, t.pos.x);
+            y0 = std::min(y0, t.pos.y), y1 = std::max(y1, t.pos.y);
+            layers = std::max(layers, t.pos.layer + 1);
         }
         const int width = x1 - x0 + 1, height = y1 - y0 + 1;
         std::vector<int16_t> at(static_cast<size_t>(width) * height * (layers + 1), -1);
@@ -258,10 +261,15 @@ class Search {
     // The first tile of split s's pair without m0.
     static constexpr int OtherPair(int s) { return kSplit[s][0] == 1 ? 2 : 1; }
 
+    // A set of splits, bit ChoiceBit(g, s) for group g's split s.
+    using Choices = std::array<uint64_t, 2>;
+    static int ChoiceBit(int g, int s) { return 3 * g + s - 1; }
+    static void AddChoice(Choices& c, int bit) { c[bit >> 6] |= uint64_t{1} << (bit & 63); }
+
     struct Node {
         Bits left;
         std::array<uint8_t, kGroupCount> split{};  // 0 while undecided, else 1..3
-        std::array<uint64_t, 2> decided{};         // the splits settled by branching, as Choices
+        Choices decided{};                         // the splits settled by branching
         bool operator==(const Node&) const = default;
     };
 
@@ -810,15 +818,11 @@ class Search {
         return false;
     }
 
-    // A set of splits, bit 3g + s - 1 for group g's split s.
-    using Choices = std::array<uint64_t, 2>;
-    static void AddChoice(Choices& c, int bit) { c[bit >> 6] |= uint64_t{1} << (bit & 63); }
-
     static Choices SettledChoices(const Node& n) {
         Choices all{};
         for (int g = 0; g < kGroupCount; ++g)
             if (n.split[g])
-                AddChoice(all, 3 * g + n.split[g] - 1);
+                AddChoice(all, ChoiceBit(g, n.split[g]));
         return all;
     }
 
@@ -968,7 +972,7 @@ class Search {
         for (int i = 0; i < count; ++i) {
             Node child = n;
             child.split[g] = static_cast<uint8_t>(choices[i].split);
-            AddChoice(child.decided, 3 * g + choices[i].split - 1);
+            AddChoice(child.decided, ChoiceBit(g, choices[i].split));
             if (Dfs(child, out, settledHere))
                 return true;
             if (cut_) {
