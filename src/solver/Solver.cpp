@@ -133,6 +133,24 @@ class Search {
             r |= nb_[i].sideA;
             r |= nb_[i].sideB;
         }
+        around_.resize(n);
+        for (int i = 0; i < n; ++i) {
+            // Tiles never overlap: four may lie on a tile, two beside it on each side.
+            Around& a = around_[i];
+            a.top.fill(kTileCount);
+            a.sideA.fill(kTileCount);
+            a.sideB.fill(kTileCount);
+            int k = 0;
+            ForEachBit(nb_[i].top, [&](int j) { a.top[k++] = static_cast<int16_t>(j); });
+            k = 0;
+            ForEachBit(nb_[i].sideA, [&](int j) { a.sideA[k++] = static_cast<int16_t>(j); });
+            k = 0;
+            ForEachBit(nb_[i].sideB, [&](int j) { a.sideB[k++] = static_cast<int16_t>(j); });
+            a.group.fill(kTileCount);
+            k = 0;
+            for (int j : groups_[groupOf_[i]].members)
+                a.group[k++] = static_cast<int16_t>(j);
+        }
         // What lies under a tile, however deep: none of it comes free while the tile stays,
         // and a tile only leaves after everything on it, so this holds in every position.
         // Going up layer by layer, what lies under a tile is known before the tiles on it.
@@ -515,28 +533,16 @@ class Search {
         return false;
     }
 
-    // The order the relaxed clearing took the tiles off in; for a tile of a whole group, its
-    // step and the places in the group that were free or gone when it went.
-    struct RelaxedOrder {
-        int count = 0;
-        std::array<uint8_t, kTileCount> tiles{}, stepOf{}, openThen{};
-        // The tiles left before each step, as the words of a Bits: written as it goes, so
-        // not cleared first.
-        std::array<std::array<uint64_t, 3>, kTileCount + 1> leftAt;
-    };
-
     // A relaxed clearing: a tile may go on its own once it is free and a tile it may still
     // pair with (along a split that `viable` keeps open) is free or gone. Every tile a real
     // clearing takes off, this one takes off by then, so a tile it leaves behind proves the
     // position jammed. Going makes nothing stay, so the tiles it takes off do not depend on
     // the order it looks at them in.
-    bool RelaxedClears(const Node& n, const Viable& viable, RelaxedOrder* order = nullptr) const {
+    bool RelaxedClears(const Node& n, const Viable& viable) const {
         const Partners partners = PartnerTable(n, viable);
         Bits present = n.left;
         // The tiles to look at again; every tile at first.
         Bits dirty = present;
-        if (order)
-            order->count = 0;
         for (;;) {
             int i = -1;
             for (int k = 0; k < 3; ++k)
@@ -549,119 +555,135 @@ class Search {
             dirty.Clear(i);
             if (!RelaxedGoes(n, partners, present, i))
                 continue;
-            if (order) {
-                // Read before i goes: a partner that only i held back was not free with it.
-                // Only the undecided whole groups are probed, so only theirs are kept.
-                const int g = groupOf_[i];
-                const Members& m = groups_[g].members;
-                uint8_t openThen = 0;
-                if ((partners.whole >> g & 1) && n.split[g] == 0)
-                    for (int k = 0; k < 4; ++k)
-                        if (!present.Has(m[k]) || Free(present, m[k]))
-                            openThen |= static_cast<uint8_t>(1u << k);
-                order->leftAt[order->count] = present.w;
-                order->stepOf[i] = static_cast<uint8_t>(order->count);
-                order->openThen[i] = openThen;
-                order->tiles[order->count++] = static_cast<uint8_t>(i);
-            }
             present.Clear(i);
             dirty |= holdsMask_[i] & present;
             dirty |= groupMask_[i] & present;
         }
-        if (order)
-            order->leftAt[order->count] = present.w;
         return present.Empty();
     }
 
-    // The relaxed clearing with undecided group g held to split s, given that the clearing
-    // with every open split clears in `order`. It follows that order, holding back the tiles
-    // that may not go yet and looking at them again when a tile they wait on goes. Once all
-    // of g is off, what is left goes as it did there: nothing else is held tighter.
-    bool ProbeClears(const Node& n, const Partners& open, const RelaxedOrder& order, int g,
-                     int s) const {
-        // Up to the first tile of g that went without its partner under s free or gone, the
-        // order holds as it is; when there is none, it holds throughout.
-        const Members& m = groups_[g].members;
-        std::array<int, 4> wrong{};  // the steps where a tile of g went without its partner
-        int nWrong = 0;
-        for (int k = 0; k < 4; ++k)
-            if (!(order.openThen[m[k]] >> kSplit[s][k] & 1))
-                wrong[nWrong++] = order.stepOf[m[k]];
-        if (nWrong == 0)
-            return true;
-        Partners partners = open;
-        for (int k = 0; k < 4; ++k)
-            partners.of[g][k] = static_cast<uint8_t>(1u << kSplit[s][k]);
-        for (int i = 1; i < nWrong; ++i)
-            for (int j = i; j > 0 && wrong[j] < wrong[j - 1]; --j)
-                std::swap(wrong[j], wrong[j - 1]);
-        Bits present = n.left, held;
-        int ofGroup = 4, nextWrong = 0;
-        // With nothing held back, the tiles left are those the order leaves at that step, so
-        // it holds again up to its next wrong step.
-        auto skip = [&](int from) {
-            while (nextWrong < nWrong && wrong[nextWrong] < from)
-                ++nextWrong;
-            const int to = nextWrong < nWrong ? wrong[nextWrong] : order.count;
-            if (to > from) {
-                present.w = order.leftAt[to];
-                ofGroup = 0;
-                for (int i : m)
-                    ofGroup += order.stepOf[i] >= to;
-            }
-            return to;
-        };
-        std::array<uint8_t, kTileCount> stack;  // NOLINT: only read where written
-        for (int step = skip(0); step < order.count; ++step) {
-            if (held.Empty()) {
-                step = skip(step);
-                if (ofGroup == 0)
-                    return true;
-                if (step == order.count)
-                    break;
-            }
-            const int t = order.tiles[step];
-            // When nothing t's going reads is held back, it goes as it went in the clearing
-            // with every split open.
-            const bool asBefore = groupOf_[t] != g && !held.Meets(reads_[groupOf_[t]]);
-            if (asBefore && !holdsMask_[t].Meets(held)) {
-                present.Clear(t);
-                continue;
-            }
-            if (!asBefore && !RelaxedGoes(n, partners, present, t)) {
-                held.Set(t);
-                continue;
-            }
-            int top = 0;
-            stack[top++] = static_cast<uint8_t>(t);
-            while (top > 0) {
-                const int i = stack[--top];
-                present.Clear(i);
-                held.Clear(i);
-                if (groupOf_[i] == g && --ofGroup == 0)
-                    return true;
-                Bits woken = (holdsMask_[i] | groupMask_[i]) & held;
-                ForEachBit(woken, [&](int j) {
-                    if (held.Has(j) && RelaxedGoes(n, partners, present, j)) {
-                        held.Clear(j);
-                        stack[top++] = static_cast<uint8_t>(j);
+    // Many relaxed clearings at once, one per lane: lane 0 with every open split, and one
+    // for each open split of each undecided group with that group held to it. A tile's
+    // state is the set of lanes it is gone in, and the set it is free in.
+    using Lanes = uint64_t __attribute__((vector_size(16)));
+    static Lanes LaneBit(int k) {
+        return k < 64 ? Lanes{uint64_t{1} << k, 0} : Lanes{0, uint64_t{1} << (k - 64)};
+    }
+    static bool Any(Lanes v) { return (v[0] | v[1]) != 0; }
+    static bool Same(Lanes a, Lanes b) { return !Any(a ^ b); }
+    static_assert(1 + 3 * kGroupCount <= 128, "every lane has a bit");
+
+    // Runs the clearings of `lane` (by group and split, 0 for none) to the end; the lanes in
+    // which every tile went.
+    Lanes LanesClear(const Node& n, const Partners& partners,
+                     const std::array<std::array<int8_t, 4>, kGroupCount>& lane,
+                     const Lanes& all) const {
+        const int count = static_cast<int>(tiles_.size());
+        // One more entry, gone in every lane, stands for no tile.
+        std::array<Lanes, kTileCount + 1> gone, free;  // NOLINT: written for every tile
+        // By tile and place in its group: the lanes in which the tile there is a partner.
+        std::array<std::array<Lanes, 4>, kTileCount> with;  // NOLINT: written for the tiles left
+        for (int g = 0; g < kGroupCount; ++g) {
+            const Members& m = groups_[g].members;
+            if (partners.whole >> g & 1) {
+                Lanes held{};  // the lanes that hold this group to one split
+                for (int s = 1; s <= 3; ++s)
+                    if (lane[g][s] > 0)
+                        held |= LaneBit(lane[g][s]);
+                for (int k = 0; k < 4; ++k)
+                    for (int j = 0; j < 4; ++j)
+                        with[m[k]][j] = partners.of[g][k] >> j & 1 ? all & ~held : Lanes{};
+                for (int s = 1; s <= 3; ++s)
+                    if (lane[g][s] > 0)
+                        for (int k = 0; k < 4; ++k)
+                            with[m[k]][kSplit[s][k]] |= LaneBit(lane[g][s]);
+            } else {
+                int rest[2] = {-1, -1}, nRest = 0;
+                for (int k = 0; k < static_cast<int>(m.size()); ++k)
+                    if (n.left.Has(m[k]) && nRest < 2)
+                        rest[nRest++] = k;
+                if (nRest == 2)
+                    for (int x = 0; x < 2; ++x) {
+                        with[m[rest[x]]] = {};
+                        with[m[rest[x]]][rest[1 - x]] = all;
                     }
-                });
             }
         }
-        return false;
+        std::array<uint8_t, 256> queue{};
+        std::array<bool, kTileCount + 1> queued{};
+        uint8_t head = 0, tail = 0;
+        auto push = [&](int i) {
+            if (!queued[i] && !Same(gone[i], all)) {
+                queued[i] = true;
+                queue[tail++] = static_cast<uint8_t>(i);
+            }
+        };
+        for (int i = 0; i < count; ++i) {
+            gone[i] = n.left.Has(i) ? Lanes{} : all;
+            free[i] = Lanes{};
+        }
+        gone[kTileCount] = all;
+        free[kTileCount] = Lanes{};
+        // A tile not free at first waits for a tile beside it or on it to go.
+        for (int i = 0; i < count; ++i)
+            if (n.left.Has(i) && Free(n.left, i))
+                push(i);
+        while (head != tail) {
+            const int i = queue[head++];
+            queued[i] = false;
+            const Around& r = around_[i];
+            const Lanes isFree =
+                gone[r.top[0]] & gone[r.top[1]] & gone[r.top[2]] & gone[r.top[3]] &
+                ((gone[r.sideA[0]] & gone[r.sideA[1]]) | (gone[r.sideB[0]] & gone[r.sideB[1]]));
+            const std::array<int16_t, 4>& m = r.group;
+            Lanes nowGone = gone[i];
+            if (Any(isFree & ~gone[i])) {
+                const std::array<Lanes, 4>& w = with[i];
+                nowGone |=
+                    isFree &
+                    (((gone[m[0]] | free[m[0]]) & w[0]) | ((gone[m[1]] | free[m[1]]) & w[1]) |
+                     ((gone[m[2]] | free[m[2]]) & w[2]) | ((gone[m[3]] | free[m[3]]) & w[3]));
+            }
+            bool freer = !Same(isFree, free[i]);
+            free[i] = isFree;
+            if (!Same(nowGone, gone[i])) {
+                gone[i] = nowGone;
+                for (int j : holds_[i])
+                    push(j);
+                freer = true;
+            }
+            // A partner waits on i only where it is free and not gone.
+            if (freer)
+                for (int j : m)
+                    if (j != i && Any(free[j] & ~gone[j]))
+                        push(j);
+        }
+        Lanes cleared = all;
+        for (int i = 0; i < count; ++i)
+            cleared &= gone[i];
+        return cleared;
     }
 
     // Tries every open split of every undecided group on its own in the relaxed clearing: a
     // split under which even that leaves a tile behind is out, here and in every position
     // after this one (a clearing from there would clear this one), so it goes into `out`.
-    // False when some group has no split left; a group left with one split is settled so,
-    // and `forced` set.
+    // False when some group has no split left, or the clearing with every open split does
+    // not clear; a group left with one split is settled so, and `forced` set.
     bool ProbeSplits(Node& n, Viable& viable, Refuted& out, bool& forced) const {
-        RelaxedOrder order;
-        if (!RelaxedClears(n, viable, &order))
-            return false;
         const Partners open = PartnerTable(n, viable);
+        std::array<std::array<int8_t, 4>, kGroupCount> lane{};
+        int lanes = 1;
+        for (int g = 0; g < kGroupCount; ++g)
+            if (n.split[g] == 0 && Whole(n, g))
+                for (int s = 1; s <= 3; ++s)
+                    if (viable[g][s])
+                        lane[g][s] = static_cast<int8_t>(lanes++);
+        Lanes all{};
+        for (int k = 0; k < lanes; ++k)
+            all |= LaneBit(k);
+        const Lanes cleared = LanesClear(n, open, lane, all);
+        if (!(cleared[0] & 1))
+            return false;
         for (int g = 0; g < kGroupCount; ++g) {
             if (n.split[g] != 0 || !Whole(n, g))
                 continue;
@@ -669,7 +691,7 @@ class Search {
             for (int s = 1; s <= 3; ++s) {
                 if (!viable[g][s])
                     continue;
-                if (ProbeClears(n, open, order, g, s)) {
+                if (Any(cleared & LaneBit(lane[g][s]))) {
                     ++count;
                     only = s;
                 } else {
@@ -1040,6 +1062,13 @@ class Search {
     std::vector<Bits> holdsMask_;          // the same as a mask
     std::vector<uint8_t> groupOf_, slot_;  // a tile's group, and its place among the members
     std::vector<Bits> groupMask_;          // the tiles of a tile's group
+    // The tiles the free rule reads around a tile; kTileCount where there is none.
+    struct Around {
+        std::array<int16_t, 4> top{};
+        std::array<int16_t, 2> sideA{}, sideB{};
+        std::array<int16_t, 4> group{};  // the tiles of its group, by place
+    };
+    std::vector<Around> around_;
     // By group: what decides whether a tile of the group may go in the relaxed clearing,
     // its members and the tiles on them or beside them.
     std::array<Bits, kGroupCount> reads_{};
@@ -1053,7 +1082,7 @@ class Search {
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
-    static constexpr uint64_t kProbeAfter = 64;  // positions searched before probing
+    static constexpr uint64_t kProbeAfter = 16;  // positions searched before probing
     static constexpr size_t kSmallBoard = 40;    // tiles: a board probed from the start
     uint64_t cutAt_ = 0;                         // this run stops at this node count
     bool cut_ = false;  // this run was stopped: what it did not finish proves nothing
