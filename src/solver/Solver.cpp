@@ -612,51 +612,52 @@ class Search {
         std::array<uint8_t, 256> queue{};
         std::array<bool, kTileCount + 1> queued{};
         uint8_t head = 0, tail = 0;
+        // Only a tile free where it is not gone may go anywhere new.
         auto push = [&](int i) {
-            if (!queued[i] && !Same(gone[i], all)) {
+            if (!queued[i] && Any(free[i] & ~gone[i])) {
                 queued[i] = true;
                 queue[tail++] = static_cast<uint8_t>(i);
             }
         };
+        auto pushGroup = [&](const std::array<int16_t, 4>& m, int i) {
+            for (int j : m)
+                if (j != i)
+                    push(j);
+        };
         for (int i = 0; i < count; ++i) {
             gone[i] = n.left.Has(i) ? Lanes{} : all;
-            free[i] = Lanes{};
+            free[i] = n.left.Has(i) && Free(n.left, i) ? all : Lanes{};
         }
         gone[kTileCount] = all;
         free[kTileCount] = Lanes{};
-        // A tile not free at first waits for a tile beside it or on it to go.
         for (int i = 0; i < count; ++i)
-            if (n.left.Has(i) && Free(n.left, i))
-                push(i);
+            push(i);
+        // Where a tile is free is kept up to date as the tiles around it go; a tile is looked
+        // at again when it comes free somewhere, or a partner does, or a partner goes.
         while (head != tail) {
             const int i = queue[head++];
             queued[i] = false;
-            const Around& r = around_[i];
-            const Lanes isFree =
-                gone[r.top[0]] & gone[r.top[1]] & gone[r.top[2]] & gone[r.top[3]] &
-                ((gone[r.sideA[0]] & gone[r.sideA[1]]) | (gone[r.sideB[0]] & gone[r.sideB[1]]));
-            const std::array<int16_t, 4>& m = r.group;
-            Lanes nowGone = gone[i];
-            if (Any(isFree & ~gone[i])) {
-                const std::array<Lanes, 4>& w = with[i];
-                nowGone |=
-                    isFree &
-                    (((gone[m[0]] | free[m[0]]) & w[0]) | ((gone[m[1]] | free[m[1]]) & w[1]) |
-                     ((gone[m[2]] | free[m[2]]) & w[2]) | ((gone[m[3]] | free[m[3]]) & w[3]));
-            }
-            bool freer = !Same(isFree, free[i]);
-            free[i] = isFree;
-            if (!Same(nowGone, gone[i])) {
-                gone[i] = nowGone;
-                for (int j : holds_[i])
+            const std::array<int16_t, 4>& m = around_[i].group;
+            const std::array<Lanes, 4>& w = with[i];
+            const Lanes nowGone = gone[i] | (free[i] & (((gone[m[0]] | free[m[0]]) & w[0]) |
+                                                        ((gone[m[1]] | free[m[1]]) & w[1]) |
+                                                        ((gone[m[2]] | free[m[2]]) & w[2]) |
+                                                        ((gone[m[3]] | free[m[3]]) & w[3])));
+            if (Same(nowGone, gone[i]))
+                continue;
+            gone[i] = nowGone;
+            pushGroup(m, i);
+            for (int j : holds_[i]) {
+                const Around& r = around_[j];
+                const Lanes isFree =
+                    gone[r.top[0]] & gone[r.top[1]] & gone[r.top[2]] & gone[r.top[3]] &
+                    ((gone[r.sideA[0]] & gone[r.sideA[1]]) | (gone[r.sideB[0]] & gone[r.sideB[1]]));
+                if (!Same(isFree, free[j])) {
+                    free[j] = isFree;
                     push(j);
-                freer = true;
+                    pushGroup(r.group, j);
+                }
             }
-            // A partner waits on i only where it is free and not gone.
-            if (freer)
-                for (int j : m)
-                    if (j != i && Any(free[j] & ~gone[j]))
-                        push(j);
         }
         Lanes cleared = all;
         for (int i = 0; i < count; ++i)
@@ -1082,7 +1083,7 @@ class Search {
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
-    static constexpr uint64_t kProbeAfter = 16;  // positions searched before probing
+    static constexpr uint64_t kProbeAfter = 32;  // positions searched before probing
     static constexpr size_t kSmallBoard = 40;    // tiles: a board probed from the start
     uint64_t cutAt_ = 0;                         // this run stops at this node count
     bool cut_ = false;  // this run was stopped: what it did not finish proves nothing
