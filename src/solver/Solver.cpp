@@ -126,13 +126,6 @@ class Search {
         for (int i = 0; i < n; ++i)
             for (int j : groups_[groupOf_[i]].members)
                 groupMask_[i].Set(j);
-        for (int i = 0; i < n; ++i) {
-            Bits& r = reads_[groupOf_[i]];
-            r.Set(i);
-            r |= nb_[i].top;
-            r |= nb_[i].sideA;
-            r |= nb_[i].sideB;
-        }
         around_.resize(n);
         for (int i = 0; i < n; ++i) {
             // Tiles never overlap: four may lie on a tile, two beside it on each side.
@@ -1070,9 +1063,6 @@ class Search {
         std::array<int16_t, 4> group{};  // the tiles of its group, by place
     };
     std::vector<Around> around_;
-    // By group: what decides whether a tile of the group may go in the relaxed clearing,
-    // its members and the tiles on them or beside them.
-    std::array<Bits, kGroupCount> reads_{};
     std::array<Group, kGroupCount> groups_;
     // The failed positions, by the tiles left: the splits each had settled.
     std::unordered_map<Bits, std::vector<std::array<uint8_t, kGroupCount>>, BitsHash> failed_;
