@@ -1073,7 +1073,7 @@ class Search {
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;  // the caller's budget is spent
     static constexpr uint64_t kRunBase = 256;
-    static constexpr uint64_t kProbeAfter = 32;  // positions searched before probing
+    static constexpr uint64_t kProbeAfter = 24;  // positions searched before probing
     static constexpr size_t kSmallBoard = 40;    // tiles: a board probed from the start
     uint64_t cutAt_ = 0;                         // this run stops at this node count
     bool cut_ = false;  // this run was stopped: what it did not finish proves nothing
