@@ -139,10 +139,6 @@ class Search {
             ForEachBit(nb_[i].sideA, [&](int j) { a.sideA[k++] = static_cast<int16_t>(j); });
             k = 0;
             ForEachBit(nb_[i].sideB, [&](int j) { a.sideB[k++] = static_cast<int16_t>(j); });
-            a.group.fill(kTileCount);
-            k = 0;
-            for (int j : groups_[groupOf_[i]].members)
-                a.group[k++] = static_cast<int16_t>(j);
         }
         // What lies under a tile, however deep: none of it comes free while the tile stays,
         // and a tile only leaves after everything on it, so this holds in every position.
@@ -254,9 +250,10 @@ class Search {
 
   private:
     // A group's tiles on the board, by local index: no more than four, kept in place so
-    // that the loops over them read no pointer.
+    // that the loops over them read no pointer. The places past the last hold kTileCount,
+    // the entry that stands for no tile where the lane clearing reads all four.
     struct Members {
-        std::array<int, 4> at{};
+        std::array<int, 4> at{kTileCount, kTileCount, kTileCount, kTileCount};
         int count = 0;
         void push_back(int i) { at[count++] = i; }
         size_t size() const { return static_cast<size_t>(count); }
@@ -612,8 +609,8 @@ class Search {
                 queue[tail++] = static_cast<uint8_t>(i);
             }
         };
-        auto pushGroup = [&](const std::array<int16_t, 4>& m, int i) {
-            for (int j : m)
+        auto pushGroup = [&](int i) {
+            for (int j : groups_[groupOf_[i]].members)
                 if (j != i)
                     push(j);
         };
@@ -630,7 +627,7 @@ class Search {
         while (head != tail) {
             const int i = queue[head++];
             queued[i] = false;
-            const std::array<int16_t, 4>& m = around_[i].group;
+            const std::array<int, 4>& m = groups_[groupOf_[i]].members.at;
             const std::array<Lanes, 4>& w = with[i];
             const Lanes nowGone = gone[i] | (free[i] & (((gone[m[0]] | free[m[0]]) & w[0]) |
                                                         ((gone[m[1]] | free[m[1]]) & w[1]) |
@@ -639,7 +636,7 @@ class Search {
             if (Same(nowGone, gone[i]))
                 continue;
             gone[i] = nowGone;
-            pushGroup(m, i);
+            pushGroup(i);
             for (int j : holds_[i]) {
                 const Around& r = around_[j];
                 const Lanes isFree =
@@ -648,7 +645,7 @@ class Search {
                 if (!Same(isFree, free[j])) {
                     free[j] = isFree;
                     push(j);
-                    pushGroup(r.group, j);
+                    pushGroup(j);
                 }
             }
         }
@@ -1060,7 +1057,6 @@ class Search {
     struct Around {
         std::array<int16_t, 4> top{};
         std::array<int16_t, 2> sideA{}, sideB{};
-        std::array<int16_t, 4> group{};  // the tiles of its group, by place
     };
     std::vector<Around> around_;
     std::array<Group, kGroupCount> groups_;
